@@ -1,0 +1,6 @@
+# Shortcuts for the two scripts the README names.
+.PHONY: run test
+run:
+	./scripts/run
+test:
+	./scripts/test

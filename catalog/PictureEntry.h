@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "catalog/ExifInfo.h"
+
+namespace lumora {
+
+// One scanned picture. Entries are copied between the picture list, the film
+// list and the removed pictures; every copy shares the one ExifInfo.
+struct PictureEntry {
+    std::string path;       // directory, separator, file name
+    uint64_t dateTime = 0;  // FILETIME, compared as an unsigned number
+    uint64_t fileSize = 0;
+    std::shared_ptr<ExifInfo> exif;
+    int32_t albumId = 0;  // 0 none, an album's id, -1 while an edit is pending
+    int32_t isDuplicate = 0;
+    int32_t isRemoved = 0;
+    int32_t isNegative = 0;
+};
+
+using PictureList = std::vector<PictureEntry>;
+
+}  // namespace lumora

@@ -1,0 +1,122 @@
+#include "platform/PosixFileSystem.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/Time.h"
+
+namespace lumora {
+namespace {
+
+bool parentMissing(const std::string& path) {
+    const auto slash = path.find_last_of(kPathSeparator);
+    if (slash == std::string::npos || slash == 0) return false;
+    struct stat st{};
+    return ::stat(path.substr(0, slash).c_str(), &st) != 0;
+}
+
+uint64_t fileTimeOf(int64_t seconds, uint32_t nanoseconds) {
+    const uint64_t base = unixToFileTime(seconds);
+    return base == 0 ? 0 : base + nanoseconds / 100;
+}
+
+class PosixInputFile : public InputFile {
+public:
+    explicit PosixInputFile(int fd) : fd_(fd) {}
+    ~PosixInputFile() override { ::close(fd_); }
+
+    size_t read(void* buffer, size_t size) override {
+        auto* out = static_cast<char*>(buffer);
+        size_t total = 0;
+        while (total < size) {
+            const ssize_t got = ::read(fd_, out + total, size - total);
+            if (got < 0) {
+                if (errno == EINTR) continue;
+                error_ = errorFromErrno(errno, FileOperation::Read);
+                break;
+            }
+            if (got == 0) break;
+            total += static_cast<size_t>(got);
+        }
+        return total;
+    }
+
+    bool seek(uint64_t offset) override {
+        if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) {
+            error_ = errorFromErrno(errno, FileOperation::Read);
+            return false;
+        }
+        return true;
+    }
+
+    ErrorCode error() const override { return error_; }
+
+private:
+    int fd_;
+    ErrorCode error_ = kErrorSuccess;
+};
+
+}  // namespace
+
+ErrorCode PosixFileSystem::listDirectory(const std::string& path,
+                                         std::vector<DirectoryEntry>& entries) {
+    entries.clear();
+    const int dirFd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0) return errorFromErrno(errno, FileOperation::Other, parentMissing(path));
+    DIR* dir = ::fdopendir(dirFd);
+    if (dir == nullptr) {
+        const int saved = errno;
+        ::close(dirFd);
+        return errorFromErrno(saved, FileOperation::Other);
+    }
+    while (dirent* item = ::readdir(dir)) {
+        if (std::strcmp(item->d_name, ".") == 0 || std::strcmp(item->d_name, "..") == 0) continue;
+        DirectoryEntry entry;
+        entry.name = item->d_name;
+        struct statx info{};
+        // Follows links, as the listing of a link shows what it points at.
+        if (::statx(dirFd, item->d_name, AT_STATX_SYNC_AS_STAT,
+                    STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME, &info) != 0) {
+            continue;  // vanished or a dangling link: not listed
+        }
+        entry.isDirectory = S_ISDIR(info.stx_mode);
+        entry.isSymbolicLink = entry.isDirectory && item->d_type == DT_LNK;
+        if (entry.isDirectory && item->d_type == DT_UNKNOWN) {
+            struct stat own{};
+            entry.isSymbolicLink =
+                ::fstatat(dirFd, item->d_name, &own, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(own.st_mode);
+        }
+        entry.size = entry.isDirectory ? 0 : info.stx_size;
+        if (info.stx_mask & STATX_BTIME) {
+            entry.creationTime = fileTimeOf(info.stx_btime.tv_sec, info.stx_btime.tv_nsec);
+        } else {
+            entry.creationTime = fileTimeOf(info.stx_mtime.tv_sec, info.stx_mtime.tv_nsec);
+        }
+        entries.push_back(std::move(entry));
+    }
+    ::closedir(dir);
+    sortDirectoryEntries(entries);
+    return kErrorSuccess;
+}
+
+std::unique_ptr<InputFile> PosixFileSystem::openRead(const std::string& path, ErrorCode& error) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = errorFromErrno(errno, FileOperation::Read, errno == ENOENT && parentMissing(path));
+        return nullptr;
+    }
+    error = kErrorSuccess;
+    return std::make_unique<PosixInputFile>(fd);
+}
+
+FileSystem& realFileSystem() {
+    static PosixFileSystem fileSystem;
+    return fileSystem;
+}
+
+}  // namespace lumora

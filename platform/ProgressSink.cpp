@@ -1,0 +1,10 @@
+#include "platform/ProgressSink.h"
+
+namespace lumora {
+
+ProgressSink& nullProgress() {
+    static ProgressSink sink;
+    return sink;
+}
+
+}  // namespace lumora

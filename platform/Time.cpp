@@ -1,0 +1,109 @@
+#include "platform/Time.h"
+
+#include <cerrno>
+#include <clocale>
+#include <locale.h>
+
+namespace lumora {
+namespace {
+
+class SystemClock : public Clock {
+public:
+    int64_t now() const override { return static_cast<int64_t>(std::time(nullptr)); }
+};
+
+locale_t cLocale() {
+    static locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    return locale;
+}
+
+int64_t floorDiv(int64_t a, int64_t b) {
+    int64_t q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+    return q;
+}
+
+}  // namespace
+
+const Clock& systemClock() {
+    static SystemClock clock;
+    return clock;
+}
+
+int32_t timeZoneBias(const Clock& clock) {
+    std::tm fields{};
+    if (!unixToLocalFields(clock.now(), fields)) return 0;
+    // tm_gmtoff is local minus UTC and already includes the daylight saving
+    // shift in effect at that moment.
+    return static_cast<int32_t>(-fields.tm_gmtoff / 60);
+}
+
+bool localFieldsToUnix(std::tm& fields, int64_t& unixSeconds) {
+    std::tm probe = fields;
+    probe.tm_isdst = -1;
+    // -1 is also the valid second before the epoch: only errno tells a
+    // failure apart.
+    errno = 0;
+    time_t result = mktime(&probe);
+    if (result == static_cast<time_t>(-1) && errno != 0) return false;
+    fields = probe;
+    unixSeconds = static_cast<int64_t>(result);
+    return true;
+}
+
+bool unixToLocalFields(int64_t unixSeconds, std::tm& fields) {
+    time_t t = static_cast<time_t>(unixSeconds);
+    return localtime_r(&t, &fields) != nullptr;
+}
+
+bool unixToUtcFields(int64_t unixSeconds, std::tm& fields) {
+    time_t t = static_cast<time_t>(unixSeconds);
+    return gmtime_r(&t, &fields) != nullptr;
+}
+
+int64_t utcFieldsToUnix(const std::tm& fields) {
+    // Days from civil (proleptic Gregorian), so no runtime limits apply.
+    int64_t year = static_cast<int64_t>(fields.tm_year) + 1900;
+    int64_t month = fields.tm_mon;  // 0-based, may be out of range
+    year += floorDiv(month, 12);
+    month -= floorDiv(month, 12) * 12;
+    int64_t m = month + 1;
+    int64_t y = m <= 2 ? year - 1 : year;
+    int64_t era = floorDiv(y, 400);
+    int64_t yoe = y - era * 400;
+    int64_t mp = (m + 9) % 12;
+    int64_t doy = (153 * mp + 2) / 5;
+    int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    int64_t days = era * 146097 + doe - 719468 + (fields.tm_mday - 1);
+    return days * 86400 + static_cast<int64_t>(fields.tm_hour) * 3600 +
+           static_cast<int64_t>(fields.tm_min) * 60 + fields.tm_sec;
+}
+
+uint64_t unixToFileTime(int64_t unixSeconds) {
+    if (unixSeconds < -kFileTimeUnixEpochSeconds) return 0;
+    // FILETIME ends in the year 58000-odd; later times saturate.
+    const int64_t maxSeconds =
+        static_cast<int64_t>(UINT64_MAX / kFileTimeTicksPerSecond) - kFileTimeUnixEpochSeconds;
+    if (unixSeconds > maxSeconds) return UINT64_MAX;
+    return static_cast<uint64_t>(unixSeconds + kFileTimeUnixEpochSeconds) *
+           static_cast<uint64_t>(kFileTimeTicksPerSecond);
+}
+
+int64_t fileTimeToUnix(uint64_t fileTime) {
+    return static_cast<int64_t>(fileTime / static_cast<uint64_t>(kFileTimeTicksPerSecond)) -
+           kFileTimeUnixEpochSeconds;
+}
+
+uint64_t fileTimeToLocalFileTime(uint64_t fileTime, const Clock& clock) {
+    const int64_t shift = static_cast<int64_t>(timeZoneBias(clock)) * 60 * kFileTimeTicksPerSecond;
+    if (shift > 0 && fileTime < static_cast<uint64_t>(shift)) return 0;
+    return fileTime - static_cast<uint64_t>(shift);
+}
+
+std::string formatTime(const char* pattern, const std::tm& fields) {
+    char buffer[256];
+    size_t length = strftime_l(buffer, sizeof buffer, pattern, &fields, cLocale());
+    return std::string(buffer, length);
+}
+
+}  // namespace lumora

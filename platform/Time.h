@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+namespace lumora {
+
+// Where "now" comes from. It decides whether daylight saving is in effect for
+// the time-zone bias and gives the samples of the format dialog, so tests fix
+// it to get the same results in every season.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Seconds since 1970-01-01 UTC.
+    virtual int64_t now() const = 0;
+};
+
+const Clock& systemClock();
+
+class FixedClock : public Clock {
+public:
+    explicit FixedClock(int64_t unixSeconds) : seconds_(unixSeconds) {}
+    int64_t now() const override { return seconds_; }
+    void set(int64_t unixSeconds) { seconds_ = unixSeconds; }
+
+private:
+    int64_t seconds_;
+};
+
+// The Windows-style time-zone bias in minutes (UTC = local + bias), with the
+// daylight bias added while daylight saving is in effect at the clock's now.
+int32_t timeZoneBias(const Clock& clock);
+
+// The runtime's local-time conversion of calendar fields (tm_isdst = -1, so
+// the runtime decides daylight saving). Out-of-range fields roll over and are
+// written back normalised. False when the runtime cannot represent the time.
+bool localFieldsToUnix(std::tm& fields, int64_t& unixSeconds);
+
+bool unixToLocalFields(int64_t unixSeconds, std::tm& fields);
+bool unixToUtcFields(int64_t unixSeconds, std::tm& fields);
+// Calendar fields read as UTC; works for every year, no time zone involved.
+int64_t utcFieldsToUnix(const std::tm& fields);
+
+// FILETIME: 100-ns intervals since 1601-01-01 UTC.
+inline constexpr int64_t kFileTimeUnixEpochSeconds = 11644473600LL;
+inline constexpr int64_t kFileTimeTicksPerSecond = 10000000LL;
+// Times before 1601 cannot be held and give 0.
+uint64_t unixToFileTime(int64_t unixSeconds);
+// Whole seconds, rounded toward the past.
+int64_t fileTimeToUnix(uint64_t fileTime);
+// Shifts a UTC FILETIME by the current bias, as the platform's conversion of
+// a file time to local file time does.
+uint64_t fileTimeToLocalFileTime(uint64_t fileTime, const Clock& clock);
+
+// strftime in the C locale, whatever locale the process runs in: English
+// month and day names, "AM"/"PM".
+std::string formatTime(const char* pattern, const std::tm& fields);
+
+}  // namespace lumora

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "samples/ExifBlockWriter.h"
+
+namespace lumora::samples {
+
+// Writes real JPEG files (libjpeg for the image data) with chosen header
+// sections.
+
+struct JpegSpec {
+    int width = 64;
+    int height = 48;
+    int components = 3;  // 1 grey or 3 colour
+    int quality = 85;
+    uint32_t seed = 1;  // chooses the picture's deterministic pattern
+    // Sections put between SOI and the image data, in order, each a whole
+    // section with its marker (for example buildExifSegment's result).
+    std::vector<std::vector<uint8_t>> segments;
+};
+
+// A plain JPEG of the pattern, without any APPn section.
+std::vector<uint8_t> encodePattern(int width, int height, int components, int quality,
+                                   uint32_t seed);
+
+// The file: SOI, the spec's segments, then the encoded image's own sections
+// (its APP0 dropped) up to EOI.
+std::vector<uint8_t> buildJpegFile(const JpegSpec& spec);
+
+std::vector<uint8_t> commentSegment(const std::string& text);  // 0xFF 0xFE
+
+bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes);
+
+}  // namespace lumora::samples
