@@ -1,0 +1,68 @@
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/Commands.h"
+
+namespace {
+
+using lumora::cli::Arguments;
+
+struct Command {
+    const char* name;
+    const char* usage;
+    const char* summary;
+    int (*run)(const Arguments&);
+};
+
+const Command kCommands[] = {
+    {"scan", "scan [--yes] DIR", "list the pictures the scan of DIR finds, with date, time and camera",
+     lumora::cli::runScan},
+    {"exif", "exif --json PATH...", "print the EXIF values of JPEG files, one JSON object per line",
+     lumora::cli::runExif},
+    {"samples", "samples [--count N] [--camera-size] DIR",
+     "write the generated sample pictures into DIR", lumora::cli::runSamples},
+};
+
+void printHelp(std::FILE* out) {
+    std::fprintf(out, "Usage: lumora-cli COMMAND [OPTIONS] [ARGUMENTS]\n\n"
+                      "Lumora organises camera pictures into albums by date and time.\n\n"
+                      "Commands:\n");
+    for (const Command& command : kCommands) {
+        std::fprintf(out, "  %-44s %s\n", command.usage, command.summary);
+    }
+    std::fprintf(out, "\nOptions:\n  --help     show this help\n  --version  show the version\n"
+                      "\n'lumora-cli COMMAND --help' shows the usage of one command.\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        printHelp(stderr);
+        return lumora::cli::kExitUsage;
+    }
+    const std::string first = argv[1];
+    if (first == "--help" || first == "-h" || first == "help") {
+        printHelp(stdout);
+        return lumora::cli::kExitSuccess;
+    }
+    if (first == "--version") {
+        std::printf("lumora-cli %s\n", LUMORA_VERSION);
+        return lumora::cli::kExitSuccess;
+    }
+    for (const Command& command : kCommands) {
+        if (first != command.name) continue;
+        Arguments args(argv + 2, argv + argc);
+        for (const std::string& arg : args) {
+            if (arg == "--help" || arg == "-h") {
+                std::printf("Usage: lumora-cli %s\n  %s\n", command.usage, command.summary);
+                return lumora::cli::kExitSuccess;
+            }
+        }
+        return command.run(args);
+    }
+    std::fprintf(stderr, "lumora-cli: unknown command '%s' (see lumora-cli --help)\n", first.c_str());
+    return lumora::cli::kExitUsage;
+}
