@@ -16,5 +16,7 @@ using Arguments = std::vector<std::string>;
 int runScan(const Arguments& args);
 int runExif(const Arguments& args);
 int runSamples(const Arguments& args);
+int runThumbnail(const Arguments& args);
+int runThumbnails(const Arguments& args);
 
 }  // namespace lumora::cli

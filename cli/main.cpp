@@ -23,6 +23,10 @@ const Command kCommands[] = {
      lumora::cli::runExif},
     {"samples", "samples [--count N] [--camera-size] DIR",
      "write the generated sample pictures into DIR", lumora::cli::runSamples},
+    {"thumbnail", "thumbnail FILE OUT.bmp [--negative]",
+     "write the 160 x 120 film thumbnail of one picture as a BMP file", lumora::cli::runThumbnail},
+    {"thumbnails", "thumbnails DIR OUTDIR",
+     "write the film thumbnail of every picture the scan of DIR lists", lumora::cli::runThumbnails},
 };
 
 void printHelp(std::FILE* out) {
