@@ -18,5 +18,7 @@ int runExif(const Arguments& args);
 int runSamples(const Arguments& args);
 int runThumbnail(const Arguments& args);
 int runThumbnails(const Arguments& args);
+int runInfo(const Arguments& args);
+int runValues(const Arguments& args);
 
 }  // namespace lumora::cli

@@ -27,6 +27,9 @@ const Command kCommands[] = {
      "write the 160 x 120 film thumbnail of one picture as a BMP file", lumora::cli::runThumbnail},
     {"thumbnails", "thumbnails DIR OUTDIR",
      "write the film thumbnail of every picture the scan of DIR lists", lumora::cli::runThumbnails},
+    {"info", "info FILE", "print the Picture Info lines of one picture", lumora::cli::runInfo},
+    {"values", "values DIR",
+     "print the advanced filter's value lists over the pictures of DIR", lumora::cli::runValues},
 };
 
 void printHelp(std::FILE* out) {
