@@ -54,6 +54,10 @@ struct FilterSettings {
     bool operator==(const FilterSettings&) const = default;
 };
 
+// Clears every bound and value of the twelve EXIF criteria (ranges to 0,
+// enumerations to -1); the camera, the switches and the use... fields stay.
+void resetCriteriaValues(FilterSettings& settings);
+
 static_assert(sizeof(float) == 4, "filter bounds are stored as 32-bit floats");
 
 }  // namespace lumora
