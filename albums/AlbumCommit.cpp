@@ -1,0 +1,136 @@
+#include "albums/AlbumCommit.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace lumora {
+namespace {
+
+void remakeIfAsked(const RemakeThumbnail& remake, const PictureEntry& picture, bool negative,
+                   RemakeReason reason) {
+    // A thumbnail that cannot be decoded is left as it was.
+    if (remake) remake(picture, negative, reason);
+}
+
+std::unordered_map<const ExifInfo*, size_t> filmPositions(const FilmList& film) {
+    std::unordered_map<const ExifInfo*, size_t> positions;
+    positions.reserve(film.size());
+    for (size_t i = 0; i < film.size(); ++i) positions.emplace(film[i].exif.get(), i);
+    return positions;
+}
+
+void releasePendingMarks(PictureList& pictures) {
+    for (PictureEntry& entry : pictures) {
+        if (entry.albumId == -1) entry.albumId = 0;
+    }
+}
+
+void save(PictureList& pictures, FilmList& film, Album& album, int32_t negativeFilm,
+          const RemakeThumbnail& remake) {
+    const auto positions = filmPositions(film);
+    bool matched = false;
+    for (PictureEntry& entry : pictures) {
+        entry.isNegative = negativeFilm;
+        auto it = positions.find(entry.exif.get());
+        if (it != positions.end()) {
+            PictureEntry& copy = film[it->second];
+            if (copy.isNegative == 0) {
+                entry.albumId = copy.albumId;
+            } else {
+                entry.albumId = 0;
+                if (negativeFilm == 0) {
+                    copy.isNegative = 0;
+                    remakeIfAsked(remake, copy, false, RemakeReason::Save);
+                }
+            }
+            matched = true;
+        }
+        if (entry.albumId == -1) entry.albumId = 0;
+    }
+    // First and last in film order, so a descending film leaves the start
+    // later than the end.
+    if (matched) {
+        if (album.startKey != film.front().dateTime) {
+            album.startTime = album.startKey = film.front().dateTime;
+        }
+        if (album.endKey != film.back().dateTime) {
+            album.endTime = album.endKey = film.back().dateTime;
+        }
+    }
+}
+
+void discardNew(PictureList& pictures, FilmList& film, AlbumList& albums, int32_t albumId,
+                int32_t negativeFilm, const RemakeThumbnail& remake) {
+    const auto positions = filmPositions(film);
+    for (PictureEntry& entry : pictures) {
+        if (positions.count(entry.exif.get())) entry.albumId = 0;
+    }
+    if (negativeFilm == 0) {
+        for (PictureEntry& copy : film) {
+            if (!copy.isNegative) continue;
+            copy.isNegative = 0;
+            remakeIfAsked(remake, copy, false, RemakeReason::DiscardNew);
+        }
+    }
+    removeAlbum(albums, albumId);
+}
+
+void discardEdited(PictureList& pictures, FilmList& film, Album& album, const EditState& state,
+                   const RemakeThumbnail& remake) {
+    for (PictureEntry& entry : pictures) {
+        if (entry.albumId == -1) entry.albumId = album.id;
+        entry.isNegative = state.negativeFilm;
+    }
+    // Pictures that were in no album before a date was cleared were given the
+    // album's id only for the film; discarding must not keep them in it.
+    if (!state.joinedAfterClear.empty()) {
+        for (PictureEntry& entry : pictures) {
+            if (entry.albumId != album.id) continue;
+            const auto& joined = state.joinedAfterClear;
+            if (std::find(joined.begin(), joined.end(), entry.exif.get()) != joined.end()) {
+                entry.albumId = 0;
+            }
+        }
+    }
+    for (PictureEntry& copy : film) {
+        if (!copy.isNegative) continue;
+        copy.isNegative = 0;
+        remakeIfAsked(remake, copy, false, RemakeReason::DiscardEdited);
+    }
+    album.startTime = album.startKey = state.openedStartTime;
+    album.endTime = album.endKey = state.openedEndTime;
+}
+
+}  // namespace
+
+void commitAlbum(PictureList& pictures, FilmList& film, AlbumList& albums, const EditState& state,
+                 CommitKind kind, const RemakeThumbnail& remake) {
+    Album* album = currentAlbum(albums, state);
+    if (!album) return;
+    if (kind == CommitKind::Save) {
+        save(pictures, film, *album, state.negativeFilm, remake);
+    } else if (state.editMode) {
+        discardEdited(pictures, film, *album, state, remake);
+    } else {
+        discardNew(pictures, film, albums, album->id, state.negativeFilm, remake);
+    }
+    releasePendingMarks(pictures);
+    film.clear();
+}
+
+bool deleteAlbum(PictureList& pictures, AlbumList& albums, int32_t albumId, int32_t negativeFilm,
+                 const RemakeThumbnail& remake) {
+    if (!findAlbum(albums, albumId)) return false;
+    for (PictureEntry& entry : pictures) {
+        if (entry.albumId != albumId) continue;
+        entry.albumId = 0;
+        // A picture whose thumbnail cannot be decoded keeps its old one and
+        // with it its polarity mark.
+        if (negativeFilm == 1 && (!remake || remake(entry, true, RemakeReason::Delete))) {
+            entry.isNegative = 1;
+        }
+    }
+    return removeAlbum(albums, albumId);
+}
+
+}  // namespace lumora

@@ -1,0 +1,41 @@
+#include "albums/FilmLabel.h"
+
+#include "albums/DateTimeText.h"
+#include "albums/FieldText.h"
+#include "filters/CriterionText.h"
+#include "platform/FileSystem.h"
+
+namespace lumora {
+
+std::string fileTitle(const std::string& path) {
+    const size_t separator = path.rfind(kPathSeparator);
+    const size_t start = separator == std::string::npos ? 0 : separator + 1;
+    const size_t stop = path.find('.', start);
+    return path.substr(start, stop == std::string::npos ? std::string::npos : stop - start);
+}
+
+std::string filmLabelName(int position, const PictureEntry& picture) {
+    const bool custom = picture.exif && picture.exif->hasCustomName;
+    const std::string name = custom ? fieldText(picture.exif->customName) : fileTitle(picture.path);
+    return formatText("%i.%s", position, name.c_str());
+}
+
+std::string filmLabel(int position, const PictureEntry& picture, int dateFormat, int timeFormat,
+                      const Clock& clock) {
+    const std::string date = dateText(picture.dateTime, dateFormat, clock);
+    const std::string time = timeText(picture.dateTime, timeFormat, clock);
+    const bool substituted = picture.exif && picture.exif->dateSubstituted;
+    std::string label = filmLabelName(position, picture);
+    label += ".";
+    label += formatText(substituted ? "**%s*%s**" : "%s %s", date.c_str(), time.c_str());
+    label += "\n";
+    if (picture.exif) {
+        label += formatText("%s/%s", fieldText(picture.exif->CameraMake).c_str(),
+                            fieldText(picture.exif->CameraModel).c_str());
+    } else {
+        label += "/";
+    }
+    return label;
+}
+
+}  // namespace lumora

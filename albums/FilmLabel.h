@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "catalog/PictureEntry.h"
+#include "platform/Time.h"
+
+namespace lumora {
+
+// The file name without its extension: what follows the last separator, up to
+// the first full stop after it.
+std::string fileTitle(const std::string& path);
+
+// The name part of a film label: "position.name", the custom name when the
+// picture has one.
+std::string filmLabelName(int position, const PictureEntry& picture);
+
+// The whole film label of the picture at the 1-based position: name, then the
+// date and time (starred when the date came from the file time), then a line
+// break and the camera make and model.
+std::string filmLabel(int position, const PictureEntry& picture, int dateFormat, int timeFormat,
+                      const Clock& clock);
+
+}  // namespace lumora

@@ -1,0 +1,206 @@
+#include "app/Workspace.h"
+
+#include <algorithm>
+
+#include "albums/AlbumCommit.h"
+#include "albums/PictureIds.h"
+#include "albums/PictureSort.h"
+
+namespace lumora {
+namespace {
+
+void tell(Prompter& prompter, const char* text, const char* caption = "", Icon icon = Icon::None) {
+    prompter.ask(text, caption, Buttons::Ok, icon);
+}
+
+}  // namespace
+
+Workspace::Workspace(FileSystem& fileSystem, const Clock& clock)
+    : catalog(fileSystem, clock), clock_(clock) {}
+
+void Workspace::reset() {
+    catalog.clearPictures();
+    catalog.clearDirectories();
+    // The window drops its film image list with the pictures it showed.
+    filmBuilt = 0;
+    film.clear();
+    removedPictures.clear();
+    clearValueLists(filterValues, CriterionFlags{});
+    statusText = kWaitForInputText;
+    targetText = kNotSelectedText;
+}
+
+ScanOutcome Workspace::scan(const std::string& source, Prompter& prompter, ProgressSink& progress) {
+    reset();
+    const ScanOutcome outcome = runScanCommand(catalog, source, prompter, progress);
+    filmBuilt = 0;
+    statusText = outcome.statusText;
+    picturesAtScan = outcome.pictureCount;
+    duplicatesFound = 0;
+    freedBytes = 0.0f;
+    albumMenusEnabled = outcome.albumMenusEnabled;
+    if (!outcome.warningText.empty()) tell(prompter, outcome.warningText.c_str());
+    return outcome;
+}
+
+bool Workspace::prepareSourceChange(Prompter& prompter) {
+    if (albums.empty()) return true;
+    if (prompter.ask("Filters will be lost!", "Warning", Buttons::OkCancel, Icon::None) !=
+        kAnswerOk) {
+        return false;
+    }
+    albums.clear();
+    filmBuilt = 0;
+    film.clear();
+    catalog.clearPictures();
+    catalog.clearDirectories();
+    return true;
+}
+
+ScanOutcome Workspace::setSource(const std::string& path, Prompter& prompter,
+                                 ProgressSink& progress) {
+    sourceText = path;
+    return scan(path, prompter, progress);
+}
+
+bool Workspace::selectTarget(const std::string& path, Prompter& prompter) {
+    if (sourceText == kNotSelectedText) {
+        tell(prompter, "Please select source directory first!", "Select target directory",
+             Icon::Error);
+        return false;
+    }
+    if (path == sourceText) {
+        tell(prompter, "Target directory is the same as source directory!",
+             "Please select other target directory", Icon::Error);
+        return false;
+    }
+    targetText = path;
+    targetDirectory = path;
+    return true;
+}
+
+bool Workspace::startNewAlbum(int32_t negative, Prompter& prompter) {
+    if (edit.negativeFilm != negative) edit.polarityChanged = 1;
+    edit.negativeFilm = negative;
+    return openAlbumDialog(prompter);
+}
+
+bool Workspace::startEditAlbum(int index, Prompter& prompter) {
+    if (index < 0 || static_cast<size_t>(index) >= albums.size()) {
+        tell(prompter, "Please select an album from Albums List first.");
+        return false;
+    }
+    const Album& album = albums[static_cast<size_t>(index)];
+    edit.editMode = 1;
+    edit.editedAlbumId = album.id;
+    edit.savedNegativeFilm = edit.negativeFilm;
+    edit.openedStartTime = album.startTime;
+    edit.openedEndTime = album.endTime;
+    edit.joinedAfterClear.clear();
+    if (album.processed) tell(prompter, "Album is already processed and cannot be modified!");
+    edit.negativeFilm = 0;
+    return openAlbumDialog(prompter);
+}
+
+bool Workspace::openAlbumDialog(Prompter& prompter) {
+    PictureList& list = pictures();
+    if (list.empty()) {
+        tell(prompter, "Source folder does not contain any pictures supported by Lumora");
+        // Nothing opens, so an edit that was starting must not stay half set.
+        if (edit.editMode) {
+            edit.negativeFilm = edit.savedNegativeFilm;
+            leaveEditMode();
+        }
+        return false;
+    }
+    sortPictures(list, kSortByDate, false);
+    for (PictureEntry& entry : list) entry.isNegative = edit.negativeFilm;
+    if (edit.editMode) return true;
+
+    if (!albums.empty()) {
+        const bool anyFree = std::any_of(list.begin(), list.end(),
+                                         [](const PictureEntry& e) { return e.albumId == 0; });
+        if (!anyFree) {
+            tell(prompter,
+                 "Picture List is empty.All pictures are in albums. Double click on any album's "
+                 "name from Album List to view album's pictures");
+            return false;
+        }
+    }
+    appendNewAlbum(albums);
+    edit.joinedAfterClear.clear();
+    return true;
+}
+
+void Workspace::finishAlbumDialog(DialogEnd end, Prompter& prompter) {
+    if (edit.editMode) {
+        // Cancel is taken as Discard: it would otherwise leave pictures marked
+        // as pending, in no album and in no film.
+        edit.negativeFilm = edit.savedNegativeFilm;
+        commitAlbum(pictures(), film, albums, edit,
+                    end == DialogEnd::Save ? CommitKind::Save : CommitKind::Discard,
+                    remakeThumbnail);
+        leaveEditMode();
+        return;
+    }
+    Album* album = currentAlbum();
+    if (!album) return;
+    if (end == DialogEnd::Save) {
+        if (album->hasRange()) {
+            commitAlbum(pictures(), film, albums, edit, CommitKind::Save, remakeThumbnail);
+            album->unsaved = 0;
+        } else {
+            removeAlbum(albums, album->id);
+            tell(prompter, "Start or end date not set.Album not saved.");
+        }
+    } else if (end == DialogEnd::Discard) {
+        commitAlbum(pictures(), film, albums, edit, CommitKind::Discard, remakeThumbnail);
+    }
+}
+
+void Workspace::leaveEditMode() {
+    edit.editMode = 0;
+    edit.editedAlbumId = 0;
+    edit.joinedAfterClear.clear();
+}
+
+bool Workspace::deleteAlbumAt(int index, Prompter& prompter) {
+    if (index < 0 || static_cast<size_t>(index) >= albums.size()) return false;
+    if (prompter.ask("Delete selected album?", "Delete Album", Buttons::OkCancel, Icon::None) !=
+        kAnswerOk) {
+        return false;
+    }
+    return deleteAlbum(pictures(), albums, albums[static_cast<size_t>(index)].id, edit.negativeFilm,
+                       remakeThumbnail);
+}
+
+Album* Workspace::currentAlbum() {
+    return lumora::currentAlbum(albums, edit);
+}
+
+FilmCounts Workspace::selectFilm(const std::optional<CriterionFlags>& checks) {
+    Album* album = currentAlbum();
+    if (!album) return FilmCounts{};
+    FilmRules rules;
+    rules.editMode = edit.editMode != 0;
+    rules.excludeDuplicates = excludeDuplicates;
+    rules.view = viewOptions;
+    rules.filterChecks = checks;
+    return selectFilmPictures(pictures(), film, *album, rules, edit);
+}
+
+int Workspace::picturesInAlbums(const FilmCounts& counts) {
+    if (edit.editMode) {
+        int total = 0;
+        for (const Album& album : albums) total += album.pictureCount;
+        return total;
+    }
+    const Album* album = currentAlbum();
+    return counts.inOtherAlbums + (album ? album->pictureCount : 0);
+}
+
+void Workspace::assignPictureIds() {
+    lumora::assignPictureIds(pictures());
+}
+
+}  // namespace lumora

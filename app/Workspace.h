@@ -1,0 +1,117 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "albums/AlbumList.h"
+#include "albums/EditState.h"
+#include "albums/FilmSelection.h"
+#include "albums/ThumbnailRemake.h"
+#include "albums/ViewOptions.h"
+#include "catalog/PictureCatalog.h"
+#include "catalog/ScanCommand.h"
+#include "filters/FilterValueLists.h"
+#include "platform/FileSystem.h"
+#include "platform/ProgressSink.h"
+#include "platform/Prompter.h"
+#include "platform/Time.h"
+
+namespace lumora {
+
+// The source or target field's text while no folder is chosen; callers
+// compare against it instead of keeping a flag.
+inline constexpr const char* kNotSelectedText = "Not Selected. Please select one first.";
+inline constexpr const char* kWaitForInputText = "Wait for input...";
+
+// How the Edit Album dialog ended.
+enum class DialogEnd { Save, Discard, Other };
+
+// The program-wide values the main window owns, gathered in one object free
+// of any user interface, with the main window's operations on them. The
+// window and the command line drive it; duplicates, session and processing
+// get the values they work on passed in from here.
+class Workspace {
+  public:
+    explicit Workspace(FileSystem& fileSystem = realFileSystem(),
+                       const Clock& clock = systemClock());
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    // Empties the picture, directory, film and removed lists and the filter's
+    // value lists; status "Wait for input...", target not selected.
+    void reset();
+
+    // The scan command: reset, scan the source, set the counters and the
+    // texts, and show the zero-date warning when a date was substituted.
+    ScanOutcome scan(const std::string& source, Prompter& prompter, ProgressSink& progress);
+
+    // Before the folder browser for a new source: with albums present,
+    // "Filters will be lost!" is asked and Cancel keeps everything (false); OK
+    // drops the albums, the film and the pictures.
+    bool prepareSourceChange(Prompter& prompter);
+    // The folder chosen as source: it becomes the source text and is scanned.
+    ScanOutcome setSource(const std::string& path, Prompter& prompter, ProgressSink& progress);
+    // A folder chosen as target; refused (false) without a source or when it
+    // is the source itself.
+    bool selectTarget(const std::string& path, Prompter& prompter);
+
+    // "Start from positive" (negative 0) or "Start from negative" (1): sets the
+    // polarity, appends a new album and returns whether the Edit Album
+    // dialog is to open. Refusals are shown through the prompter.
+    bool startNewAlbum(int32_t negative, Prompter& prompter);
+    // "Edit selected" on the album at index (-1: none selected). Returns
+    // whether the Edit Album dialog is to open.
+    bool startEditAlbum(int index, Prompter& prompter);
+    // What the main window does when the Edit Album dialog has ended.
+    void finishAlbumDialog(DialogEnd end, Prompter& prompter);
+    // "Delete Album" for the album at index, after asking. False when nothing
+    // was deleted.
+    bool deleteAlbumAt(int index, Prompter& prompter);
+
+    // The album the Edit Album dialog works on; null when there is none.
+    Album* currentAlbum();
+    // Refills the film for the current album. checks: the open Advanced Filter
+    // dialog's check boxes, absent while it is closed.
+    FilmCounts selectFilm(const std::optional<CriterionFlags>& checks = std::nullopt);
+    // The pictures in albums as the overall status line counts them.
+    int picturesInAlbums(const FilmCounts& counts);
+
+    // The numbering of the first film build, for callers that never build one.
+    void assignPictureIds();
+
+    PictureList& pictures() { return catalog.pictures(); }
+    const Clock& clock() const { return clock_; }
+
+    PictureCatalog catalog;
+    AlbumList albums;
+    FilmList film;
+    EditState edit;
+    FilterValueLists filterValues;
+    ViewOptions viewOptions;
+    int32_t filmBuilt = 0;
+    int32_t dateFormat = 1;
+    int32_t timeFormat = 1;
+    int32_t excludeDuplicates = 0;
+    int32_t duplicatesFound = 0;
+    int32_t picturesAtScan = 0;
+    float freedBytes = 0.0f;  // bytes of the pictures removed as duplicates
+    PictureList removedPictures;
+    std::string targetDirectory;  // the target as processing uses it
+    int32_t moveMode = 0;         // 0 copy, 1 move
+    std::string sourceText = kNotSelectedText;
+    std::string targetText = kNotSelectedText;
+    std::string statusText = kWaitForInputText;
+    // "Start from positive", "Start from negative" and "Search for duplicates".
+    bool albumMenusEnabled = false;
+    // Re-makes one film thumbnail; set by the window, empty on the command line.
+    RemakeThumbnail remakeThumbnail;
+
+  private:
+    bool openAlbumDialog(Prompter& prompter);
+    void leaveEditMode();
+
+    const Clock& clock_;
+};
+
+}  // namespace lumora
