@@ -13,8 +13,18 @@ enum class ByteOrder { Intel, Motorola };
 
 // TIFF format codes.
 enum TiffFormat : uint16_t {
-    kByte = 1, kAscii = 2, kShort = 3, kLong = 4, kRational = 5, kSByte = 6,
-    kUndefined = 7, kSShort = 8, kSLong = 9, kSRational = 10, kFloat = 11, kDouble = 12,
+    kByte = 1,
+    kAscii = 2,
+    kShort = 3,
+    kLong = 4,
+    kRational = 5,
+    kSByte = 6,
+    kUndefined = 7,
+    kSShort = 8,
+    kSLong = 9,
+    kSRational = 10,
+    kFloat = 11,
+    kDouble = 12,
 };
 
 // One directory entry. `bytes` holds the value little-endian, element by

@@ -49,6 +49,7 @@ struct Pattern {
     int height = 0;
     uint8_t phase[3] = {};
     bool mirrored = false;
+    uint32_t noiseSeed = 0;
     Shape shapes[3] = {};
 
     Pattern(int w, int h, uint32_t seed) : width(w), height(h) {
@@ -56,6 +57,7 @@ struct Pattern {
         auto next = [&state]() { return state = mix(state + 0x9e3779b9U); };
         for (uint8_t& p : phase) p = static_cast<uint8_t>(next());
         mirrored = (next() & 1) != 0;
+        noiseSeed = next();
         for (Shape& shape : shapes) {
             const int sw = std::max(1, static_cast<int>(w * (15 + next() % 30) / 100));
             const int sh = std::max(1, static_cast<int>(h * (15 + next() % 30) / 100));
@@ -86,7 +88,8 @@ struct Pattern {
         to = static_cast<int>(s.left + rx + half);
     }
 
-    // One row of interleaved samples (components 1 or 3).
+    // One row of interleaved samples (components 1 or 3). A little seeded
+    // grain keeps the compressed size near a camera's.
     void fillRow(int y, int components, uint8_t* row) const {
         const int vertical = height > 1 ? y * 255 / (height - 1) : 0;
         const int step = width > 1 ? (255 << 16) / (width - 1) : 0;
@@ -103,6 +106,12 @@ struct Pattern {
             for (int x = 0; x < width; ++x, horizontal += direction) {
                 row[x] = static_cast<uint8_t>(((horizontal >> 16) + vertical) / 2 + phase[0]);
             }
+        }
+        uint32_t grain = noiseSeed ^ (static_cast<uint32_t>(y) * 0x9e3779b1U);
+        const size_t samples = static_cast<size_t>(width) * components;
+        for (size_t i = 0; i < samples; ++i) {
+            grain = grain * 1664525U + 1013904223U;
+            row[i] = static_cast<uint8_t>(row[i] + static_cast<int>(grain >> 29) - 4);
         }
         for (const Shape& shape : shapes) {
             int from = 0;
@@ -167,20 +176,29 @@ std::vector<uint8_t> encodePattern(int width, int height, int components, int qu
 }
 
 std::vector<uint8_t> buildJpegFile(const JpegSpec& spec) {
-    const std::vector<uint8_t> image =
-        encodePattern(spec.width, spec.height, spec.components, spec.quality, spec.seed);
-    if (image.size() < 4) return {};
-    std::vector<uint8_t> file = {0xFF, 0xD8};
-    for (const std::vector<uint8_t>& segment : spec.segments) {
-        file.insert(file.end(), segment.begin(), segment.end());
-    }
+    return buildJpegFile(
+        encodePattern(spec.width, spec.height, spec.components, spec.quality, spec.seed),
+        spec.segments);
+}
+
+std::vector<uint8_t> buildJpegFile(const std::vector<uint8_t>& image,
+                                   const std::vector<std::vector<uint8_t>>& segments) {
+    if (image.size() < 4 || image[0] != 0xFF || image[1] != 0xD8) return {};
     size_t at = 2;
-    // The encoder writes no APP0 here, but a JFIF header must never come
-    // before the caller's sections, so drop one should it appear.
-    if (image.size() >= at + 4 && image[at] == 0xFF && image[at + 1] == 0xE0) {
+    // encodePattern writes no APP0, but a JFIF header must never come before
+    // the caller's sections, so drop one should the image carry it.
+    if (image[at] == 0xFF && image[at + 1] == 0xE0) {
         at += 2 + ((static_cast<size_t>(image[at + 2]) << 8) | image[at + 3]);
     }
     if (at > image.size()) return {};
+    size_t total = image.size() - at + 2;
+    for (const std::vector<uint8_t>& segment : segments) total += segment.size();
+    std::vector<uint8_t> file;
+    file.reserve(total);
+    file.insert(file.end(), {0xFF, 0xD8});
+    for (const std::vector<uint8_t>& segment : segments) {
+        file.insert(file.end(), segment.begin(), segment.end());
+    }
     file.insert(file.end(), image.begin() + static_cast<std::ptrdiff_t>(at), image.end());
     return file;
 }

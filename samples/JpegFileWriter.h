@@ -30,6 +30,11 @@ std::vector<uint8_t> encodePattern(int width, int height, int components, int qu
 // (its APP0 dropped) up to EOI.
 std::vector<uint8_t> buildJpegFile(const JpegSpec& spec);
 
+// The same, around image data encoded before (encodePattern's result), so
+// that one encoded body can carry many different header sections.
+std::vector<uint8_t> buildJpegFile(const std::vector<uint8_t>& encodedImage,
+                                   const std::vector<std::vector<uint8_t>>& segments);
+
 std::vector<uint8_t> commentSegment(const std::string& text);  // 0xFF 0xFE
 
 bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes);
