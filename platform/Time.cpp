@@ -1,14 +1,14 @@
 #include "platform/Time.h"
 
+#include <locale.h>
 #include <cerrno>
 #include <clocale>
-#include <locale.h>
 
 namespace lumora {
 namespace {
 
 class SystemClock : public Clock {
-public:
+  public:
     int64_t now() const override { return static_cast<int64_t>(std::time(nullptr)); }
 };
 
@@ -96,8 +96,13 @@ int64_t fileTimeToUnix(uint64_t fileTime) {
 
 uint64_t fileTimeToLocalFileTime(uint64_t fileTime, const Clock& clock) {
     const int64_t shift = static_cast<int64_t>(timeZoneBias(clock)) * 60 * kFileTimeTicksPerSecond;
-    if (shift > 0 && fileTime < static_cast<uint64_t>(shift)) return 0;
-    return fileTime - static_cast<uint64_t>(shift);
+    if (shift >= 0) {
+        return fileTime < static_cast<uint64_t>(shift) ? 0
+                                                       : fileTime - static_cast<uint64_t>(shift);
+    }
+    // East of UTC the time moves later; the latest FILETIME holds.
+    const uint64_t forward = static_cast<uint64_t>(-shift);
+    return fileTime > UINT64_MAX - forward ? UINT64_MAX : fileTime + forward;
 }
 
 std::string formatTime(const char* pattern, const std::tm& fields) {

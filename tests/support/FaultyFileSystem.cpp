@@ -1,1 +1,135 @@
-// placeholder
+#include "tests/support/FaultyFileSystem.h"
+
+namespace lumora::test {
+namespace {
+
+bool pathMatches(const FaultRule& rule, const std::string& path) {
+    if (rule.path.empty()) return true;
+    if (!rule.matchSuffix) return rule.path == path;
+    return path.size() >= rule.path.size() &&
+           path.compare(path.size() - rule.path.size(), rule.path.size(), rule.path) == 0;
+}
+
+class FaultyInputFile : public InputFile {
+  public:
+    FaultyInputFile(FaultyFileSystem& owner, std::string path, std::unique_ptr<InputFile> inner)
+        : owner_(owner), path_(std::move(path)), inner_(std::move(inner)) {}
+
+    size_t read(void* buffer, size_t size) override {
+        if (auto fault = owner_.enter(FsCall::Read, path_)) {
+            error_ = *fault;
+            return 0;
+        }
+        return inner_->read(buffer, size);
+    }
+
+    bool seek(uint64_t offset) override {
+        if (auto fault = owner_.enter(FsCall::Seek, path_)) {
+            error_ = *fault;
+            return false;
+        }
+        return inner_->seek(offset);
+    }
+
+    ErrorCode error() const override { return error_ != kErrorSuccess ? error_ : inner_->error(); }
+
+  private:
+    FaultyFileSystem& owner_;
+    std::string path_;
+    std::unique_ptr<InputFile> inner_;
+    ErrorCode error_ = kErrorSuccess;
+};
+
+}  // namespace
+
+const char* fsCallName(FsCall call) {
+    switch (call) {
+        case FsCall::ListDirectory:
+            return "listDirectory";
+        case FsCall::OpenRead:
+            return "openRead";
+        case FsCall::Read:
+            return "read";
+        case FsCall::Seek:
+            return "seek";
+    }
+    return "?";
+}
+
+void FaultyFileSystem::addRule(FaultRule rule) {
+    rules_.push_back(ActiveRule{std::move(rule), 0});
+}
+
+void FaultyFileSystem::failPath(FsCall call, const std::string& path, ErrorCode error) {
+    FaultRule rule;
+    rule.call = call;
+    rule.path = path;
+    rule.error = error;
+    addRule(std::move(rule));
+}
+
+void FaultyFileSystem::failSuffix(FsCall call, const std::string& suffix, ErrorCode error) {
+    FaultRule rule;
+    rule.call = call;
+    rule.path = suffix;
+    rule.matchSuffix = true;
+    rule.error = error;
+    addRule(std::move(rule));
+}
+
+void FaultyFileSystem::failAfter(FsCall call, int successes, ErrorCode error) {
+    FaultRule rule;
+    rule.call = call;
+    rule.skip = successes;
+    rule.error = error;
+    addRule(std::move(rule));
+}
+
+int FaultyFileSystem::callCount(FsCall call) const {
+    int count = 0;
+    for (const auto& [kind, path] : calls_) count += kind == call ? 1 : 0;
+    return count;
+}
+
+int FaultyFileSystem::callCount(FsCall call, const std::string& path) const {
+    int count = 0;
+    for (const auto& [kind, calledPath] : calls_) count += kind == call && calledPath == path;
+    return count;
+}
+
+std::optional<ErrorCode> FaultyFileSystem::enter(FsCall call, const std::string& path) {
+    calls_.emplace_back(call, path);
+    // Every matching rule counts the call, so rules stay independent; the
+    // first one that fails it decides the error.
+    std::optional<ErrorCode> fault;
+    for (ActiveRule& active : rules_) {
+        if (active.rule.call != call || !pathMatches(active.rule, path)) continue;
+        const int index = active.matched++;
+        const bool failing =
+            index >= active.rule.skip &&
+            (active.rule.times < 0 || index < active.rule.skip + active.rule.times);
+        if (failing && !fault) fault = active.rule.error;
+    }
+    return fault;
+}
+
+ErrorCode FaultyFileSystem::listDirectory(const std::string& path,
+                                          std::vector<DirectoryEntry>& entries) {
+    entries.clear();
+    if (auto fault = enter(FsCall::ListDirectory, path)) return *fault;
+    const ErrorCode error = inner_.listDirectory(path, entries);
+    if (error == kErrorSuccess && listingHook_) listingHook_(path, entries);
+    return error;
+}
+
+std::unique_ptr<InputFile> FaultyFileSystem::openRead(const std::string& path, ErrorCode& error) {
+    if (auto fault = enter(FsCall::OpenRead, path)) {
+        error = *fault;
+        return nullptr;
+    }
+    std::unique_ptr<InputFile> inner = inner_.openRead(path, error);
+    if (!inner) return nullptr;
+    return std::make_unique<FaultyInputFile>(*this, path, std::move(inner));
+}
+
+}  // namespace lumora::test

@@ -1,0 +1,92 @@
+#include "platform/FileSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/TempDir.h"
+
+namespace lumora {
+namespace {
+
+std::vector<std::string> namesOf(const std::vector<DirectoryEntry>& entries) {
+    std::vector<std::string> names;
+    for (const DirectoryEntry& entry : entries) names.push_back(entry.name);
+    return names;
+}
+
+std::vector<DirectoryEntry> entriesNamed(const std::vector<std::string>& names) {
+    std::vector<DirectoryEntry> entries;
+    for (const std::string& name : names) entries.push_back(DirectoryEntry{name});
+    return entries;
+}
+
+TEST(SortDirectoryEntries, ordersByUpperCasedNamesThenByBytes) {
+    std::vector<DirectoryEntry> entries =
+        entriesNamed({"b", "_x", "Z", "ab", "B", "a.jpg", "A", "a10", "a2", "\xC3\xA9t\xC3\xA9"});
+    sortDirectoryEntries(entries);
+    EXPECT_EQ(namesOf(entries), (std::vector<std::string>{"A", "a.jpg", "a10", "a2", "ab", "B", "b",
+                                                          "Z", "_x", "\xC3\xA9t\xC3\xA9"}));
+}
+
+TEST(MatchesJpgPattern, acceptsDotJpgInAnyCaseOnly) {
+    const std::pair<const char*, bool> cases[] = {
+        {"a.jpg", true},   {"A.JPG", true},   {"photo.JpG", true},  {".jpg", true},
+        {"a.b.jpg", true}, {"a.jpeg", false}, {"a.jpg.txt", false}, {"jpg", false},
+        {"a.jp", false},   {"ajpg", false},   {"a.jpg ", false},    {"", false},
+        {"a_jpg", false},  {"a.jpgx", false},
+    };
+    for (const auto& [name, expected] : cases) {
+        EXPECT_EQ(matchesJpgPattern(name), expected) << '"' << name << '"';
+    }
+}
+
+TEST(PosixFileSystem, listsSizesFoldersAndLinksWithoutDotEntries) {
+    test::TempDir dir;
+    dir.writeFile("b.jpg", std::string(1234, 'x'));
+    dir.makeDir("Album");
+    dir.makeSymlink(dir.file("Album"), "link");
+    dir.makeSymlink(dir.file("missing"), "dangling");
+    std::vector<DirectoryEntry> entries;
+    ASSERT_EQ(realFileSystem().listDirectory(dir.path(), entries), kErrorSuccess);
+    ASSERT_EQ(namesOf(entries), (std::vector<std::string>{"Album", "b.jpg", "link"}));
+    EXPECT_TRUE(entries[0].isDirectory);
+    EXPECT_FALSE(entries[0].isSymbolicLink);
+    EXPECT_FALSE(entries[1].isDirectory);
+    EXPECT_EQ(entries[1].size, 1234u);
+    EXPECT_GT(entries[1].creationTime, 0u);
+    EXPECT_TRUE(entries[2].isDirectory);
+    EXPECT_TRUE(entries[2].isSymbolicLink);
+}
+
+TEST(PosixFileSystem, reportsMissingFoldersAndFilesByWindowsCodes) {
+    test::TempDir dir;
+    std::vector<DirectoryEntry> entries{DirectoryEntry{"stale"}};
+    EXPECT_EQ(realFileSystem().listDirectory(dir.file("none"), entries), kErrorFileNotFound);
+    EXPECT_TRUE(entries.empty());
+    EXPECT_EQ(realFileSystem().listDirectory(dir.file("none/deeper"), entries), kErrorPathNotFound);
+
+    ErrorCode error = kErrorSuccess;
+    EXPECT_EQ(realFileSystem().openRead(dir.file("none.jpg"), error), nullptr);
+    EXPECT_EQ(error, kErrorFileNotFound);
+    EXPECT_EQ(realFileSystem().openRead(dir.file("none/x.jpg"), error), nullptr);
+    EXPECT_EQ(error, kErrorPathNotFound);
+}
+
+TEST(ReadFileRange, readsExactlyTheRangeOrFails) {
+    test::TempDir dir;
+    const std::string path = dir.writeFile("data.bin", std::string("0123456789"));
+    std::vector<uint8_t> bytes;
+    ErrorCode error = kErrorSuccess;
+    ASSERT_TRUE(readFileRange(realFileSystem(), path, 3, 4, bytes, error));
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "3456");
+    EXPECT_FALSE(readFileRange(realFileSystem(), path, 8, 4, bytes, error));
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_NE(error, kErrorSuccess);
+    EXPECT_FALSE(readFileRange(realFileSystem(), dir.file("none"), 0, 1, bytes, error));
+    EXPECT_EQ(error, kErrorFileNotFound);
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,137 @@
+#include "platform/Time.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdint>
+
+#include "tests/support/TzGuard.h"
+
+namespace lumora {
+namespace {
+
+constexpr int64_t kWinterNow = 1705320000;  // 2024-01-15 12:00:00 UTC
+constexpr int64_t kSummerNow = 1721044800;  // 2024-07-15 12:00:00 UTC
+
+std::tm fieldsOf(int year, int month, int day, int hour, int minute, int second) {
+    std::tm fields{};
+    fields.tm_year = year - 1900;
+    fields.tm_mon = month - 1;
+    fields.tm_mday = day;
+    fields.tm_hour = hour;
+    fields.tm_min = minute;
+    fields.tm_sec = second;
+    fields.tm_isdst = -1;
+    return fields;
+}
+
+TEST(TimeZoneBias, isMinutesWestOfUtcWithTheDaylightShiftOfNow) {
+    struct Case {
+        const char* zone;
+        int64_t now;
+        int32_t bias;
+    } cases[] = {
+        {"UTC0", kWinterNow, 0},
+        {"EST5EDT,M3.2.0,M11.1.0", kWinterNow, 300},
+        {"EST5EDT,M3.2.0,M11.1.0", kSummerNow, 240},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", kWinterNow, -60},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", kSummerNow, -120},
+        {"JST-9", kSummerNow, -540},
+        {"IST-5:30", kWinterNow, -330},
+        {"NST3:30NDT,M3.2.0,M11.1.0", kWinterNow, 210},
+    };
+    for (const Case& c : cases) {
+        test::TzGuard zone(c.zone);
+        EXPECT_EQ(timeZoneBias(FixedClock(c.now)), c.bias) << c.zone << " at " << c.now;
+    }
+}
+
+TEST(LocalFieldsToUnix, letsTheRuntimeDecideDaylightSavingAndRollsOver) {
+    test::TzGuard zone("EST5EDT,M3.2.0,M11.1.0");
+    std::tm summer = fieldsOf(2005, 7, 4, 10, 0, 0);
+    summer.tm_isdst = 0;  // ignored: the runtime decides
+    int64_t seconds = 0;
+    ASSERT_TRUE(localFieldsToUnix(summer, seconds));
+    EXPECT_EQ(seconds, utcFieldsToUnix(fieldsOf(2005, 7, 4, 14, 0, 0)));
+    EXPECT_EQ(summer.tm_isdst, 1);
+
+    std::tm overflowing = fieldsOf(2005, 2, 28, 27, 61, 0);
+    ASSERT_TRUE(localFieldsToUnix(overflowing, seconds));
+    EXPECT_EQ(overflowing.tm_mon, 2);
+    EXPECT_EQ(overflowing.tm_mday, 1);
+    EXPECT_EQ(overflowing.tm_hour, 4);
+    EXPECT_EQ(overflowing.tm_min, 1);
+
+    // The second before the epoch is a time, not a failure.
+    test::TzGuard utc("UTC0");
+    std::tm beforeEpoch = fieldsOf(1969, 12, 31, 23, 59, 59);
+    ASSERT_TRUE(localFieldsToUnix(beforeEpoch, seconds));
+    EXPECT_EQ(seconds, -1);
+    std::tm farPast = fieldsOf(1800, 1, 1, 0, 0, 0);
+    ASSERT_TRUE(localFieldsToUnix(farPast, seconds));
+    EXPECT_EQ(seconds, utcFieldsToUnix(farPast));
+}
+
+TEST(UtcFieldsToUnix, agreesWithTheRuntimeOverFourCenturies) {
+    // From 1700 to 2300 in uneven steps, so every month and leap rule is hit.
+    for (int64_t seconds = -8520336000LL; seconds < 10413792000LL; seconds += 86400LL * 37 + 3607) {
+        std::tm fields{};
+        ASSERT_TRUE(unixToUtcFields(seconds, fields));
+        ASSERT_EQ(utcFieldsToUnix(fields), seconds) << seconds;
+    }
+}
+
+TEST(UtcFieldsToUnix, normalisesOutOfRangeFields) {
+    EXPECT_EQ(utcFieldsToUnix(fieldsOf(2005, 13, 1, 0, 0, 0)),
+              utcFieldsToUnix(fieldsOf(2006, 1, 1, 0, 0, 0)));
+    EXPECT_EQ(utcFieldsToUnix(fieldsOf(2005, 0, 1, 0, 0, 0)),
+              utcFieldsToUnix(fieldsOf(2004, 12, 1, 0, 0, 0)));
+    EXPECT_EQ(utcFieldsToUnix(fieldsOf(2005, -11, 1, 0, 0, 0)),
+              utcFieldsToUnix(fieldsOf(2004, 1, 1, 0, 0, 0)));
+    EXPECT_EQ(utcFieldsToUnix(fieldsOf(2005, 3, 0, -1, 0, 0)),
+              utcFieldsToUnix(fieldsOf(2005, 2, 27, 23, 0, 0)));
+    EXPECT_EQ(utcFieldsToUnix(fieldsOf(2000, 2, 29, 0, 0, 0)), 951782400);
+    EXPECT_EQ(utcFieldsToUnix(fieldsOf(1970, 1, 1, 0, 0, 0)), 0);
+}
+
+TEST(FileTime, countsHundredNanosecondsSince1601) {
+    EXPECT_EQ(unixToFileTime(0), 116444736000000000ULL);
+    EXPECT_EQ(unixToFileTime(-kFileTimeUnixEpochSeconds), 0u);
+    EXPECT_EQ(unixToFileTime(-kFileTimeUnixEpochSeconds - 1), 0u);
+    EXPECT_EQ(unixToFileTime(INT64_MAX), UINT64_MAX);
+    EXPECT_EQ(fileTimeToUnix(0), -kFileTimeUnixEpochSeconds);
+    EXPECT_EQ(fileTimeToUnix(116444736000000000ULL + 9999999), 0);
+    for (int64_t seconds : {int64_t{-5000000000}, int64_t{-1}, int64_t{1109931630},
+                            int64_t{4102444800}, int64_t{253402300799}}) {
+        EXPECT_EQ(fileTimeToUnix(unixToFileTime(seconds)), seconds);
+    }
+}
+
+TEST(FileTimeToLocalFileTime, shiftsByTheCurrentBiasAndSaturates) {
+    const uint64_t hour = 3600ULL * kFileTimeTicksPerSecond;
+    const uint64_t value = unixToFileTime(1109931630);
+    {
+        test::TzGuard zone("EST5EDT,M3.2.0,M11.1.0");
+        EXPECT_EQ(fileTimeToLocalFileTime(value, FixedClock(kWinterNow)), value - 5 * hour);
+        EXPECT_EQ(fileTimeToLocalFileTime(value, FixedClock(kSummerNow)), value - 4 * hour);
+        EXPECT_EQ(fileTimeToLocalFileTime(hour, FixedClock(kWinterNow)), 0u);
+    }
+    test::TzGuard zone("JST-9");
+    EXPECT_EQ(fileTimeToLocalFileTime(value, FixedClock(kWinterNow)), value + 9 * hour);
+    EXPECT_EQ(fileTimeToLocalFileTime(UINT64_MAX - hour, FixedClock(kWinterNow)), UINT64_MAX);
+}
+
+TEST(FormatTime, usesEnglishNamesWhateverTheLocale) {
+    std::tm fields{};
+    ASSERT_TRUE(unixToUtcFields(1109931630 + 4 * 3600, fields));  // Friday 14:20:30
+    // A process locale, where one exists, does not change the names.
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = previous ? previous : "C";
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    EXPECT_EQ(formatTime("%A %a %B %b %p %I", fields), "Friday Fri March Mar PM 02");
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(formatTime("", fields), "");
+}
+
+}  // namespace
+}  // namespace lumora

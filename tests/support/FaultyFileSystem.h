@@ -1,0 +1,76 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace lumora::test {
+
+// The calls a FaultyFileSystem can make fail. Read and Seek are calls on the
+// files it opened.
+enum class FsCall { ListDirectory, OpenRead, Read, Seek };
+
+const char* fsCallName(FsCall call);
+
+// Which calls fail, and with what. A call matches when it is of the rule's
+// kind and its path is the rule's (or ends with it, with matchSuffix; an
+// empty path matches every path). The first `skip` matching calls succeed,
+// the next `times` fail (-1: all of them).
+struct FaultRule {
+    FsCall call = FsCall::OpenRead;
+    std::string path;
+    bool matchSuffix = false;
+    int skip = 0;
+    int times = -1;
+    ErrorCode error = kErrorReadFault;
+};
+
+// Wraps a file system, passes every call on unless a rule makes it fail, and
+// counts the calls. Files it opens must not outlive it.
+class FaultyFileSystem : public FileSystem {
+  public:
+    explicit FaultyFileSystem(FileSystem& inner = realFileSystem()) : inner_(inner) {}
+
+    void addRule(FaultRule rule);
+    // Every call of that kind for the path fails.
+    void failPath(FsCall call, const std::string& path, ErrorCode error);
+    // Every call of that kind whose path ends with the suffix fails.
+    void failSuffix(FsCall call, const std::string& suffix, ErrorCode error);
+    // The first `successes` calls of that kind succeed, every later one fails.
+    void failAfter(FsCall call, int successes, ErrorCode error);
+    void clearRules() { rules_.clear(); }
+
+    // Lets a test change what a listing reports (sizes, creation times,
+    // order) after the wrapped file system produced it.
+    using ListingHook = std::function<void(const std::string& path, std::vector<DirectoryEntry>&)>;
+    void setListingHook(ListingHook hook) { listingHook_ = std::move(hook); }
+
+    int callCount(FsCall call) const;
+    int callCount(FsCall call, const std::string& path) const;
+    // Every call in order, failed ones included.
+    const std::vector<std::pair<FsCall, std::string>>& calls() const { return calls_; }
+
+    ErrorCode listDirectory(const std::string& path, std::vector<DirectoryEntry>& entries) override;
+    std::unique_ptr<InputFile> openRead(const std::string& path, ErrorCode& error) override;
+
+    // Records the call and gives the error it must fail with, if any.
+    std::optional<ErrorCode> enter(FsCall call, const std::string& path);
+
+  private:
+    struct ActiveRule {
+        FaultRule rule;
+        int matched = 0;
+    };
+
+    FileSystem& inner_;
+    std::vector<ActiveRule> rules_;
+    std::vector<std::pair<FsCall, std::string>> calls_;
+    ListingHook listingHook_;
+};
+
+}  // namespace lumora::test

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace lumora::test {
+
+// A fresh folder under /tmp for one test, removed with everything in it when
+// the guard goes. Relative names below are taken from the folder.
+class TempDir {
+  public:
+    TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    ~TempDir();
+
+    const std::string& path() const { return path_; }
+    // The full path of a name relative to the folder.
+    std::string file(const std::string& relative) const;
+
+    // Creates the folder and any missing parents; returns its full path.
+    std::string makeDir(const std::string& relative) const;
+    // Writes the bytes, creating missing parent folders; returns the full path.
+    std::string writeFile(const std::string& relative, const std::vector<uint8_t>& bytes) const;
+    std::string writeFile(const std::string& relative, const std::string& text) const;
+    // A symbolic link at relative pointing at target (taken as it stands).
+    std::string makeSymlink(const std::string& target, const std::string& relative) const;
+
+  private:
+    std::string path_;
+};
+
+}  // namespace lumora::test
