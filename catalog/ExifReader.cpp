@@ -1,31 +1,14 @@
 #include "catalog/ExifReader.h"
 
+#include "catalog/HeaderInput.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define LUMORA_ASAN 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__)
-#define LUMORA_ASAN 1
-#endif
-#ifdef LUMORA_ASAN
-#include <sanitizer/asan_interface.h>
-#endif
-
 namespace lumora {
 namespace {
-
-// A section body is at most 65533 bytes; the buffer holds one whole body
-// plus what was read ahead.
-constexpr size_t kBufferSize = 96 * 1024;
-// Enough for the header sections of most camera files in one read call,
-// without dragging in much of the compressed data behind them.
-constexpr size_t kReadAhead = 32 * 1024;
 
 constexpr int kMaxPadding = 6;          // 0xFF bytes accepted before a marker code
 constexpr uint32_t kCommentCap = 1000;  // counts the two length bytes
@@ -78,75 +61,6 @@ void copyText(char* out, size_t maxChars, const uint8_t* text, uint64_t byteCoun
 
 }  // namespace
 
-class ExifReader::Input {
-  public:
-    Input(InputFile& file, std::vector<uint8_t>& buffer) : file_(file), buffer_(buffer) {}
-    Input(const Input&) = delete;
-    Input& operator=(const Input&) = delete;
-    ~Input() { unguard(); }
-
-    // The next byte, or -1 at the end of the file.
-    int byte() {
-        unguard();
-        if (pos_ == end_ && !fill(1)) return -1;
-        return buffer_[pos_++];
-    }
-
-    // The next size bytes in one piece, valid until the next read; null when
-    // the file ends first.
-    const uint8_t* take(size_t size) {
-        unguard();
-        if (end_ - pos_ < size && !fill(size)) return nullptr;
-        const uint8_t* bytes = buffer_.data() + pos_;
-        pos_ += size;
-        guard();
-        return bytes;
-    }
-
-    uint64_t position() const { return base_ + pos_; }
-
-  private:
-    bool fill(size_t size) {
-        if (pos_ > 0) {
-            std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
-            base_ += pos_;
-            end_ -= pos_;
-            pos_ = 0;
-        }
-        const size_t target = std::min(buffer_.size(), std::max(size, end_ + kReadAhead));
-        while (!atEnd_ && end_ < target) {
-            const size_t got = file_.read(buffer_.data() + end_, target - end_);
-            if (got == 0) atEnd_ = true;
-            end_ += got;
-        }
-        return end_ >= size;
-    }
-
-    // Under AddressSanitizer the bytes after a section handed out are made
-    // unreadable until the next read, so that a parser reading past its
-    // section is caught even though the buffer goes on.
-    void guard() {
-#ifdef LUMORA_ASAN
-        ASAN_POISON_MEMORY_REGION(buffer_.data() + pos_, buffer_.size() - pos_);
-        guarded_ = true;
-#endif
-    }
-    void unguard() {
-#ifdef LUMORA_ASAN
-        if (guarded_) ASAN_UNPOISON_MEMORY_REGION(buffer_.data(), buffer_.size());
-        guarded_ = false;
-#endif
-    }
-
-    InputFile& file_;
-    std::vector<uint8_t>& buffer_;
-    bool guarded_ = false;
-    size_t pos_ = 0;
-    size_t end_ = 0;
-    uint64_t base_ = 0;  // file offset of buffer_[0]
-    bool atEnd_ = false;
-};
-
 // The TIFF block inside an APP1 "Exif" body: every offset in it counts from
 // its start, and nothing outside its bytes is ever read.
 struct ExifReader::Tiff {
@@ -165,13 +79,9 @@ struct ExifReader::Value {
     uint64_t held;
 };
 
-ExifReader::ExifReader() : owned_(std::make_unique<ExifInfo>()), info_(owned_.get()) {
-    buffer_.resize(kBufferSize);
-}
+ExifReader::ExifReader() : owned_(std::make_unique<ExifInfo>()), info_(owned_.get()) {}
 
-ExifReader::ExifReader(ExifInfo* info) : info_(info) {
-    buffer_.resize(kBufferSize);
-}
+ExifReader::ExifReader(ExifInfo* info) : info_(info) {}
 
 void ExifReader::reset() {
     *info_ = ExifInfo{};
@@ -186,11 +96,11 @@ void ExifReader::diagnose(const char* line) const {
 }
 
 bool ExifReader::decode(InputFile& file) {
-    Input input(file, buffer_);
+    HeaderInput input(file, buffer_);
     return walkSections(input);
 }
 
-bool ExifReader::walkSections(Input& input) {
+bool ExifReader::walkSections(HeaderInput& input) {
     const int first = input.byte();
     if (first != 0xFF || input.byte() != 0xD8) return false;
 

@@ -11,6 +11,8 @@
 
 namespace lumora {
 
+class HeaderInput;
+
 // Reads the header sections of one JPEG file, up to the start of the scan,
 // and fills an ExifInfo from the frame header, the comment section and the
 // TIFF structure of the APP1 "Exif" section. One reader serves a whole scan:
@@ -38,11 +40,10 @@ class ExifReader {
     static constexpr int kMaxSections = 20;
 
   private:
-    class Input;
     struct Tiff;
     struct Value;
 
-    bool walkSections(Input& input);
+    bool walkSections(HeaderInput& input);
     bool parseExif(const uint8_t* body, uint32_t bodyLength, uint64_t bodyFileOffset);
     bool walkDirectory(const Tiff& tiff, uint32_t offset);
     bool alreadyWalked(uint32_t offset);
