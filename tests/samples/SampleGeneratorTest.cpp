@@ -88,6 +88,8 @@ std::string extensionOf(const std::string& path) {
 
 TEST_F(SampleGeneratorTest, sameOptionsGiveByteIdenticalFiles) {
     SampleOptions options;
+    options.width = 200;
+    options.height = 150;
     const Tree first = write(options, "a");
     EXPECT_EQ(first.size(), 30u);
     EXPECT_EQ(first, write(options, "b"));
