@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace lumora {
+
+// A folder to scan, with the "*.jpg" files of its one listing (folders with
+// such names left out), in listing order. The walk keeps them so that the
+// file scan needs no second listing of the folder.
+struct SourceDirectory {
+    std::string path;
+    std::vector<DirectoryEntry> pictureFiles;
+};
+
+// A folder that is never searched, nor anything below it. Only this exact
+// letter case is skipped.
+inline constexpr const char* kSkippedFolderName = "Temporary Internet Files";
+
+// The root without trailing separators: while the text, ignoring trailing
+// white space, ends with a separator, it becomes what precedes that
+// separator. The file-system root becomes the empty text, so that its
+// entries are addressed as separator + name.
+std::string normaliseSourceRoot(const std::string& root);
+
+// The folders of a tree in depth-first post-order (a folder's subfolders,
+// each with its own subfolders first, in listing order, then the folder),
+// the root last. Without recursive only the root. Symbolic links to folders
+// are not followed; a folder that cannot be listed contributes no
+// subfolders and no files.
+std::vector<SourceDirectory> walkSourceTree(FileSystem& fileSystem, const std::string& root,
+                                            bool recursive);
+
+}  // namespace lumora

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "catalog/DirectoryWalk.h"
+#include "catalog/ExifReader.h"
+#include "catalog/PictureEntry.h"
+#include "platform/FileSystem.h"
+#include "platform/Prompter.h"
+#include "platform/Time.h"
+
+namespace lumora {
+
+inline constexpr const char* kZeroDateText = "0000:00:00 00:00:00";
+inline constexpr const char* kReadErrorText = "Error while reading from drive";
+inline constexpr const char* kReadErrorCaption = "Error";
+
+// The one catalog of the program: the EXIF reader, the source root, the
+// folders to search and the picture list built from them.
+class PictureCatalog {
+  public:
+    explicit PictureCatalog(FileSystem& fileSystem = realFileSystem(),
+                            const Clock& clock = systemClock());
+    PictureCatalog(const PictureCatalog&) = delete;
+    PictureCatalog& operator=(const PictureCatalog&) = delete;
+    ~PictureCatalog();
+
+    // Lists the folders under root and appends every "*.jpg" in them that has
+    // EXIF information and a date. False only when the user stopped the scan
+    // at a file that could not be opened; what was found until then stays.
+    bool scanSource(const std::string& root, bool recursive, Prompter& prompter);
+
+    // Zero-fills and releases every entry's ExifInfo, then empties the list:
+    // copies held elsewhere must not be used afterwards.
+    void clearPictures();
+    void clearDirectories();
+
+    int pictureCount() const { return static_cast<int>(pictures_.size()); }
+    PictureList& pictures() { return pictures_; }
+    const PictureList& pictures() const { return pictures_; }
+    const std::vector<std::string>& directories() const { return directories_; }
+    const std::string& sourceRoot() const { return sourceRoot_; }
+    ExifReader& reader() { return reader_; }
+    FileSystem& fileSystem() const { return fileSystem_; }
+    const Clock& clock() const { return clock_; }
+
+  private:
+    // False when the user chose to stop.
+    bool scanFile(const std::string& directory, const DirectoryEntry& file, Prompter& prompter);
+    void substituteZeroDate(ExifInfo& info, uint64_t creationTime) const;
+
+    FileSystem& fileSystem_;
+    const Clock& clock_;
+    ExifReader reader_;
+    std::string sourceRoot_;
+    std::vector<std::string> directories_;
+    PictureList pictures_;
+    int32_t scanBias_ = 0;  // minutes, fixed for the whole of one scan
+};
+
+}  // namespace lumora

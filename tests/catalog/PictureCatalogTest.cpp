@@ -1,0 +1,351 @@
+#include "catalog/PictureCatalog.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "catalog/DateTimeValue.h"
+#include "platform/FileSystem.h"
+#include "platform/Time.h"
+#include "tests/support/FaultyFileSystem.h"
+#include "tests/support/PictureFiles.h"
+#include "tests/support/ScriptedPrompter.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TzGuard.h"
+
+namespace lumora {
+namespace {
+
+using test::FsCall;
+
+constexpr int64_t kWinterNow = 1705320000;  // 2024-01-15 12:00:00 UTC
+constexpr const char* kDate = "2005:03:04 10:20:30";
+
+std::vector<std::string> pathsOf(const PictureCatalog& catalog) {
+    std::vector<std::string> paths;
+    for (const PictureEntry& entry : catalog.pictures()) paths.push_back(entry.path);
+    return paths;
+}
+
+// Scans with a prompter that must not be asked anything.
+bool scanQuietly(PictureCatalog& catalog, const std::string& root, bool recursive = true) {
+    test::ScriptedPrompter prompter;
+    return catalog.scanSource(root, recursive, prompter);
+}
+
+TEST(PictureCatalog, searchesSubfoldersDepthFirstBeforeTheirParentsAndTheRootLast) {
+    test::TempDir dir;
+    const std::string root = dir.makeDir("R");
+    dir.writeFile("R/root.jpg", test::exifPicture(kDate));
+    dir.writeFile("R/A/a.jpg", test::exifPicture(kDate));
+    dir.writeFile("R/A/A1/a1.jpg", test::exifPicture(kDate));
+    dir.writeFile("R/b/b.jpg", test::exifPicture(kDate));
+    dir.makeDir("R/A/A2");
+    dir.writeFile("R/Temporary Internet Files/t.jpg", test::exifPicture(kDate));
+    dir.writeFile("R/Temporary Internet Files/Below/u.jpg", test::exifPicture(kDate));
+    dir.writeFile("R/temporary internet files/v.jpg", test::exifPicture(kDate));
+    dir.writeFile("R/A/Temporary Internet Files/w.jpg", test::exifPicture(kDate));
+
+    PictureCatalog catalog;
+    ASSERT_TRUE(scanQuietly(catalog, root));
+    EXPECT_EQ(catalog.directories(),
+              (std::vector<std::string>{root + "/A/A1", root + "/A/A2", root + "/A", root + "/b",
+                                        root + "/temporary internet files", root}));
+    EXPECT_EQ(pathsOf(catalog), (std::vector<std::string>{
+                                    root + "/A/A1/a1.jpg", root + "/A/a.jpg", root + "/b/b.jpg",
+                                    root + "/temporary internet files/v.jpg", root + "/root.jpg"}));
+    EXPECT_EQ(catalog.pictureCount(), 5);
+    EXPECT_EQ(catalog.sourceRoot(), root);
+}
+
+TEST(PictureCatalog, withoutRecursionScansTheRootAlone) {
+    test::TempDir dir;
+    dir.writeFile("top.jpg", test::exifPicture(kDate));
+    dir.writeFile("Sub/below.jpg", test::exifPicture(kDate));
+    PictureCatalog catalog;
+    ASSERT_TRUE(scanQuietly(catalog, dir.path(), false));
+    EXPECT_EQ(catalog.directories(), std::vector<std::string>{dir.path()});
+    EXPECT_EQ(pathsOf(catalog), std::vector<std::string>{dir.file("top.jpg")});
+}
+
+TEST(PictureCatalog, trailingSeparatorsOfTheRootGiveTheSamePaths) {
+    test::TempDir dir;
+    dir.writeFile("p.jpg", test::exifPicture(kDate));
+    dir.writeFile("S/q.jpg", test::exifPicture(kDate));
+    const std::vector<std::string> expected = {dir.file("S/q.jpg"), dir.file("p.jpg")};
+    for (const std::string& root : {dir.path(), dir.path() + "/", dir.path() + "///",
+                                    dir.path() + "/ \t", dir.path() + "/ /"}) {
+        PictureCatalog catalog;
+        ASSERT_TRUE(scanQuietly(catalog, root)) << '"' << root << '"';
+        EXPECT_EQ(pathsOf(catalog), expected) << '"' << root << '"';
+        EXPECT_EQ(catalog.directories().back(), dir.path()) << '"' << root << '"';
+    }
+}
+
+TEST(NormaliseSourceRoot, dropsTrailingSeparatorsAndTheSpaceAfterThem) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"/data/pics", "/data/pics"},
+        {"/data/pics/", "/data/pics"},
+        {"/data/pics//", "/data/pics"},
+        {"/data/pics/  ", "/data/pics"},
+        {"/data/pics/ / ", "/data/pics"},
+        {"/data/pics  ", "/data/pics  "},
+        {"/", ""},
+        {"", ""},
+        {"pics", "pics"},
+        {"/data/pics/x y", "/data/pics/x y"},
+    };
+    for (const auto& [root, expected] : cases) {
+        EXPECT_EQ(normaliseSourceRoot(root), expected) << '"' << root << '"';
+    }
+}
+
+TEST(PictureCatalog, listsDotJpgInAnyCaseAndNothingElse) {
+    test::TempDir dir;
+    for (const char* name : {"a.jpg", "B.JPG", "c.JpG", "d.jpeg", "e.jpg.bak", "f.png", "g_jpg"}) {
+        dir.writeFile(name, test::exifPicture(kDate));
+    }
+    dir.writeFile("folder.jpg/inside.jpg", test::exifPicture(kDate));
+    PictureCatalog catalog;
+    ASSERT_TRUE(scanQuietly(catalog, dir.path()));
+    EXPECT_EQ(pathsOf(catalog),
+              (std::vector<std::string>{dir.file("folder.jpg/inside.jpg"), dir.file("a.jpg"),
+                                        dir.file("B.JPG"), dir.file("c.JpG")}));
+}
+
+TEST(PictureCatalog, skipsFilesWithoutExifOrWithoutTheDateTaken) {
+    test::TempDir dir;
+    test::PictureSpec noDate;
+    noDate.make = "Camera Co";
+    // Names chosen so that each rejected file follows an accepted one: the
+    // reader must forget the previous file every time.
+    dir.writeFile("a1.jpg", test::exifPicture(kDate));
+    dir.writeFile("a2.jpg", test::exifPicture(noDate));
+    dir.writeFile("b1.jpg", test::exifPicture(kDate));
+    dir.writeFile("b2.jpg", test::plainPicture());
+    dir.writeFile("c1.jpg", test::exifPicture(kDate));
+    dir.writeFile("c2.jpg", std::string("not a picture at all"));
+    dir.writeFile("d1.jpg", test::exifPicture(kDate));
+    dir.writeFile("d2.jpg", std::string());
+    dir.writeFile("e1.jpg", test::exifPicture(kDate));
+    std::vector<uint8_t> truncated = test::exifPicture(kDate);
+    truncated.resize(40);
+    dir.writeFile("e2.jpg", truncated);
+
+    PictureCatalog catalog;
+    ASSERT_TRUE(scanQuietly(catalog, dir.path()));
+    EXPECT_EQ(pathsOf(catalog),
+              (std::vector<std::string>{dir.file("a1.jpg"), dir.file("b1.jpg"), dir.file("c1.jpg"),
+                                        dir.file("d1.jpg"), dir.file("e1.jpg")}));
+}
+
+TEST(PictureCatalog, entriesCarryTheirPathSizeValueAndOwnExifCopy) {
+    test::TzGuard zone("EST5EDT,M3.2.0,M11.1.0");
+    const FixedClock clock(kWinterNow);
+    test::TempDir dir;
+    test::PictureSpec spec;
+    spec.dateTimeOriginal = kDate;
+    spec.make = "Camera Co";
+    spec.withThumbnail = true;
+    const std::vector<uint8_t> bytes = test::exifPicture(spec);
+    dir.writeFile("one.jpg", bytes);
+    dir.writeFile("two.jpg", test::exifPicture("2006:01:02 03:04:05"));
+
+    PictureCatalog catalog(realFileSystem(), clock);
+    ASSERT_TRUE(scanQuietly(catalog, dir.path()));
+    ASSERT_EQ(catalog.pictureCount(), 2);
+    const PictureEntry& one = catalog.pictures()[0];
+    EXPECT_EQ(one.path, dir.file("one.jpg"));
+    EXPECT_EQ(one.fileSize, bytes.size());
+    EXPECT_EQ(one.dateTime, dateTimeValue(kDate, clock));
+    EXPECT_EQ(one.albumId, 0);
+    EXPECT_EQ(one.isDuplicate, 0);
+    EXPECT_EQ(one.isRemoved, 0);
+    EXPECT_EQ(one.isNegative, 0);
+    ASSERT_NE(one.exif, nullptr);
+    EXPECT_STREQ(one.exif->DateTime, kDate);
+    EXPECT_STREQ(one.exif->CameraMake, "Camera Co");
+    EXPECT_EQ(one.exif->IsExif, 1);
+    EXPECT_EQ(one.exif->pictureId, -1);
+    EXPECT_EQ(one.exif->dateSubstituted, 0);
+
+    // The thumbnail stays in the file, found again by its place.
+    ASSERT_GT(one.exif->ThumbnailSize, 0u);
+    std::vector<uint8_t> thumbnail;
+    ErrorCode error = kErrorSuccess;
+    ASSERT_TRUE(readFileRange(realFileSystem(), one.path, one.exif->ThumbnailOffset,
+                              one.exif->ThumbnailSize, thumbnail, error));
+    EXPECT_EQ(thumbnail[0], 0xFF);
+    EXPECT_EQ(thumbnail[1], 0xD8);
+
+    const PictureEntry& two = catalog.pictures()[1];
+    EXPECT_NE(two.exif.get(), one.exif.get());
+    EXPECT_STREQ(two.exif->DateTime, "2006:01:02 03:04:05");
+    EXPECT_STREQ(two.exif->CameraMake, "");
+    EXPECT_EQ(two.exif->ThumbnailSize, 0u);
+    // The reader is left clean for the next scan.
+    EXPECT_EQ(catalog.reader().info().IsExif, 0);
+    EXPECT_EQ(catalog.reader().info().DateTime[0], '\0');
+}
+
+TEST(PictureCatalog, aZeroDateTakesTheFilesCreationTimeInLocalTime) {
+    test::TzGuard zone("CET-1CEST,M3.5.0,M10.5.0/3");
+    const FixedClock clock(kWinterNow);
+    test::TempDir dir;
+    dir.writeFile("zero.jpg", test::exifPicture("0000:00:00 00:00:00"));
+    dir.writeFile("real.jpg", test::exifPicture(kDate));
+    test::FaultyFileSystem fileSystem;
+    // 2003-05-06 07:08:09 UTC, shown an hour later by the winter bias.
+    const uint64_t created = unixToFileTime(1052204889);
+    fileSystem.setListingHook([&](const std::string&, std::vector<DirectoryEntry>& entries) {
+        for (DirectoryEntry& entry : entries) entry.creationTime = created;
+    });
+
+    PictureCatalog catalog(fileSystem, clock);
+    ASSERT_TRUE(scanQuietly(catalog, dir.path()));
+    ASSERT_EQ(catalog.pictureCount(), 2);
+    const PictureEntry& real = catalog.pictures()[0];
+    const PictureEntry& zero = catalog.pictures()[1];
+    EXPECT_STREQ(real.exif->DateTime, kDate);
+    EXPECT_EQ(real.exif->dateSubstituted, 0);
+    EXPECT_STREQ(zero.exif->DateTime, "2003:05:06 08:08:09");
+    EXPECT_EQ(zero.exif->dateSubstituted, 1);
+    EXPECT_EQ(zero.dateTime, dateTimeValue("2003:05:06 08:08:09", clock));
+    // A date that only starts with zeros is not replaced.
+    EXPECT_EQ(real.dateTime, dateTimeValue(kDate, clock));
+}
+
+TEST(PictureCatalog, aDateOfZerosWithOtherTextIsKeptAsItIs) {
+    test::TempDir dir;
+    dir.writeFile("z.jpg", test::exifPicture("0000:00:00 00:00:01"));
+    PictureCatalog catalog;
+    ASSERT_TRUE(scanQuietly(catalog, dir.path()));
+    ASSERT_EQ(catalog.pictureCount(), 1);
+    EXPECT_STREQ(catalog.pictures()[0].exif->DateTime, "0000:00:00 00:00:01");
+    EXPECT_EQ(catalog.pictures()[0].exif->dateSubstituted, 0);
+}
+
+class ReadErrorTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_.writeFile("A/a.jpg", test::exifPicture(kDate));
+        dir_.writeFile("A/b.jpg", test::exifPicture(kDate));
+        dir_.writeFile("A/c.jpg", test::exifPicture(kDate));
+        dir_.writeFile("d.jpg", test::exifPicture(kDate));
+        fileSystem_.failPath(FsCall::OpenRead, dir_.file("A/b.jpg"), kErrorAccessDenied);
+    }
+
+    test::TempDir dir_;
+    test::FaultyFileSystem fileSystem_;
+};
+
+TEST_F(ReadErrorTest, okSkipsTheFileAndGoesOn) {
+    test::ScriptedPrompter prompter;
+    prompter.expect("Error while reading from drive", "Error", Buttons::OkCancel, kAnswerOk);
+    PictureCatalog catalog(fileSystem_);
+    EXPECT_TRUE(catalog.scanSource(dir_.path(), true, prompter));
+    EXPECT_EQ(
+        pathsOf(catalog),
+        (std::vector<std::string>{dir_.file("A/a.jpg"), dir_.file("A/c.jpg"), dir_.file("d.jpg")}));
+    ASSERT_EQ(prompter.questions().size(), 1u);
+    EXPECT_EQ(prompter.questions()[0].icon, Icon::None);
+}
+
+TEST_F(ReadErrorTest, cancelStopsTheWholeScanAndKeepsWhatWasFound) {
+    test::ScriptedPrompter prompter;
+    prompter.expect("Error while reading from drive", "Error", Buttons::OkCancel, kAnswerCancel);
+    PictureCatalog catalog(fileSystem_);
+    EXPECT_FALSE(catalog.scanSource(dir_.path(), true, prompter));
+    EXPECT_EQ(pathsOf(catalog), std::vector<std::string>{dir_.file("A/a.jpg")});
+    // Nothing after the failed file is opened, in its folder or later ones.
+    EXPECT_EQ(fileSystem_.callCount(FsCall::OpenRead, dir_.file("A/c.jpg")), 0);
+    EXPECT_EQ(fileSystem_.callCount(FsCall::OpenRead, dir_.file("d.jpg")), 0);
+}
+
+TEST_F(ReadErrorTest, everyFailedOpenAsksAgain) {
+    fileSystem_.failPath(FsCall::OpenRead, dir_.file("d.jpg"), kErrorSharingViolation);
+    test::ScriptedPrompter prompter;
+    prompter.answer(kAnswerOk).answer(kAnswerOk);
+    PictureCatalog catalog(fileSystem_);
+    EXPECT_TRUE(catalog.scanSource(dir_.path(), true, prompter));
+    EXPECT_EQ(catalog.pictureCount(), 2);
+    EXPECT_EQ(prompter.texts(), (std::vector<std::string>(2, "Error while reading from drive")));
+}
+
+TEST(PictureCatalog, aFileThatFailsWhileBeingReadIsSkippedSilently) {
+    test::TempDir dir;
+    dir.writeFile("a.jpg", test::exifPicture(kDate));
+    dir.writeFile("b.jpg", test::exifPicture(kDate));
+    test::FaultyFileSystem fileSystem;
+    fileSystem.failPath(FsCall::Read, dir.file("a.jpg"), kErrorReadFault);
+    PictureCatalog catalog(fileSystem);
+    ASSERT_TRUE(scanQuietly(catalog, dir.path()));
+    EXPECT_EQ(pathsOf(catalog), std::vector<std::string>{dir.file("b.jpg")});
+}
+
+TEST(PictureCatalog, aFolderThatCannotBeListedGivesNothingAndNoQuestion) {
+    test::TempDir dir;
+    dir.writeFile("A/a.jpg", test::exifPicture(kDate));
+    dir.writeFile("A/Deep/deep.jpg", test::exifPicture(kDate));
+    dir.writeFile("B/b.jpg", test::exifPicture(kDate));
+    test::FaultyFileSystem fileSystem;
+    fileSystem.failPath(FsCall::ListDirectory, dir.file("A"), kErrorAccessDenied);
+    PictureCatalog catalog(fileSystem);
+    ASSERT_TRUE(scanQuietly(catalog, dir.path()));
+    EXPECT_EQ(pathsOf(catalog), std::vector<std::string>{dir.file("B/b.jpg")});
+
+    PictureCatalog missing;
+    ASSERT_TRUE(scanQuietly(missing, dir.file("no such folder")));
+    EXPECT_EQ(missing.pictureCount(), 0);
+    EXPECT_EQ(missing.directories(), std::vector<std::string>{dir.file("no such folder")});
+}
+
+TEST(PictureCatalog, linkedFoldersAreNotFollowed) {
+    test::TempDir dir;
+    dir.writeFile("Real/r.jpg", test::exifPicture(kDate));
+    dir.makeSymlink(dir.file("Real"), "Alias");
+    dir.makeSymlink(dir.path(), "Real/Loop");
+    PictureCatalog catalog;
+    ASSERT_TRUE(scanQuietly(catalog, dir.path()));
+    EXPECT_EQ(catalog.directories(), (std::vector<std::string>{dir.file("Real"), dir.path()}));
+    EXPECT_EQ(pathsOf(catalog), std::vector<std::string>{dir.file("Real/r.jpg")});
+}
+
+TEST(PictureCatalog, listsEachFolderOnceAndOpensEachPictureOnce) {
+    test::TempDir dir;
+    dir.writeFile("A/a.jpg", test::exifPicture(kDate));
+    dir.writeFile("A/B/b.jpg", test::exifPicture(kDate));
+    dir.writeFile("c.jpg", test::exifPicture(kDate));
+    dir.writeFile("notes.txt", std::string("x"));
+    test::FaultyFileSystem fileSystem;
+    PictureCatalog catalog(fileSystem);
+    ASSERT_TRUE(scanQuietly(catalog, dir.path()));
+    EXPECT_EQ(fileSystem.callCount(FsCall::ListDirectory), 3);
+    for (const std::string& folder : {dir.path(), dir.file("A"), dir.file("A/B")}) {
+        EXPECT_EQ(fileSystem.callCount(FsCall::ListDirectory, folder), 1) << folder;
+    }
+    EXPECT_EQ(fileSystem.callCount(FsCall::OpenRead), 3);
+    EXPECT_EQ(fileSystem.callCount(FsCall::OpenRead, dir.file("notes.txt")), 0);
+}
+
+TEST(PictureCatalog, clearingZeroFillsTheSharedRecords) {
+    test::TempDir dir;
+    dir.writeFile("a.jpg", test::exifPicture(kDate));
+    PictureCatalog catalog;
+    ASSERT_TRUE(scanQuietly(catalog, dir.path()));
+    ASSERT_EQ(catalog.pictureCount(), 1);
+    const PictureEntry copy = catalog.pictures()[0];
+    EXPECT_EQ(copy.exif.get(), catalog.pictures()[0].exif.get());
+
+    catalog.clearPictures();
+    EXPECT_EQ(catalog.pictureCount(), 0);
+    EXPECT_EQ(copy.exif->IsExif, 0);
+    EXPECT_EQ(copy.exif->DateTime[0], '\0');
+    EXPECT_FALSE(catalog.directories().empty());
+    catalog.clearDirectories();
+    EXPECT_TRUE(catalog.directories().empty());
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "imaging/Image.h"
+#include "imaging/JpegCodec.h"
+#include "tests/imaging/TestImages.h"
+
+namespace lumora {
+namespace {
+
+using test::encodeJpeg;
+
+void expectNear(const uint8_t* bgr, int blue, int green, int red) {
+    EXPECT_NEAR(bgr[0], blue, 3);
+    EXPECT_NEAR(bgr[1], green, 3);
+    EXPECT_NEAR(bgr[2], red, 3);
+}
+
+// Top half red, bottom half blue.
+Image twoBands(int32_t width, int32_t height) {
+    Image image = test::solidImage(width, height, 0, 0, 255);
+    for (int32_t y = height / 2; y < height; ++y) {
+        uint8_t* row = image.GetBits(y);
+        for (int32_t x = 0; x < width; ++x) {
+            row[x * 3] = 0;
+            row[x * 3 + 2] = 255;
+        }
+    }
+    return image;
+}
+
+size_t markerOffset(const std::vector<uint8_t>& bytes, uint8_t marker) {
+    for (size_t i = 0; i + 1 < bytes.size(); ++i) {
+        if (bytes[i] == 0xFF && bytes[i + 1] == marker) return i;
+    }
+    return bytes.size();
+}
+
+TEST(JpegDecode, colourPictureComesOutAs24BitRowsBottomUp) {
+    const auto bytes = encodeJpeg(twoBands(32, 16));
+    Image image(bytes.data(), bytes.size(), kFormatJpeg);
+    ASSERT_TRUE(image.IsValid()) << image.GetLastError();
+    EXPECT_EQ(image.GetType(), kFormatJpeg);
+    EXPECT_EQ(image.GetWidth(), 32);
+    EXPECT_EQ(image.GetHeight(), 16);
+    EXPECT_EQ(image.GetBpp(), 24);
+    EXPECT_EQ(image.GetEffWidth(), 96u);
+    expectNear(image.GetBits(0) + 5 * 3, 255, 0, 0);   // bottom row: blue
+    expectNear(image.GetBits(15) + 5 * 3, 0, 0, 255);  // top row: red
+}
+
+TEST(JpegDecode, greyPictureComesOutAs8BitWithGreyPalette) {
+    const auto bytes = encodeJpeg(test::greyImage(10, 6, 200));
+    Image image(bytes.data(), bytes.size(), kFormatUnknown);
+    ASSERT_TRUE(image.IsValid()) << image.GetLastError();
+    EXPECT_EQ(image.GetBpp(), 8);
+    EXPECT_TRUE(image.IsGrayScale());
+    EXPECT_EQ(image.GetNumColors(), 256u);
+    EXPECT_EQ(image.GetEffWidth(), 12u);  // 10 bytes padded to 4
+    EXPECT_NEAR(image.GetBits(3)[4], 200, 2);
+}
+
+TEST(JpegDecode, cmykPictureIsConvertedToBlueGreenRed) {
+    // Full magenta and yellow ink without black gives red.
+    const auto bytes = test::encodeCmykJpeg(16, 16, 0, 255, 255, 0);
+    Image image(bytes.data(), bytes.size(), kFormatJpeg);
+    ASSERT_TRUE(image.IsValid()) << image.GetLastError();
+    EXPECT_EQ(image.GetBpp(), 24);
+    expectNear(image.GetBits(8) + 8 * 3, 0, 0, 255);
+}
+
+TEST(JpegDecode, reducedDecodeChoosesTheSmallestScaleThatKeepsTheTarget) {
+    struct Case {
+        int width, height, minWidth, minHeight, numerator;
+    };
+    const Case cases[] = {
+        {4000, 3000, 160, 120, 1}, {1280, 960, 160, 120, 1}, {1279, 959, 160, 120, 1},
+        {1272, 952, 160, 120, 2},  {640, 480, 160, 120, 2},  {641, 480, 160, 120, 2},
+        {600, 450, 160, 120, 3},   {160, 100, 160, 120, 8},  {1000, 100, 160, 120, 8},
+        {4000, 3000, 0, 0, 8},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(jpegScaleNumerator(c.width, c.height, DecodeOptions{c.minWidth, c.minHeight}),
+                  c.numerator)
+            << c.width << " x " << c.height;
+    }
+    const auto bytes = encodeJpeg(twoBands(640, 480), 75);
+    Image reduced(bytes.data(), bytes.size(), kFormatJpeg, DecodeOptions{160, 120});
+    ASSERT_TRUE(reduced.IsValid()) << reduced.GetLastError();
+    EXPECT_EQ(reduced.GetWidth(), 160);
+    EXPECT_EQ(reduced.GetHeight(), 120);
+    expectNear(reduced.GetBits(119) + 80 * 3, 0, 0, 255);
+}
+
+TEST(JpegDecode, damagedDataGivesAnInvalidImageWithTheDecodersMessage) {
+    const auto good = encodeJpeg(twoBands(64, 48), 90);
+    const size_t sos = markerOffset(good, 0xDA);
+    ASSERT_LT(sos, good.size());
+    const size_t scanStart = sos + 2 + ((good[sos + 2] << 8) | good[sos + 3]);
+
+    std::vector<uint8_t> garbage(good.begin(), good.begin() + static_cast<long>(scanStart));
+    uint32_t seed = 12345;
+    for (int i = 0; i < 2000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        garbage.push_back(static_cast<uint8_t>(seed >> 16));
+    }
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> bytes;
+        const char* message;  // null: any message
+    };
+    const Case cases[] = {
+        {"empty", {}, "Empty input file"},
+        {"start marker only", {0xFF, 0xD8}, "Premature end of JPEG file"},
+        {"truncated in the header",
+         {good.begin(), good.begin() + 40},
+         "Premature end of JPEG file"},
+        {"truncated in the scan",
+         {good.begin(), good.begin() + static_cast<long>(scanStart + 30)},
+         "Premature end of JPEG file"},
+        {"end marker missing", {good.begin(), good.end() - 2}, "Premature end of JPEG file"},
+        {"garbage after the header", garbage, nullptr},
+        {"not a JPEG", {'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'}, nullptr},
+    };
+    for (const Case& c : cases) {
+        Image image(c.bytes.data(), c.bytes.size(), kFormatJpeg);
+        EXPECT_FALSE(image.IsValid()) << c.name;
+        EXPECT_FALSE(image.GetLastError().empty()) << c.name;
+        if (c.message != nullptr) {
+            EXPECT_EQ(image.GetLastError(), c.message) << c.name;
+        }
+        EXPECT_EQ(image.GetBits(), nullptr) << c.name;
+    }
+}
+
+TEST(JpegDecode, impossibleSizesAreRefusedBeforeAllocating) {
+    const auto good = encodeJpeg(test::greyImage(16, 16, 90));
+    const size_t sof = markerOffset(good, 0xC0);
+    ASSERT_LT(sof, good.size());
+    struct Case {
+        const char* name;
+        uint16_t width, height;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"zero width", 0, 16, nullptr},
+        {"zero height", 16, 0, nullptr},
+        // 3.6 gigapixels: a huge buffer if it were believed.
+        {"over 200 megapixels", 60000, 60000, "The image is too large"},
+        {"just over 200 megapixels", 20000, 10001, "The image is too large"},
+    };
+    for (const Case& c : cases) {
+        auto bytes = good;
+        bytes[sof + 5] = static_cast<uint8_t>(c.height >> 8);
+        bytes[sof + 6] = static_cast<uint8_t>(c.height);
+        bytes[sof + 7] = static_cast<uint8_t>(c.width >> 8);
+        bytes[sof + 8] = static_cast<uint8_t>(c.width);
+        Image image(bytes.data(), bytes.size(), kFormatJpeg);
+        EXPECT_FALSE(image.IsValid()) << c.name;
+        EXPECT_FALSE(image.GetLastError().empty()) << c.name;
+        if (c.message != nullptr) {
+            EXPECT_EQ(image.GetLastError(), c.message) << c.name;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace lumora
