@@ -63,7 +63,11 @@ void discardNew(PictureList& pictures, FilmList& film, AlbumList& albums, int32_
                 int32_t negativeFilm, const RemakeThumbnail& remake) {
     const auto positions = filmPositions(film);
     for (PictureEntry& entry : pictures) {
-        if (positions.count(entry.exif.get())) entry.albumId = 0;
+        if (!positions.count(entry.exif.get())) continue;
+        entry.albumId = 0;
+        // The entry's mark follows its thumbnail back to positive; the session
+        // file stores the mark and rebuilds thumbnails from it.
+        if (negativeFilm == 0) entry.isNegative = 0;
     }
     if (negativeFilm == 0) {
         for (PictureEntry& copy : film) {
