@@ -1,1 +1,64 @@
-// placeholder
+#include "cli/InfoCommand.h"
+
+#include <string>
+
+#include "albums/PictureInfoText.h"
+#include "catalog/DateTimeValue.h"
+#include "catalog/ExifReader.h"
+#include "cli/Commands.h"
+
+namespace lumora::cli {
+namespace {
+
+constexpr int kDefaultDateFormat = 1;
+constexpr int kDefaultTimeFormat = 1;
+
+int fail(std::FILE* err, const std::string& path, const std::string& what) {
+    std::fprintf(err, "lumora-cli info: %s: %s\n", path.c_str(), what.c_str());
+    return kExitFailure;
+}
+
+}  // namespace
+
+int printPictureInfo(const std::string& path, FileSystem& fileSystem, const Clock& clock,
+                     std::FILE* out, std::FILE* err) {
+    ErrorCode error = kErrorSuccess;
+    const auto file = fileSystem.openRead(path, error);
+    if (!file) return fail(err, path, "cannot open the file (error " + std::to_string(error) + ")");
+    unsigned char start[2] = {};
+    const bool jpeg = file->read(start, 2) == 2 && start[0] == 0xFF && start[1] == 0xD8;
+    if (file->error() != kErrorSuccess) {
+        return fail(err, path,
+                    "cannot read the file (error " + std::to_string(file->error()) + ")");
+    }
+    if (!jpeg) return fail(err, path, "not a JPEG file");
+    if (!file->seek(0)) return fail(err, path, "cannot read the file");
+
+    ExifReader reader;
+    reader.setDiagnostics(nullptr);
+    reader.decode(*file);
+    if (file->error() != kErrorSuccess) {
+        return fail(err, path,
+                    "cannot read the file (error " + std::to_string(file->error()) + ")");
+    }
+    const ExifInfo& exif = reader.info();
+    // The program shows Picture Info only for pictures the scan lists.
+    if (!exif.IsExif) return fail(err, path, "no EXIF information");
+
+    const uint64_t dateTime = dateTimeValue(exif.DateTime, clock);
+    for (const std::string& line :
+         pictureInfoLines(exif, dateTime, kDefaultDateFormat, kDefaultTimeFormat, clock)) {
+        std::fprintf(out, "%s\n", line.c_str());
+    }
+    return kExitSuccess;
+}
+
+int runInfo(const Arguments& args) {
+    if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
+        std::fprintf(stderr, "Usage: lumora-cli info FILE\n");
+        return kExitUsage;
+    }
+    return printPictureInfo(args[0], realFileSystem(), systemClock(), stdout, stderr);
+}
+
+}  // namespace lumora::cli
