@@ -1,0 +1,107 @@
+#include "duplicates/Signature.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace lumora {
+namespace {
+
+// JPEG data is decoded at the largest libjpeg reduction that still leaves at
+// least the work picture's size: the same setting for every picture, so equal
+// files still give equal signatures, and a camera picture needs no full decode.
+constexpr DecodeOptions kSignatureDecode{kSignatureSide, kSignatureSide};
+
+constexpr int kBlocksPerSide = 4;
+constexpr int kBlockSide = kSignatureSide / kBlocksPerSide;
+
+}  // namespace
+
+SignatureSource signatureSourceOf(const PictureEntry& picture) {
+    SignatureSource source;
+    source.path = picture.path;
+    if (picture.exif) {
+        source.thumbnailOffset = picture.exif->ThumbnailOffset;
+        source.thumbnailSize = picture.exif->ThumbnailSize;
+    }
+    return source;
+}
+
+bool hasSignature(const PictureEntry& picture) {
+    return picture.exif && picture.exif->signature[0] != 0.0;
+}
+
+Image loadSignatureImage(const SignatureSource& source, FileSystem& fileSystem) {
+    if (source.thumbnailOffset != 0 && source.thumbnailSize != 0 &&
+        source.thumbnailSize <= kMaxThumbnailBytes) {
+        std::vector<uint8_t> bytes;
+        ErrorCode error = kErrorSuccess;
+        if (readFileRange(fileSystem, source.path, source.thumbnailOffset, source.thumbnailSize,
+                          bytes, error)) {
+            Image thumbnail(bytes.data(), bytes.size(), kFormatUnknown, kSignatureDecode);
+            if (thumbnail.IsValid()) return thumbnail;
+        }
+    }
+    return Image(source.path, kFormatUnknown, fileSystem, kSignatureDecode);
+}
+
+bool signatureOfImage(const Image& source, SignatureValues& values) {
+    if (!source.IsValid()) return false;
+    Image work;
+    if (!work.Copy(source, true, true, true)) return false;
+    if (!work.Resample(kSignatureSide, kSignatureSide, 1)) return false;
+    // Both inputs are the same grey values; only the log-magnitude image is used.
+    Image real;
+    Image imaginary;
+    if (!work.FFT2(&work, &work, &real, &imaginary, 1, true, true)) return false;
+    if (real.GetWidth() != kSignatureSide || real.GetHeight() != kSignatureSide) return false;
+
+    SignatureValues sums{};
+    for (int blockRow = 0; blockRow < kBlocksPerSide; ++blockRow) {
+        for (int blockColumn = 0; blockColumn < kBlocksPerSide; ++blockColumn) {
+            uint32_t sum = 0;
+            for (int i = 0; i < kBlockSide; ++i) {
+                // Row 0 is the bottom row, so block-row 0 is the bottom of the picture.
+                const uint8_t* row = real.GetBits(kBlockSide * blockRow + i);
+                if (row == nullptr) return false;
+                for (int j = 0; j < kBlockSide; ++j) sum += row[kBlockSide * blockColumn + j];
+            }
+            sums[static_cast<size_t>(kBlocksPerSide * blockRow + blockColumn)] =
+                std::sqrt(static_cast<double>(sum));
+        }
+    }
+    double total = 0.0;
+    for (double value : sums) total += value;
+    if (total == 0.0) return false;
+    for (size_t k = 0; k < sums.size(); ++k) values[k] = sums[k] / total;
+    return true;
+}
+
+bool signatureOfSource(const SignatureSource& source, FileSystem& fileSystem,
+                       SignatureValues& values) {
+    const Image image = loadSignatureImage(source, fileSystem);
+    return signatureOfImage(image, values);
+}
+
+bool computeSignature(PictureEntry& picture, FileSystem& fileSystem) {
+    if (!picture.exif) return false;
+    SignatureValues values;
+    if (!signatureOfSource(signatureSourceOf(picture), fileSystem, values)) return false;
+    std::copy(values.begin(), values.end(), picture.exif->signature);
+    return true;
+}
+
+double signatureDistance(const double* a, const double* b) {
+    double sum = 0.0;
+    for (int k = 0; k < kSignatureLength; ++k) {
+        const double difference = a[k] - b[k];
+        sum += difference * difference;
+    }
+    return std::sqrt(sum);
+}
+
+double signatureDistance(const PictureEntry& a, const PictureEntry& b) {
+    return signatureDistance(a.exif->signature, b.exif->signature);
+}
+
+}  // namespace lumora
