@@ -1,0 +1,198 @@
+#include "albums/Thumbnail.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/imaging/TestImages.h"
+#include "tests/support/FaultyFileSystem.h"
+#include "tests/support/TempDir.h"
+
+namespace lumora {
+namespace {
+
+class RecordingStatus : public ProgressSink {
+  public:
+    void setStatus(const std::string& text) override { texts.push_back(text); }
+    std::vector<std::string> texts;
+};
+
+std::vector<uint8_t> bmpBytes(Image image) {
+    std::unique_ptr<uint8_t[]> buffer;
+    size_t size = 0;
+    EXPECT_TRUE(image.Encode(buffer, size, kFormatBmp));
+    return std::vector<uint8_t>(buffer.get(), buffer.get() + size);
+}
+
+PictureEntry pictureAt(const std::string& path) {
+    PictureEntry picture;
+    picture.path = path;
+    picture.exif = std::make_shared<ExifInfo>();
+    return picture;
+}
+
+// A file whose own picture data is damaged beyond decoding, with a good
+// 160 x 120 thumbnail of the given colour behind it.
+PictureEntry pictureWithEmbeddedThumbnail(const test::TempDir& dir, uint8_t red, uint8_t green,
+                                          uint8_t blue) {
+    std::vector<uint8_t> bytes = {0xFF, 0xD8, 0xFF, 0xE1, 0x00, 0x10};
+    bytes.resize(4000, 0x5A);
+    const auto thumbnail = test::encodeJpeg(test::solidImage(160, 120, red, green, blue));
+    const auto offset = static_cast<uint32_t>(bytes.size());
+    bytes.insert(bytes.end(), thumbnail.begin(), thumbnail.end());
+    PictureEntry picture = pictureAt(dir.writeFile("embedded.jpg", bytes));
+    picture.exif->ThumbnailOffset = offset;
+    picture.exif->ThumbnailSize = static_cast<uint32_t>(thumbnail.size());
+    return picture;
+}
+
+TEST(Thumbnail, aCameraPictureComesOutAt160By120) {
+    test::TempDir dir;
+    // Top half red, bottom half blue.
+    Image bands = test::solidImage(640, 480, 0, 0, 255);
+    for (int32_t y = 240; y < 480; ++y) {
+        uint8_t* row = bands.GetBits(y);
+        for (int32_t x = 0; x < 640; ++x) {
+            row[x * 3] = 0;
+            row[x * 3 + 2] = 255;
+        }
+    }
+    const PictureEntry picture = pictureAt(dir.writeFile("a.jpg", test::encodeJpeg(bands)));
+    RecordingStatus status;
+    Image thumbnail;
+    ASSERT_EQ(makeThumbnail(realFileSystem(), picture,
+                            ThumbnailOptions{false, ThumbnailScaling::Resample,
+                                             ResampleNotice::EveryResample},
+                            status, thumbnail),
+              ThumbnailResult::Made);
+    EXPECT_EQ(thumbnail.GetWidth(), kThumbnailWidth);
+    EXPECT_EQ(thumbnail.GetHeight(), kThumbnailHeight);
+    EXPECT_EQ(thumbnail.GetBpp(), 24);
+    EXPECT_NEAR(thumbnail.GetPixelColor(80, 110).rgbRed, 255, 4);  // the top stays red
+    EXPECT_NEAR(thumbnail.GetPixelColor(80, 10).rgbBlue, 255, 4);
+    // The file is decoded at a quarter, 160 x 120 already: nothing to resample.
+    EXPECT_TRUE(status.texts.empty());
+}
+
+TEST(Thumbnail, aShortPictureIsStretchedByOneHeightChange) {
+    test::TempDir dir;
+    const PictureEntry picture =
+        pictureAt(dir.writeFile("short.bmp", bmpBytes(test::coordinateImage(160, 100, 9))));
+    for (ResampleNotice notice : {ResampleNotice::EveryResample, ResampleNotice::OneSideOnly}) {
+        RecordingStatus status;
+        Image thumbnail;
+        ASSERT_EQ(makeThumbnail(realFileSystem(), picture,
+                                ThumbnailOptions{false, ThumbnailScaling::Resample, notice}, status,
+                                thumbnail),
+                  ThumbnailResult::Made);
+        ASSERT_EQ(thumbnail.GetWidth(), 160);
+        ASSERT_EQ(thumbnail.GetHeight(), 120);
+        for (int32_t y : {0, 1, 6, 7, 119}) {
+            for (int32_t x : {0, 1, 100, 159}) {
+                const RgbQuad pixel = thumbnail.GetPixelColor(x, y);
+                EXPECT_EQ(pixel.rgbBlue, x);  // columns untouched
+                EXPECT_EQ(pixel.rgbGreen,
+                          static_cast<int>(static_cast<float>(y) * (100.0f / 120.0f)));
+            }
+        }
+        EXPECT_EQ(status.texts, std::vector<std::string>{"Resample"});
+    }
+}
+
+TEST(Thumbnail, theToggleNoticeSkipsResamplesOfBothSides) {
+    test::TempDir dir;
+    const PictureEntry picture =
+        pictureAt(dir.writeFile("big.bmp", bmpBytes(test::coordinateImage(200, 150))));
+    RecordingStatus status;
+    Image thumbnail;
+    ASSERT_EQ(makeThumbnail(
+                  realFileSystem(), picture,
+                  ThumbnailOptions{false, ThumbnailScaling::Resample, ResampleNotice::OneSideOnly},
+                  status, thumbnail),
+              ThumbnailResult::Made);
+    EXPECT_TRUE(status.texts.empty());
+    EXPECT_EQ(thumbnail.GetPixelColor(159, 0).rgbBlue, static_cast<int>(159 * 1.25f));
+}
+
+TEST(Thumbnail, anEmbeddedThumbnailIsReadWithoutDecodingTheFile) {
+    test::TempDir dir;
+    const PictureEntry picture = pictureWithEmbeddedThumbnail(dir, 0, 200, 0);
+    test::FaultyFileSystem fileSystem;
+    RecordingStatus status;
+    Image thumbnail;
+    ASSERT_EQ(makeThumbnail(fileSystem, picture,
+                            ThumbnailOptions{false, ThumbnailScaling::Resample,
+                                             ResampleNotice::EveryResample},
+                            status, thumbnail),
+              ThumbnailResult::Made);
+    EXPECT_NEAR(thumbnail.GetPixelColor(10, 10).rgbGreen, 200, 4);
+    EXPECT_NEAR(thumbnail.GetPixelColor(10, 10).rgbRed, 0, 4);
+    // One open and one seek straight to the thumbnail.
+    EXPECT_EQ(fileSystem.callCount(test::FsCall::OpenRead), 1);
+    EXPECT_EQ(fileSystem.callCount(test::FsCall::Seek), 1);
+    EXPECT_TRUE(status.texts.empty());
+}
+
+TEST(Thumbnail, negativeInvertsTheResult) {
+    test::TempDir dir;
+    const PictureEntry picture = pictureWithEmbeddedThumbnail(dir, 250, 250, 250);
+    Image thumbnail;
+    ASSERT_EQ(
+        makeThumbnail(realFileSystem(), picture, ThumbnailOptions{true}, nullProgress(), thumbnail),
+        ThumbnailResult::Made);
+    EXPECT_NEAR(thumbnail.GetPixelColor(80, 60).rgbBlue, 5, 4);
+}
+
+TEST(Thumbnail, unreadablePicturesAreReportedAsSuch) {
+    test::TempDir dir;
+    PictureEntry missing = pictureAt(dir.file("missing.jpg"));
+    PictureEntry damaged = pictureAt(dir.writeFile("damaged.jpg", std::string("\xFF\xD8junk")));
+    PictureEntry badThumbnail = pictureWithEmbeddedThumbnail(dir, 1, 2, 3);
+    badThumbnail.exif->ThumbnailOffset = 10;  // points into the junk
+    PictureEntry pastTheEnd = pictureWithEmbeddedThumbnail(dir, 1, 2, 3);
+    pastTheEnd.exif->ThumbnailOffset = 1000000;
+    for (const PictureEntry* picture : {&missing, &damaged, &badThumbnail, &pastTheEnd}) {
+        Image thumbnail;
+        EXPECT_EQ(makeThumbnail(realFileSystem(), *picture, {}, nullProgress(), thumbnail),
+                  ThumbnailResult::Unreadable)
+            << picture->path;
+        EXPECT_FALSE(thumbnail.IsValid());
+    }
+
+    // A size no APP1 section can hold is not even read.
+    PictureEntry oversized = pictureWithEmbeddedThumbnail(dir, 1, 2, 3);
+    oversized.exif->ThumbnailSize = 0xFFFFFFF0u;
+    test::FaultyFileSystem fileSystem;
+    Image thumbnail;
+    EXPECT_EQ(makeThumbnail(fileSystem, oversized, {}, nullProgress(), thumbnail),
+              ThumbnailResult::Unreadable);
+    EXPECT_EQ(fileSystem.callCount(test::FsCall::OpenRead), 0);
+}
+
+TEST(Thumbnail, theShrinkVariantAveragesAndStillEnlargesSmallPictures) {
+    test::TempDir dir;
+    // 320 x 240 with columns alternating 0 and 100 blue: boxes average them.
+    Image stripes = test::solidImage(320, 240, 0, 0, 0);
+    for (int32_t y = 0; y < 240; ++y) {
+        for (int32_t x = 1; x < 320; x += 2) stripes.GetBits(y)[x * 3] = 100;
+    }
+    const PictureEntry big = pictureAt(dir.writeFile("stripes.bmp", bmpBytes(stripes)));
+    const ThumbnailOptions shrink{false, ThumbnailScaling::QIShrink, ResampleNotice::Never};
+    Image thumbnail;
+    ASSERT_EQ(makeThumbnail(realFileSystem(), big, shrink, nullProgress(), thumbnail),
+              ThumbnailResult::Made);
+    ASSERT_EQ(thumbnail.GetWidth(), 160);
+    EXPECT_EQ(thumbnail.GetPixelColor(80, 60).rgbBlue, 50);
+
+    const PictureEntry small =
+        pictureAt(dir.writeFile("small.bmp", bmpBytes(test::coordinateImage(100, 80))));
+    ASSERT_EQ(makeThumbnail(realFileSystem(), small, shrink, nullProgress(), thumbnail),
+              ThumbnailResult::Made);
+    EXPECT_EQ(thumbnail.GetWidth(), 160);
+    EXPECT_EQ(thumbnail.GetHeight(), 120);
+}
+
+}  // namespace
+}  // namespace lumora
