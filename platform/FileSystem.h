@@ -38,6 +38,27 @@ public:
     virtual ErrorCode error() const = 0;
 };
 
+// A file open for writing, from its start. Closing without close() (when the
+// object goes) drops any failure unseen, so writers that care call close().
+class OutputFile {
+public:
+    virtual ~OutputFile() = default;
+    // Writes all size bytes; false with error() set when not all were written.
+    virtual bool write(const void* data, size_t size) = 0;
+    // Hands the written bytes to the disk, so that they survive a crash
+    // before anything (a rename) relies on them.
+    virtual bool flush() = 0;
+    // False with error() set when closing reported a failure; the file is
+    // closed either way, and later writes fail.
+    virtual bool close() = 0;
+    virtual ErrorCode error() const = 0;
+};
+
+enum class CreateMode {
+    Always,  // truncates an existing file
+    New,     // fails with kErrorFileExists when the file exists
+};
+
 // Everything that touches the disk goes through a FileSystem, so that tests
 // can make any call fail. Failures give Windows error codes.
 class FileSystem {
@@ -52,6 +73,16 @@ public:
 
     // Null with the error set when the file cannot be opened.
     virtual std::unique_ptr<InputFile> openRead(const std::string& path, ErrorCode& error) = 0;
+
+    // Null with the error set when the file cannot be created or opened.
+    virtual std::unique_ptr<OutputFile> openWrite(const std::string& path, CreateMode mode,
+                                                  ErrorCode& error) = 0;
+
+    // Renames a file within one volume, replacing an existing file of the new
+    // name in one step: a reader sees the old file or the new one, never a mix.
+    virtual ErrorCode renameReplace(const std::string& from, const std::string& to) = 0;
+
+    virtual ErrorCode removeFile(const std::string& path) = 0;
 };
 
 // The file system of the machine.

@@ -61,6 +61,53 @@ private:
     ErrorCode error_ = kErrorSuccess;
 };
 
+class PosixOutputFile : public OutputFile {
+public:
+    explicit PosixOutputFile(int fd) : fd_(fd) {}
+    ~PosixOutputFile() override {
+        if (fd_ >= 0) ::close(fd_);
+    }
+
+    bool write(const void* data, size_t size) override {
+        if (fd_ < 0) return fail(EBADF);
+        const auto* in = static_cast<const char*>(data);
+        size_t total = 0;
+        while (total < size) {
+            const ssize_t put = ::write(fd_, in + total, size - total);
+            if (put < 0) {
+                if (errno == EINTR) continue;
+                return fail(errno);
+            }
+            total += static_cast<size_t>(put);
+        }
+        return true;
+    }
+
+    bool flush() override {
+        if (fd_ < 0) return fail(EBADF);
+        return ::fsync(fd_) == 0 || fail(errno);
+    }
+
+    bool close() override {
+        if (fd_ < 0) return fail(EBADF);
+        const int result = ::close(fd_);
+        fd_ = -1;
+        // The descriptor is gone even when close reports EINTR: never retry.
+        return result == 0 || errno == EINTR || fail(errno);
+    }
+
+    ErrorCode error() const override { return error_; }
+
+private:
+    bool fail(int errnoValue) {
+        error_ = errorFromErrno(errnoValue, FileOperation::Write);
+        return false;
+    }
+
+    int fd_;
+    ErrorCode error_ = kErrorSuccess;
+};
+
 }  // namespace
 
 ErrorCode PosixFileSystem::listDirectory(const std::string& path,
@@ -112,6 +159,31 @@ std::unique_ptr<InputFile> PosixFileSystem::openRead(const std::string& path, Er
     }
     error = kErrorSuccess;
     return std::make_unique<PosixInputFile>(fd);
+}
+
+std::unique_ptr<OutputFile> PosixFileSystem::openWrite(const std::string& path, CreateMode mode,
+                                                       ErrorCode& error) {
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode == CreateMode::New ? O_EXCL : O_TRUNC);
+    const int fd = ::open(path.c_str(), flags, 0666);
+    if (fd < 0) {
+        error = errorFromErrno(errno, FileOperation::CreateFile,
+                               errno == ENOENT && parentMissing(path));
+        return nullptr;
+    }
+    error = kErrorSuccess;
+    return std::make_unique<PosixOutputFile>(fd);
+}
+
+ErrorCode PosixFileSystem::renameReplace(const std::string& from, const std::string& to) {
+    if (::rename(from.c_str(), to.c_str()) == 0) return kErrorSuccess;
+    const int saved = errno;
+    return errorFromErrno(saved, FileOperation::Other, saved == ENOENT && parentMissing(to));
+}
+
+ErrorCode PosixFileSystem::removeFile(const std::string& path) {
+    if (::unlink(path.c_str()) == 0) return kErrorSuccess;
+    const int saved = errno;
+    return errorFromErrno(saved, FileOperation::Other, saved == ENOENT && parentMissing(path));
 }
 
 FileSystem& realFileSystem() {

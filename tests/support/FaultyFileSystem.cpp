@@ -40,6 +40,43 @@ class FaultyInputFile : public InputFile {
     ErrorCode error_ = kErrorSuccess;
 };
 
+// A failed write writes nothing, so the bytes of earlier writes stay as a
+// partly written file.
+class FaultyOutputFile : public OutputFile {
+  public:
+    FaultyOutputFile(FaultyFileSystem& owner, std::string path, std::unique_ptr<OutputFile> inner)
+        : owner_(owner), path_(std::move(path)), inner_(std::move(inner)) {}
+
+    bool write(const void* data, size_t size) override {
+        if (auto fault = owner_.enter(FsCall::Write, path_)) return fail(*fault);
+        return inner_->write(data, size);
+    }
+
+    bool flush() override {
+        if (auto fault = owner_.enter(FsCall::Flush, path_)) return fail(*fault);
+        return inner_->flush();
+    }
+
+    bool close() override {
+        const bool closed = inner_->close();
+        if (auto fault = owner_.enter(FsCall::Close, path_)) return fail(*fault);
+        return closed;
+    }
+
+    ErrorCode error() const override { return error_ != kErrorSuccess ? error_ : inner_->error(); }
+
+  private:
+    bool fail(ErrorCode error) {
+        error_ = error;
+        return false;
+    }
+
+    FaultyFileSystem& owner_;
+    std::string path_;
+    std::unique_ptr<OutputFile> inner_;
+    ErrorCode error_ = kErrorSuccess;
+};
+
 }  // namespace
 
 const char* fsCallName(FsCall call) {
@@ -52,6 +89,18 @@ const char* fsCallName(FsCall call) {
             return "read";
         case FsCall::Seek:
             return "seek";
+        case FsCall::OpenWrite:
+            return "openWrite";
+        case FsCall::Write:
+            return "write";
+        case FsCall::Flush:
+            return "flush";
+        case FsCall::Close:
+            return "close";
+        case FsCall::RenameReplace:
+            return "renameReplace";
+        case FsCall::RemoveFile:
+            return "removeFile";
     }
     return "?";
 }
@@ -130,6 +179,27 @@ std::unique_ptr<InputFile> FaultyFileSystem::openRead(const std::string& path, E
     std::unique_ptr<InputFile> inner = inner_.openRead(path, error);
     if (!inner) return nullptr;
     return std::make_unique<FaultyInputFile>(*this, path, std::move(inner));
+}
+
+std::unique_ptr<OutputFile> FaultyFileSystem::openWrite(const std::string& path, CreateMode mode,
+                                                        ErrorCode& error) {
+    if (auto fault = enter(FsCall::OpenWrite, path)) {
+        error = *fault;
+        return nullptr;
+    }
+    std::unique_ptr<OutputFile> inner = inner_.openWrite(path, mode, error);
+    if (!inner) return nullptr;
+    return std::make_unique<FaultyOutputFile>(*this, path, std::move(inner));
+}
+
+ErrorCode FaultyFileSystem::renameReplace(const std::string& from, const std::string& to) {
+    if (auto fault = enter(FsCall::RenameReplace, from)) return *fault;
+    return inner_.renameReplace(from, to);
+}
+
+ErrorCode FaultyFileSystem::removeFile(const std::string& path) {
+    if (auto fault = enter(FsCall::RemoveFile, path)) return *fault;
+    return inner_.removeFile(path);
 }
 
 }  // namespace lumora::test

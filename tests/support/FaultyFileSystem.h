@@ -11,9 +11,20 @@
 
 namespace lumora::test {
 
-// The calls a FaultyFileSystem can make fail. Read and Seek are calls on the
-// files it opened.
-enum class FsCall { ListDirectory, OpenRead, Read, Seek };
+// The calls a FaultyFileSystem can make fail. Read, Seek, Write, Flush and
+// Close are calls on the files it opened.
+enum class FsCall {
+    ListDirectory,
+    OpenRead,
+    Read,
+    Seek,
+    OpenWrite,
+    Write,
+    Flush,
+    Close,
+    RenameReplace,
+    RemoveFile
+};
 
 const char* fsCallName(FsCall call);
 
@@ -57,6 +68,11 @@ class FaultyFileSystem : public FileSystem {
 
     ErrorCode listDirectory(const std::string& path, std::vector<DirectoryEntry>& entries) override;
     std::unique_ptr<InputFile> openRead(const std::string& path, ErrorCode& error) override;
+    std::unique_ptr<OutputFile> openWrite(const std::string& path, CreateMode mode,
+                                          ErrorCode& error) override;
+    // A rename is recorded and matched by its source path.
+    ErrorCode renameReplace(const std::string& from, const std::string& to) override;
+    ErrorCode removeFile(const std::string& path) override;
 
     // Records the call and gives the error it must fail with, if any.
     std::optional<ErrorCode> enter(FsCall call, const std::string& path);
