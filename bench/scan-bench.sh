@@ -61,7 +61,7 @@ exiv2_all() {
 
 dir="$corpus/camera"
 jpgs=$(find "$dir" -type f -iname '*.jpg' | wc -l)
-listed=$("$cli" scan --yes "$dir" </dev/null 2>/dev/null | wc -l)
+read -r listed _ < <("$harness" "$dir" 1)
 bytes=$(du -sb "$dir" | cut -f1)
 echo
 echo "Corpus $dir: $jpgs .jpg files (the peers read each), $listed listed by the scan,"
@@ -91,11 +91,10 @@ echo "(ours/this above 1: ours is faster; the floor's ratio should stay above 0.
 echo
 echo "Memory: peak resident set of the scan (small bodies, 160 x 120)"
 mem() {  # folder -> "listed rss_kib_cli rss_kib_inprocess"
-    local n rss_cli rss_in
-    n=$("$cli" scan --yes "$1" </dev/null 2>/dev/null | wc -l)
-    rss_cli=$( { /usr/bin/time -f %M "$cli" scan --yes "$1" >/dev/null 2>/dev/null </dev/null; } 2>&1 | tail -1)
-    read -r _ _ rss_in < <("$harness" "$1" 1)
-    echo "$n $rss_cli $rss_in"
+    local n rss_in
+    /usr/bin/time -f %M -o "$corpus/rss.txt" "$cli" scan --yes "$1" >/dev/null 2>&1 </dev/null
+    read -r n _ rss_in < <("$harness" "$1" 1)
+    echo "$n $(tail -1 "$corpus/rss.txt") $rss_in"
 }
 read -r n2 cli2 in2 < <(mem "$corpus/small-2000")
 read -r n20 cli20 in20 < <(mem "$corpus/small-20000")
