@@ -21,7 +21,9 @@ const Command kCommands[] = {
      lumora::cli::runScan},
     {"exif", "exif --json PATH...", "print the EXIF values of JPEG files, one JSON object per line",
      lumora::cli::runExif},
-    {"samples", "samples [--count N] [--camera-size] [--no-thumbnails] [--distinct] [--seed S] DIR",
+    {"samples",
+     "samples [--count N] [--camera-size | --size WxH] [--no-thumbnails] [--flat] [--distinct] "
+     "[--seed S] DIR",
      "write the generated sample pictures into DIR", lumora::cli::runSamples},
     {"thumbnail", "thumbnail FILE OUT.bmp [--negative]",
      "write the 160 x 120 film thumbnail of one picture as a BMP file", lumora::cli::runThumbnail},
