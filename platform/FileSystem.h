@@ -59,6 +59,12 @@ enum class CreateMode {
     New,     // fails with kErrorFileExists when the file exists
 };
 
+// Flags of FileSystem::moveFile, with the meanings of the Windows move flags.
+inline constexpr unsigned kMoveReplaceExisting = 1;
+inline constexpr unsigned kMoveCopyAllowed = 2;
+// The "drive" of a path whose volume cannot be found.
+inline constexpr const char* kNoDrive = "NONE";
+
 // Everything that touches the disk goes through a FileSystem, so that tests
 // can make any call fail. Failures give Windows error codes.
 class FileSystem {
@@ -83,6 +89,32 @@ public:
     virtual ErrorCode renameReplace(const std::string& from, const std::string& to) = 0;
 
     virtual ErrorCode removeFile(const std::string& path) = 0;
+
+    // Creates one folder; its parent must exist. A folder or file of that
+    // name already there fails with kErrorAlreadyExists.
+    virtual ErrorCode createDirectory(const std::string& path) = 0;
+
+    // Copies the bytes and the modification time. The copy is written under a
+    // temporary name beside the target and renamed into place, so the target
+    // name never holds a partial copy. With failIfExists an existing target
+    // fails with kErrorFileExists and is left untouched.
+    virtual ErrorCode copyFile(const std::string& source, const std::string& target,
+                               bool failIfExists) = 0;
+
+    // Moves a file (flags: kMoveReplaceExisting, kMoveCopyAllowed). Without
+    // kMoveReplaceExisting an existing target fails with kErrorAlreadyExists
+    // and is left untouched. Onto another volume the move fails with
+    // kErrorNotSameDevice unless kMoveCopyAllowed is given; then the file is
+    // copied, flushed and checked before the source is removed.
+    virtual ErrorCode moveFile(const std::string& source, const std::string& target,
+                               unsigned flags) = 0;
+
+    // The bytes available to the caller on the volume that holds path.
+    virtual ErrorCode freeSpace(const std::string& path, uint64_t& freeBytes) = 0;
+
+    // The volume that holds the path (or its nearest existing parent): its
+    // mount point, or "NONE" when none can be found.
+    virtual std::string driveOf(const std::string& path) = 0;
 };
 
 // The file system of the machine.

@@ -13,6 +13,13 @@ public:
                                           ErrorCode& error) override;
     ErrorCode renameReplace(const std::string& from, const std::string& to) override;
     ErrorCode removeFile(const std::string& path) override;
+    ErrorCode createDirectory(const std::string& path) override;
+    ErrorCode copyFile(const std::string& source, const std::string& target,
+                       bool failIfExists) override;
+    ErrorCode moveFile(const std::string& source, const std::string& target,
+                       unsigned flags) override;
+    ErrorCode freeSpace(const std::string& path, uint64_t& freeBytes) override;
+    std::string driveOf(const std::string& path) override;
 };
 
 }  // namespace lumora

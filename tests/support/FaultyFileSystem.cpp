@@ -101,6 +101,16 @@ const char* fsCallName(FsCall call) {
             return "renameReplace";
         case FsCall::RemoveFile:
             return "removeFile";
+        case FsCall::CreateDirectory:
+            return "createDirectory";
+        case FsCall::CopyFile:
+            return "copyFile";
+        case FsCall::MoveFile:
+            return "moveFile";
+        case FsCall::MoveFileReplace:
+            return "moveFile(replace)";
+        case FsCall::FreeSpace:
+            return "freeSpace";
     }
     return "?";
 }
@@ -200,6 +210,45 @@ ErrorCode FaultyFileSystem::renameReplace(const std::string& from, const std::st
 ErrorCode FaultyFileSystem::removeFile(const std::string& path) {
     if (auto fault = enter(FsCall::RemoveFile, path)) return *fault;
     return inner_.removeFile(path);
+}
+
+ErrorCode FaultyFileSystem::createDirectory(const std::string& path) {
+    if (auto fault = enter(FsCall::CreateDirectory, path)) return *fault;
+    return inner_.createDirectory(path);
+}
+
+ErrorCode FaultyFileSystem::copyFile(const std::string& source, const std::string& target,
+                                     bool failIfExists) {
+    if (auto fault = enter(FsCall::CopyFile, source)) return *fault;
+    if (transferHook_) {
+        if (auto fault = transferHook_(FsCall::CopyFile, source, target)) return *fault;
+    }
+    return inner_.copyFile(source, target, failIfExists);
+}
+
+ErrorCode FaultyFileSystem::moveFile(const std::string& source, const std::string& target,
+                                     unsigned flags) {
+    const FsCall call =
+        (flags & kMoveReplaceExisting) != 0 ? FsCall::MoveFileReplace : FsCall::MoveFile;
+    if (auto fault = enter(call, source)) return *fault;
+    if (transferHook_) {
+        if (auto fault = transferHook_(call, source, target)) return *fault;
+    }
+    return inner_.moveFile(source, target, flags);
+}
+
+ErrorCode FaultyFileSystem::freeSpace(const std::string& path, uint64_t& freeBytes) {
+    freeBytes = 0;
+    if (auto fault = enter(FsCall::FreeSpace, path)) return *fault;
+    if (freeBytes_) {
+        freeBytes = *freeBytes_;
+        return kErrorSuccess;
+    }
+    return inner_.freeSpace(path, freeBytes);
+}
+
+std::string FaultyFileSystem::driveOf(const std::string& path) {
+    return driveHook_ ? driveHook_(path) : inner_.driveOf(path);
 }
 
 }  // namespace lumora::test

@@ -23,7 +23,12 @@ enum class FsCall {
     Flush,
     Close,
     RenameReplace,
-    RemoveFile
+    RemoveFile,
+    CreateDirectory,
+    CopyFile,
+    MoveFile,         // a move without kMoveReplaceExisting
+    MoveFileReplace,  // a move with kMoveReplaceExisting
+    FreeSpace
 };
 
 const char* fsCallName(FsCall call);
@@ -73,6 +78,26 @@ class FaultyFileSystem : public FileSystem {
     // A rename is recorded and matched by its source path.
     ErrorCode renameReplace(const std::string& from, const std::string& to) override;
     ErrorCode removeFile(const std::string& path) override;
+    ErrorCode createDirectory(const std::string& path) override;
+    // Copies and moves are recorded and matched by their source paths.
+    ErrorCode copyFile(const std::string& source, const std::string& target,
+                       bool failIfExists) override;
+    ErrorCode moveFile(const std::string& source, const std::string& target,
+                       unsigned flags) override;
+    ErrorCode freeSpace(const std::string& path, uint64_t& freeBytes) override;
+    std::string driveOf(const std::string& path) override;
+
+    // When set, a free-space query that no rule fails reports this figure.
+    void setFreeBytes(std::optional<uint64_t> bytes) { freeBytes_ = bytes; }
+    // When set, gives the drive of every path instead of the wrapped file system.
+    void setDriveHook(std::function<std::string(const std::string&)> hook) {
+        driveHook_ = std::move(hook);
+    }
+    // Asked before each copy or move that no rule fails; an error it returns
+    // fails the call (a full disk, say) without touching the files.
+    using TransferHook = std::function<std::optional<ErrorCode>(
+        FsCall call, const std::string& source, const std::string& target)>;
+    void setTransferHook(TransferHook hook) { transferHook_ = std::move(hook); }
 
     // Records the call and gives the error it must fail with, if any.
     std::optional<ErrorCode> enter(FsCall call, const std::string& path);
@@ -87,6 +112,9 @@ class FaultyFileSystem : public FileSystem {
     std::vector<ActiveRule> rules_;
     std::vector<std::pair<FsCall, std::string>> calls_;
     ListingHook listingHook_;
+    std::optional<uint64_t> freeBytes_;
+    std::function<std::string(const std::string&)> driveHook_;
+    TransferHook transferHook_;
 };
 
 }  // namespace lumora::test

@@ -1,0 +1,108 @@
+#include "processing/FreeSpace.h"
+
+#include <cstdio>
+
+#include "albums/Megabytes.h"
+#include "processing/ReportSystemError.h"
+
+namespace lumora {
+namespace {
+
+std::string format(const char* pattern, const std::string& text, double value) {
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer, pattern, text.c_str(), value);
+    return buffer;
+}
+
+std::string format(const char* pattern, double value, const std::string& text) {
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer, pattern, value, text.c_str());
+    return buffer;
+}
+
+// Asks for the free bytes, and on failure lets the user retry. False when
+// the check has to fail.
+bool queryFreeBytes(const std::string& targetDirectory, FileSystem& fileSystem, Prompter& prompter,
+                    QuestionListener* listener, uint64_t& freeBytes) {
+    ErrorCode error = fileSystem.freeSpace(targetDirectory, freeBytes);
+    if (error == kErrorSuccess) return true;
+    int continueFlag = 0;
+    int answerCode = 0;
+    for (;;) {
+        if (listener != nullptr) listener->questionAbout(QuestionSubject::FreeSpace);
+        const bool again =
+            reportSystemError(error, continueFlag, answerCode, targetDirectory, prompter);
+        if (answerCode == kAnswerRetry) {
+            error = fileSystem.freeSpace(targetDirectory, freeBytes);
+            if (error == kErrorSuccess) return true;
+            continue;
+        }
+        // A Yes asks once more; its figure counts only when the query works.
+        if (again && answerCode == kAnswerYes && continueFlag == 1) {
+            return fileSystem.freeSpace(targetDirectory, freeBytes) == kErrorSuccess;
+        }
+        return false;
+    }
+}
+
+}  // namespace
+
+float requiredMegabytes(const AlbumList& albums, const PictureList& pictures,
+                        const std::string& targetDirectory, int moveMode, FileSystem& fileSystem) {
+    if (moveMode == 1 && !pictures.empty()) {
+        const std::string targetDrive = fileSystem.driveOf(targetDirectory);
+        if (targetDrive != kNoDrive && fileSystem.driveOf(pictures.front().path) == targetDrive) {
+            uint32_t largest = 0;
+            for (const PictureEntry& picture : pictures) {
+                const auto size = static_cast<uint32_t>(picture.fileSize & 0xFFFFFFFFu);
+                if (size > largest) largest = size;
+            }
+            return static_cast<float>(largest) * kMegabytesPerByte;
+        }
+    }
+    float required = 0.0f;
+    for (const Album& album : albums) {
+        if (!album.processed) required += album.sizeMB;
+    }
+    return required;
+}
+
+FreeSpaceCheck checkFreeSpace(const AlbumList& albums, const PictureList& pictures,
+                              const std::string& targetDirectory, int moveMode,
+                              FileSystem& fileSystem, Prompter& prompter, ProgressSink& upper,
+                              ProgressSink& lower, QuestionListener* listener) {
+    FreeSpaceCheck check;
+    check.firstStatus = kCheckingFreeSpaceText;
+    upper.setStatus(check.firstStatus);
+    check.requiredMB = requiredMegabytes(albums, pictures, targetDirectory, moveMode, fileSystem);
+    size_t processedCount = 0;
+    for (const Album& album : albums) processedCount += album.processed ? 1 : 0;
+
+    const std::string drive = fileSystem.driveOf(targetDirectory);
+    uint64_t freeBytes = 0;
+    if (!queryFreeBytes(targetDirectory, fileSystem, prompter, listener, freeBytes)) {
+        check.firstStatus += " Drive " + drive + ": not ready!";
+        check.secondStatus = "Please select other drive.";
+    } else {
+        check.freeMB = static_cast<float>(freeBytes) * kMegabytesPerByte;
+        const float needed = check.requiredMB + kFreeSpaceMarginMB;
+        if (processedCount == albums.size()) {
+            check.firstStatus += " Found enough free space.";
+            check.secondStatus = "All albums are already processed.";
+        } else if (needed > check.freeMB) {
+            check.firstStatus += format(" Not enough space on %s:(%4.3fMB)", drive, check.freeMB);
+            check.secondStatus =
+                format("Please free %4.2fMB aditionl space on %s:", needed - check.freeMB, drive);
+        } else {
+            check.firstStatus += format(" Found enough space on %s:(%4.3fMB)", drive, check.freeMB);
+            check.secondStatus = moveMode == 1 ? "Press 'Process' to create albums. (By move)"
+                                               : "Press 'Process' to create albums. (By copy)";
+            check.processEnabled = true;
+        }
+    }
+    upper.setStatus(check.firstStatus);
+    lower.setStatus(check.secondStatus);
+    return check;
+}
+
+}  // namespace lumora

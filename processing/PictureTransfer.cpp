@@ -1,0 +1,88 @@
+#include "processing/PictureTransfer.h"
+
+#include "processing/ReportSystemError.h"
+
+namespace lumora {
+namespace {
+
+bool report(const TransferContext& context, QuestionSubject subject, ErrorCode error,
+            int& continueFlag, int& answerCode, const std::string& path) {
+    context.about(subject);
+    return reportSystemError(error, continueFlag, answerCode, path, context.prompter);
+}
+
+}  // namespace
+
+bool createAlbumFolder(const TransferContext& context, const std::string& folder, int& continueFlag,
+                       int& answerCode) {
+    ErrorCode error = context.fileSystem.createDirectory(folder);
+    while (error != kErrorSuccess) {
+        const bool again =
+            report(context, QuestionSubject::Folder, error, continueFlag, answerCode, folder);
+        if (again && answerCode == kAnswerYes) {
+            // "Directory already exists": the folder there is used as it is.
+            context.fileSystem.createDirectory(folder);
+            return true;
+        }
+        if (answerCode != kAnswerRetry) return false;
+        error = context.fileSystem.createDirectory(folder);
+    }
+    return true;
+}
+
+bool copyPicture(const TransferContext& context, const std::string& source,
+                 const std::string& target, int& continueFlag, int& answerCode) {
+    FileSystem& fileSystem = context.fileSystem;
+    bool overwrite = false;
+    ErrorCode error = fileSystem.copyFile(source, target, true);
+    while (error != kErrorSuccess) {
+        const bool again =
+            report(context, QuestionSubject::File, error, continueFlag, answerCode, source);
+        if (!again) return false;
+        if (answerCode == kAnswerYes) {
+            // A failed overwrite is reported like any failure, but a second
+            // Yes is not acted on, so answering Yes can never loop.
+            if (overwrite) return false;
+            overwrite = true;
+        }
+        error = fileSystem.copyFile(source, target, !overwrite);
+    }
+    return true;
+}
+
+bool movePicture(const TransferContext& context, const std::string& source,
+                 const std::string& target, int& continueFlag, int& answerCode) {
+    FileSystem& fileSystem = context.fileSystem;
+    // The moves after a failure may cross volumes as the first does, but
+    // replace the target only once "Directory already exists" (which a
+    // move onto an existing file reports) was answered Yes.
+    bool replace = false;
+    auto move = [&] {
+        return fileSystem.moveFile(source, target,
+                                   kMoveCopyAllowed | (replace ? kMoveReplaceExisting : 0u));
+    };
+    ErrorCode error = move();
+    while (error != kErrorSuccess) {
+        const bool again =
+            report(context, QuestionSubject::File, error, continueFlag, answerCode, source);
+        if (again && answerCode == kAnswerYes) {
+            if (replace) return false;
+            replace = true;
+        } else if (answerCode == kAnswerIgnore) {
+            if (move() == kErrorSuccess) return true;
+            context.about(QuestionSubject::File);
+            if (context.prompter.ask(kCopyInsteadText, "", Buttons::OkCancel, Icon::None) !=
+                kAnswerOk) {
+                continueFlag = 0;
+                return false;
+            }
+            return copyPicture(context, source, target, continueFlag, answerCode);
+        } else if (!again) {
+            return false;
+        }
+        error = move();
+    }
+    return true;
+}
+
+}  // namespace lumora

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+#include "platform/FileSystem.h"
+#include "platform/Prompter.h"
+#include "processing/QuestionSubject.h"
+
+namespace lumora {
+
+inline constexpr const char* kCopyInsteadText = "File could not be moved. Copy instead of move?";
+
+// Where the steps of one run make their calls and ask their questions.
+struct TransferContext {
+    FileSystem& fileSystem;
+    Prompter& prompter;
+    QuestionListener* listener = nullptr;
+
+    void about(QuestionSubject subject) const {
+        if (listener != nullptr) listener->questionAbout(subject);
+    }
+};
+
+// Each step reports every failure through reportSystemError with the given
+// flag and answer variables and follows the answer. The result tells whether
+// the file or folder is now in place; continueFlag 0 afterwards means the
+// album is given up. An existing target is replaced only after a Yes.
+
+// Creates one album folder; an existing folder is used after a Yes.
+bool createAlbumFolder(const TransferContext& context, const std::string& folder, int& continueFlag,
+                       int& answerCode);
+
+// Copies a picture, never over an existing file without "Overwrite?" answered Yes.
+bool copyPicture(const TransferContext& context, const std::string& source,
+                 const std::string& target, int& continueFlag, int& answerCode);
+
+// Moves a picture; after Ignore it offers to copy instead.
+bool movePicture(const TransferContext& context, const std::string& source,
+                 const std::string& target, int& continueFlag, int& answerCode);
+
+}  // namespace lumora

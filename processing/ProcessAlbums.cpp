@@ -1,0 +1,154 @@
+#include "processing/ProcessAlbums.h"
+
+#include <algorithm>
+
+#include "processing/PictureTransfer.h"
+#include "processing/TargetNames.h"
+
+namespace lumora {
+namespace {
+
+// The file bar's range is 16-bit.
+constexpr int64_t kFileBarLimit = 65535;
+
+class Run {
+  public:
+    Run(const PictureList& pictures, const ProcessSettings& settings,
+        const ProcessServices& services, ProcessReport& report)
+        : pictures_(pictures),
+          settings_(settings),
+          services_(services),
+          context_{services.fileSystem, services.prompter, services.listener},
+          report_(report) {}
+
+    // False when the album was given up.
+    bool processAlbum(const Album& album) {
+        services_.upper.setStatus("Processing album: " + album.name);
+        services_.lower.setRange(0,
+                                 std::min<int64_t>(std::max(album.pictureCount, 0), kFileBarLimit));
+        services_.lower.setPosition(0);
+        services_.lower.setStep(1);
+        firstPicture_ = true;
+        for (size_t i = 0; i < pictures_.size(); ++i) {
+            const PictureEntry& picture = pictures_[i];
+            if (picture.albumId != album.id) continue;
+            if (!processPicture(album, picture)) {
+                noteNotReached(album.id, i + 1);
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // Every picture of the album from index on, as never reached.
+    void noteNotReached(int32_t albumId, size_t from) {
+        for (size_t i = from; i < pictures_.size(); ++i) {
+            if (pictures_[i].albumId != albumId) continue;
+            report_.untransferred.push_back(
+                {pictures_[i].path, std::string(), albumId, FileOutcome::NotReached});
+        }
+    }
+
+    int continueFlag = 1;
+
+  private:
+    // False when the album is given up at this picture.
+    bool processPicture(const Album& album, const PictureEntry& picture) {
+        const std::string title = fileTitle(picture.path);
+        services_.lower.setStatus((settings_.moveMode == 1 ? "Moving..." : "Copying...") + title +
+                                  ".jpg");
+        const std::string folder = albumTargetFolder(album, settings_.targetDirectory);
+        if (firstPicture_) {
+            firstPicture_ = false;
+            for (const std::string& path : albumFolders(album, settings_.targetDirectory)) {
+                int folderAnswer = 0;
+                createAlbumFolder(context_, path, continueFlag, folderAnswer);
+                if (continueFlag == 0) {
+                    report_.untransferred.push_back(
+                        {picture.path, std::string(), album.id, FileOutcome::GivenUp});
+                    return false;
+                }
+            }
+        }
+        const std::string target =
+            joinPath(folder, targetFileName(album, picture, settings_.dateFormat,
+                                            settings_.timeFormat, services_.clock));
+        continueFlag = 1;
+        int fileAnswer = 0;
+        const bool placed =
+            settings_.moveMode == 1
+                ? movePicture(context_, picture.path, target, continueFlag, fileAnswer)
+                : copyPicture(context_, picture.path, target, continueFlag, fileAnswer);
+        if (placed) ++report_.filesTransferred;
+        if (continueFlag == 0) {
+            report_.untransferred.push_back({picture.path, target, album.id, FileOutcome::GivenUp});
+            return false;
+        }
+        if (!placed) {
+            report_.untransferred.push_back({picture.path, target, album.id, FileOutcome::Skipped});
+        }
+        services_.lower.step();
+        return true;
+    }
+
+    const PictureList& pictures_;
+    const ProcessSettings& settings_;
+    const ProcessServices& services_;
+    TransferContext context_;
+    ProcessReport& report_;
+    bool firstPicture_ = true;
+};
+
+}  // namespace
+
+std::string summaryText(int albumsVisited, int albumsFailed, int albumCount) {
+    if (albumsFailed == 0) return std::to_string(albumsVisited) + " albums created succesfuly!";
+    if (albumsFailed == albumsVisited) return kCanceledByUserText;
+    return std::to_string(albumsVisited - albumsFailed) + " albums from " +
+           std::to_string(albumCount) + " created succesfuly!";
+}
+
+ProcessReport processAlbums(AlbumList& albums, const PictureList& pictures,
+                            const ProcessSettings& settings, const ProcessServices& services) {
+    ProcessReport report;
+    report.albumCount = static_cast<int>(albums.size());
+    services.upper.setRange(0, report.albumCount);
+    services.upper.setPosition(0);
+    services.upper.setStep(1);
+    Run run(pictures, settings, services, report);
+    const TransferContext context{services.fileSystem, services.prompter, services.listener};
+    for (size_t index = 0; index < albums.size(); ++index) {
+        Album& album = albums[index];
+        ++report.albumsVisited;
+        if (album.processed) {
+            context.about(QuestionSubject::Album);
+            services.prompter.ask("Album '" + album.name + "' is processed. Skip to next album",
+                                  kApplicationTitle, Buttons::Ok, Icon::None);
+        } else {
+            run.processAlbum(album);
+        }
+        services.upper.step();
+        if (run.continueFlag == 1) {
+            if (!album.processed) album.processed = 1;
+            continue;
+        }
+        ++report.albumsFailed;
+        const bool last = index + 1 == albums.size();
+        if (last) break;
+        context.about(QuestionSubject::Album);
+        if (services.prompter.ask(kMoveToNextAlbumText, "", Buttons::YesNo, Icon::None) !=
+            kAnswerYes) {
+            for (size_t rest = index + 1; rest < albums.size(); ++rest) {
+                if (!albums[rest].processed) run.noteNotReached(albums[rest].id, 0);
+            }
+            break;
+        }
+        run.continueFlag = 1;
+    }
+    report.summaryText = summaryText(report.albumsVisited, report.albumsFailed, report.albumCount);
+    services.upper.setStatus(report.summaryText);
+    services.lower.setStatus(kCloseWindowText);
+    return report;
+}
+
+}  // namespace lumora

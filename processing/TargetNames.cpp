@@ -1,0 +1,56 @@
+#include "processing/TargetNames.h"
+
+#include <cstring>
+
+#include "albums/DateTimeText.h"
+#include "platform/FileSystem.h"
+
+namespace lumora {
+
+std::string fileTitle(const std::string& sourcePath) {
+    const auto slash = sourcePath.find_last_of(kPathSeparator);
+    const size_t start = slash == std::string::npos ? 0 : slash + 1;
+    const auto dot = sourcePath.find('.', start);
+    return sourcePath.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
+}
+
+std::vector<std::string> albumFolders(const Album& album, const std::string& targetDirectory) {
+    std::vector<std::string> folders;
+    std::string folder = targetDirectory;
+    if (album.directoryName != std::string(1, kPathSeparator)) {
+        folder = joinPath(folder, album.directoryName);
+        folders.push_back(folder);
+    }
+    if (album.createSubDirectory) {
+        const std::string sub =
+            album.name.empty() ? "Album." + std::to_string(album.id) : album.name;
+        folders.push_back(joinPath(folder, sub));
+    }
+    return folders;
+}
+
+std::string albumTargetFolder(const Album& album, const std::string& targetDirectory) {
+    const std::vector<std::string> folders = albumFolders(album, targetDirectory);
+    return folders.empty() ? targetDirectory : folders.back();
+}
+
+std::string targetFileName(const Album& album, const PictureEntry& picture, int dateFormat,
+                           int timeFormat, const Clock& clock) {
+    const ExifInfo* exif = picture.exif.get();
+    const int32_t pictureId = exif != nullptr ? exif->pictureId : 0;
+    std::string name;
+    if (exif != nullptr && exif->hasCustomName) {
+        name.assign(exif->customName, strnlen(exif->customName, sizeof exif->customName));
+    } else if (album.keepOriginalName) {
+        name = fileTitle(picture.path);
+    } else if (!album.name.empty()) {
+        name = album.name + "-" + std::to_string(pictureId);
+    } else {
+        name = "album" + std::to_string(album.id) + "-" + std::to_string(pictureId);
+    }
+    if (album.addDate) name += " " + dateText(picture.dateTime, dateFormat, clock);
+    if (album.addTime) name += " " + timeText(picture.dateTime, timeFormat, clock);
+    return name + ".jpg";
+}
+
+}  // namespace lumora

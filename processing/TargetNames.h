@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "albums/Album.h"
+#include "catalog/PictureEntry.h"
+#include "platform/Time.h"
+
+namespace lumora {
+
+// The source file's name after its folder, up to the first "." in it.
+std::string fileTitle(const std::string& sourcePath);
+
+// The folders an album's pictures go into, outermost first: the album folder
+// (unless the directory name is the separator alone) and then the sub-folder.
+// Empty when the pictures go straight into the target directory.
+std::vector<std::string> albumFolders(const Album& album, const std::string& targetDirectory);
+
+// The folder that receives the album's pictures.
+std::string albumTargetFolder(const Album& album, const std::string& targetDirectory);
+
+// The new name of one picture of the album, ".jpg" included.
+std::string targetFileName(const Album& album, const PictureEntry& picture, int dateFormat,
+                           int timeFormat, const Clock& clock);
+
+}  // namespace lumora
