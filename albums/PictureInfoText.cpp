@@ -8,6 +8,7 @@ namespace lumora {
 namespace {
 
 constexpr size_t kCommentCharactersRead = 1000;
+constexpr float kMillimetresPerInch = 25.4f;
 
 const char* whiteBalanceLine(int32_t code) {
     switch (code) {
@@ -142,18 +143,20 @@ std::vector<std::string> pictureInfoLines(const ExifInfo& exif, uint64_t dateTim
     if (exif.FlashUsed >= 0) {
         lines.push_back(formatText("Flash used   : %s", exif.FlashUsed ? "Yes" : "No"));
     }
+    // The reader gives the sensor width in inches; these lines speak of mm.
+    const float ccdWidthMm = exif.CCDWidth * kMillimetresPerInch;
     if (exif.FocalLength != 0) {
         std::string line =
             formatText("Focal length : %4.1fmm", static_cast<double>(exif.FocalLength));
         if (exif.CCDWidth != 0) {
             const double equivalent =
-                static_cast<double>(exif.FocalLength / exif.CCDWidth * 36.0f) + 0.5;
+                static_cast<double>(exif.FocalLength / ccdWidthMm * 36.0f) + 0.5;
             line += formatText("  (35mm equivalent: %dmm)", static_cast<int>(equivalent));
         }
         lines.push_back(line);
     }
     if (exif.CCDWidth != 0) {
-        lines.push_back(formatText("CCD width    : %4.2fmm", static_cast<double>(exif.CCDWidth)));
+        lines.push_back(formatText("CCD width    : %4.2fmm", static_cast<double>(ccdWidthMm)));
     }
     if (exif.ExposureTime != 0) {
         const double t = exif.ExposureTime;

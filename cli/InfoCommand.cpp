@@ -1,6 +1,7 @@
 #include "cli/InfoCommand.h"
 
 #include <string>
+#include <vector>
 
 #include "albums/PictureInfoText.h"
 #include "catalog/DateTimeValue.h"
@@ -22,6 +23,10 @@ int fail(std::FILE* err, const std::string& path, const std::string& what) {
 
 int printPictureInfo(const std::string& path, FileSystem& fileSystem, const Clock& clock,
                      std::FILE* out, std::FILE* err) {
+    std::vector<DirectoryEntry> entries;
+    if (fileSystem.listDirectory(path, entries) == kErrorSuccess) {
+        return fail(err, path, "a folder, not a picture file");
+    }
     ErrorCode error = kErrorSuccess;
     const auto file = fileSystem.openRead(path, error);
     if (!file) return fail(err, path, "cannot open the file (error " + std::to_string(error) + ")");

@@ -46,7 +46,7 @@ TEST_F(PictureInfoTextTest, everyLineOfAFullyDescribedPicture) {
     exif.IsColor = 1;
     exif.FlashUsed = 1;
     exif.FocalLength = 7.09375f;
-    exif.CCDWidth = 7.2f;
+    exif.CCDWidth = 0.28f;  // inches, as the reader gives it: 7.11 mm
     exif.ExposureTime = 1.0f / 60.0f;
     exif.Brightness = 2.5f;
     exif.ApertureFNumber = 4.9f;
@@ -71,8 +71,8 @@ TEST_F(PictureInfoTextTest, everyLineOfAFullyDescribedPicture) {
                            "Y resolution (dpi) :  72.0",
                            "Color/bw     : Color",
                            "Flash used   : Yes",
-                           "Focal length :  7.1mm  (35mm equivalent: 35mm)",
-                           "CCD width    : 7.20mm",
+                           "Focal length :  7.1mm  (35mm equivalent: 36mm)",
+                           "CCD width    : 7.11mm",
                            "Exposure time: 0.017 s  (1/60)",
                            "Brightness :  2.500",
                            "Aperture     : f/4.9",

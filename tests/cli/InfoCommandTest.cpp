@@ -93,6 +93,10 @@ TEST(InfoCommand, refusesWhatTheScanWouldNotList) {
     EXPECT_EQ(text.exitCode, kExitFailure);
     EXPECT_NE(text.err.find("not a JPEG file"), std::string::npos) << text.err;
 
+    const InfoRun folderGiven = runInfoOn(folder.path());
+    EXPECT_EQ(folderGiven.exitCode, kExitFailure);
+    EXPECT_NE(folderGiven.err.find("a folder, not a picture file"), std::string::npos);
+
     const InfoRun missing = runInfoOn(folder.file("missing.jpg"));
     EXPECT_EQ(missing.exitCode, kExitFailure);
     EXPECT_NE(missing.err.find("cannot open"), std::string::npos) << missing.err;
