@@ -1,11 +1,14 @@
 #include "cli/InfoCommand.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "albums/PictureInfoText.h"
 #include "catalog/DateTimeValue.h"
 #include "catalog/ExifReader.h"
+#include "catalog/PictureCatalog.h"
 #include "cli/Commands.h"
 
 namespace lumora::cli {
@@ -17,6 +20,32 @@ constexpr int kDefaultTimeFormat = 1;
 int fail(std::FILE* err, const std::string& path, const std::string& what) {
     std::fprintf(err, "lumora-cli info: %s: %s\n", path.c_str(), what.c_str());
     return kExitFailure;
+}
+
+// The scan lists a picture dated all zeros under its file's creation time,
+// and the program shows that date; so does info.
+void substituteZeroDate(ExifInfo& exif, const std::string& path, FileSystem& fileSystem,
+                        const Clock& clock) {
+    if (std::strcmp(exif.DateTime, kZeroDateText) != 0) return;
+    const size_t separator = path.rfind(kPathSeparator);
+    const std::string folder = separator == std::string::npos ? "." : path.substr(0, separator);
+    const std::string name = separator == std::string::npos ? path : path.substr(separator + 1);
+    std::vector<DirectoryEntry> entries;
+    if (fileSystem.listDirectory(folder.empty() ? std::string(1, kPathSeparator) : folder,
+                                 entries) != kErrorSuccess) {
+        return;
+    }
+    for (const DirectoryEntry& entry : entries) {
+        if (entry.name != name) continue;
+        std::tm fields{};
+        const int64_t local = fileTimeToUnix(fileTimeToLocalFileTime(entry.creationTime, clock));
+        if (!unixToUtcFields(local, fields)) return;
+        const std::string text = formatTime("%Y:%m:%d %H:%M:%S", fields);
+        std::memset(exif.DateTime, 0, sizeof exif.DateTime);
+        std::memcpy(exif.DateTime, text.data(), std::min(text.size(), sizeof exif.DateTime - 1));
+        exif.dateSubstituted = 1;
+        return;
+    }
 }
 
 }  // namespace
@@ -46,10 +75,11 @@ int printPictureInfo(const std::string& path, FileSystem& fileSystem, const Cloc
         return fail(err, path,
                     "cannot read the file (error " + std::to_string(file->error()) + ")");
     }
-    const ExifInfo& exif = reader.info();
+    ExifInfo& exif = reader.info();
     // The program shows Picture Info only for pictures the scan lists.
     if (!exif.IsExif) return fail(err, path, "no EXIF information");
 
+    substituteZeroDate(exif, path, fileSystem, clock);
     const uint64_t dateTime = dateTimeValue(exif.DateTime, clock);
     for (const std::string& line :
          pictureInfoLines(exif, dateTime, kDefaultDateFormat, kDefaultTimeFormat, clock)) {

@@ -82,6 +82,19 @@ TEST(InfoCommand, printsThePictureInfoLinesOfAPicture) {
     EXPECT_EQ(run.err, "");
 }
 
+TEST(InfoCommand, aZeroDateIsShownAsTheFilesCreationTime) {
+    test::TempDir folder;
+    const std::string path = folder.writeFile("zero.jpg", test::exifPicture("0000:00:00 00:00:00"));
+    test::FaultyFileSystem fileSystem;
+    // 2006-07-08 09:10:11 UTC, shown as it is in UTC.
+    fileSystem.setListingHook([](const std::string&, std::vector<DirectoryEntry>& entries) {
+        for (DirectoryEntry& entry : entries) entry.creationTime = unixToFileTime(1152349811);
+    });
+    const InfoRun run = runInfoOn(path, fileSystem);
+    EXPECT_EQ(run.exitCode, kExitSuccess) << run.err;
+    EXPECT_NE(run.out.find("Date: [2006-07-08]\nTime: [09 10 11]\n"), std::string::npos) << run.out;
+}
+
 TEST(InfoCommand, refusesWhatTheScanWouldNotList) {
     test::TempDir folder;
     const InfoRun plain = runInfoOn(folder.writeFile("plain.jpg", test::plainPicture()));
