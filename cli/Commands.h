@@ -20,5 +20,6 @@ int runThumbnail(const Arguments& args);
 int runThumbnails(const Arguments& args);
 int runInfo(const Arguments& args);
 int runValues(const Arguments& args);
+int runDuplicates(const Arguments& args);
 
 }  // namespace lumora::cli

@@ -32,6 +32,9 @@ const Command kCommands[] = {
     {"info", "info FILE", "print the Picture Info lines of one picture", lumora::cli::runInfo},
     {"values", "values DIR",
      "print the advanced filter's value lists over the pictures of DIR", lumora::cli::runValues},
+    {"duplicates", "duplicates [--json] [--yes] DIR",
+     "analyse and compare the pictures of DIR and list the duplicates in groups",
+     lumora::cli::runDuplicates},
 };
 
 void printHelp(std::FILE* out) {
