@@ -1,0 +1,123 @@
+#include "session/SessionFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/FaultyFileSystem.h"
+#include "tests/support/TempDir.h"
+
+namespace lumora {
+namespace {
+
+using test::FsCall;
+
+std::vector<uint8_t> contentOf(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    ErrorCode error = kErrorSuccess;
+    EXPECT_TRUE(readWholeFile(realFileSystem(), path, bytes, error)) << path;
+    return bytes;
+}
+
+std::vector<std::string> namesIn(const std::string& folder) {
+    std::vector<DirectoryEntry> entries;
+    realFileSystem().listDirectory(folder, entries);
+    std::vector<std::string> names;
+    for (const DirectoryEntry& entry : entries) names.push_back(entry.name);
+    return names;
+}
+
+// More than one write chunk, so a failing second write leaves a partial file.
+std::vector<uint8_t> largeContent() {
+    std::vector<uint8_t> bytes(200 * 1024);
+    for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 7);
+    return bytes;
+}
+
+TEST(ReplacingFileWriter, replacesTheOldFileAndLeavesNothingElse) {
+    test::TempDir dir;
+    const std::string path = dir.writeFile("work.lsn", std::string("old"));
+    ReplacingFileWriter writer(realFileSystem(), path);
+    ASSERT_TRUE(writer.open());
+    EXPECT_EQ(writer.temporaryPath(), path + ".saving");
+    ASSERT_TRUE(writer.commit(largeContent()));
+    EXPECT_EQ(contentOf(path), largeContent());
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"work.lsn"});
+}
+
+TEST(ReplacingFileWriter, aFailureAtAnyStepKeepsTheOldFile) {
+    const std::pair<FsCall, int> faults[] = {
+        {FsCall::Write, 0}, {FsCall::Write, 1},         {FsCall::Flush, 0},
+        {FsCall::Close, 0}, {FsCall::RenameReplace, 0},
+    };
+    for (const auto& [call, successes] : faults) {
+        SCOPED_TRACE(std::string(test::fsCallName(call)) + " after " + std::to_string(successes));
+        test::TempDir dir;
+        const std::string path = dir.writeFile("work.lsn", std::string("old session"));
+        test::FaultyFileSystem fileSystem;
+        fileSystem.failAfter(call, successes, kErrorHandleDiskFull);
+        {
+            ReplacingFileWriter writer(fileSystem, path);
+            ASSERT_TRUE(writer.open());
+            EXPECT_FALSE(writer.commit(largeContent()));
+            EXPECT_EQ(writer.error(), kErrorHandleDiskFull);
+        }
+        const std::vector<uint8_t> old = {'o', 'l', 'd', ' ', 's', 'e', 's', 's', 'i', 'o', 'n'};
+        EXPECT_EQ(contentOf(path), old);
+        EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"work.lsn"});
+    }
+}
+
+TEST(ReplacingFileWriter, aFileThatCannotBeCreatedChangesNothing) {
+    test::TempDir dir;
+    const std::string path = dir.writeFile("work.lsn", std::string("old"));
+    test::FaultyFileSystem fileSystem;
+    fileSystem.failAfter(FsCall::OpenWrite, 0, kErrorAccessDenied);
+    {
+        ReplacingFileWriter writer(fileSystem, path);
+        EXPECT_FALSE(writer.open());
+        EXPECT_EQ(writer.error(), kErrorAccessDenied);
+        EXPECT_FALSE(writer.commit({1, 2, 3}));
+    }
+    EXPECT_EQ(fileSystem.callCount(FsCall::RemoveFile), 0);
+    EXPECT_EQ(contentOf(path), (std::vector<uint8_t>{'o', 'l', 'd'}));
+}
+
+TEST(ReplacingFileWriter, passesOverTheLeftoversOfAnInterruptedSave) {
+    test::TempDir dir;
+    const std::string path = dir.file("work.lsn");
+    dir.writeFile("work.lsn.saving", std::string("leftover"));
+    ReplacingFileWriter writer(realFileSystem(), path);
+    ASSERT_TRUE(writer.open());
+    EXPECT_EQ(writer.temporaryPath(), path + ".saving1");
+    ASSERT_TRUE(writer.commit({'n', 'e', 'w'}));
+    EXPECT_EQ(contentOf(path), (std::vector<uint8_t>{'n', 'e', 'w'}));
+    EXPECT_EQ(contentOf(path + ".saving"),
+              (std::vector<uint8_t>{'l', 'e', 'f', 't', 'o', 'v', 'e', 'r'}));
+}
+
+TEST(ReadWholeFile, failsOnMissingUnreadableAndOversizedFiles) {
+    test::TempDir dir;
+    const std::string path = dir.writeFile("work.lsn", largeContent());
+    std::vector<uint8_t> bytes = {9};
+    ErrorCode error = kErrorSuccess;
+
+    EXPECT_FALSE(readWholeFile(realFileSystem(), dir.file("none.lsn"), bytes, error));
+    EXPECT_EQ(error, kErrorFileNotFound);
+    EXPECT_TRUE(bytes.empty());
+
+    test::FaultyFileSystem fileSystem;
+    fileSystem.failAfter(FsCall::Read, 1, kErrorReadFault);
+    EXPECT_FALSE(readWholeFile(fileSystem, path, bytes, error));
+    EXPECT_EQ(error, kErrorReadFault);
+    EXPECT_TRUE(bytes.empty());
+
+    EXPECT_FALSE(readWholeFile(realFileSystem(), path, bytes, error, 100 * 1024));
+    EXPECT_EQ(error, kErrorNotEnoughMemory);
+    EXPECT_TRUE(readWholeFile(realFileSystem(), path, bytes, error, 200 * 1024));
+    EXPECT_EQ(bytes, largeContent());
+}
+
+}  // namespace
+}  // namespace lumora
