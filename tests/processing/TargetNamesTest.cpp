@@ -1,0 +1,111 @@
+#include "processing/TargetNames.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "tests/processing/ProcessFixture.h"
+
+namespace lumora {
+namespace {
+
+using test::fileTimeAt;
+
+TEST(FileTitle, takesTheNameUpToItsFirstDot) {
+    const struct {
+        const char* path;
+        const char* title;
+    } cases[] = {
+        {"/photos/IMG_0042.JPG", "IMG_0042"},
+        {"/photos/IMG.1.JPG", "IMG"},
+        {"/photos/trip.2019/IMG_7.jpg", "IMG_7"},
+        {"/photos.d/sub.x/noext", "noext"},
+        {"/photos/.hidden.jpg", ""},
+        {"IMG_1.jpg", "IMG_1"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(fileTitle(c.path), c.title) << c.path;
+}
+
+TEST(AlbumFolders, followTheDirectoryNameAndSubFolderOptions) {
+    Album album;
+    album.id = 4;
+    album.name = "Holiday";
+    album.directoryName = "2019";
+    album.createSubDirectory = 1;
+    EXPECT_EQ(albumFolders(album, "/t"), (std::vector<std::string>{"/t/2019", "/t/2019/Holiday"}));
+
+    album.createSubDirectory = 0;
+    EXPECT_EQ(albumFolders(album, "/t"), (std::vector<std::string>{"/t/2019"}));
+    EXPECT_EQ(albumTargetFolder(album, "/t"), "/t/2019");
+
+    album.directoryName = "/";
+    EXPECT_TRUE(albumFolders(album, "/t").empty());
+    EXPECT_EQ(albumTargetFolder(album, "/t"), "/t");
+
+    album.createSubDirectory = 1;
+    EXPECT_EQ(albumFolders(album, "/t"), (std::vector<std::string>{"/t/Holiday"}));
+
+    album.name.clear();
+    EXPECT_EQ(albumFolders(album, "/t"), (std::vector<std::string>{"/t/Album.4"}));
+    // The target text is taken as it stands: a trailing separator doubles.
+    EXPECT_EQ(albumTargetFolder(album, "/t/"), "/t//Album.4");
+}
+
+class TargetFileName : public ::testing::Test {
+  protected:
+    TargetFileName() {
+        picture.path = "/src/trip.2019/IMG_0042.JPG";
+        picture.dateTime = fileTimeAt(2005, 3, 4, 10, 20, 30);
+        picture.exif = std::make_shared<ExifInfo>();
+        picture.exif->pictureId = 17;
+        album.id = 3;
+        album.name = "Holiday";
+    }
+
+    std::string name(int dateFormat = 1, int timeFormat = 1) {
+        return targetFileName(album, picture, dateFormat, timeFormat, clock);
+    }
+
+    test::TzGuard zone{"UTC0"};
+    FixedClock clock{1700000000};
+    Album album;
+    PictureEntry picture;
+};
+
+TEST_F(TargetFileName, buildsTheNameFromTheFirstRuleThatApplies) {
+    EXPECT_EQ(name(), "Holiday-17 [2005-03-04] [10 20 30].jpg");
+    EXPECT_EQ(name(3, 2), "Holiday-17 [04 March 2005] [10 20 30 AM].jpg");
+
+    album.name.clear();
+    EXPECT_EQ(name(), "album3-17 [2005-03-04] [10 20 30].jpg");
+
+    album.keepOriginalName = 1;
+    album.addDate = 0;
+    album.addTime = 0;
+    EXPECT_EQ(name(), "IMG_0042.jpg");
+
+    std::strcpy(picture.exif->customName, "Sunset on the pier");
+    picture.exif->hasCustomName = 1;
+    EXPECT_EQ(name(), "Sunset on the pier.jpg");
+    album.addTime = 1;
+    EXPECT_EQ(name(), "Sunset on the pier [10 20 30].jpg");
+}
+
+TEST_F(TargetFileName, keepsOutOfRangeFormatsAsEmptyBrackets) {
+    album.addTime = 0;
+    EXPECT_EQ(name(11, 1), "Holiday-17 [].jpg");
+    album.addTime = 1;
+    album.addDate = 0;
+    EXPECT_EQ(name(1, 0), "Holiday-17 [].jpg");
+}
+
+TEST_F(TargetFileName, readsACustomNameThatFillsItsWholeField) {
+    std::memset(picture.exif->customName, 'x', sizeof picture.exif->customName);
+    picture.exif->hasCustomName = 1;
+    album.addDate = 0;
+    album.addTime = 0;
+    EXPECT_EQ(name(), std::string(sizeof picture.exif->customName, 'x') + ".jpg");
+}
+
+}  // namespace
+}  // namespace lumora
