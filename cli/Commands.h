@@ -20,6 +20,7 @@ int runThumbnail(const Arguments& args);
 int runThumbnails(const Arguments& args);
 int runInfo(const Arguments& args);
 int runValues(const Arguments& args);
+int runSession(const Arguments& args);
 int runDuplicates(const Arguments& args);
 
 }  // namespace lumora::cli

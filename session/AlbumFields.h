@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <iterator>
 #include <type_traits>
 
 #include "albums/Album.h"
@@ -68,6 +70,64 @@ void visitAlbumFields(AlbumType& album, Visitor&& field) {
     field(album.startKey);
     field(f.whiteBalance);
 }
+
+// The fields' names in the same order, for showing a stored album.
+inline constexpr const char* kAlbumFieldNames[] = {
+    "addCameraModel",
+    "addDate",
+    "addTime",
+    "useAperture",
+    "useDistance",
+    "useResolution",
+    "useExposureBias",
+    "useExposureProgram",
+    "useExposureTime",
+    "useFocalLength",
+    "useFlash",
+    "useIso",
+    "useMeteringMode",
+    "useWhiteBalance",
+    "useSize",
+    "cameraMake",
+    "createSubDirectory",
+    "directoryName",
+    "endKey",
+    "exposureProgram",
+    "endTime",
+    "startTime",
+    "id",
+    "flashUsed",
+    "advancedEnabled",
+    "liveUpdate",
+    "keepOriginalName",
+    "apertureMax",
+    "xResolutionMax",
+    "distanceMax",
+    "exposureTimeMax",
+    "exposureBiasMax",
+    "focalLengthMax",
+    "isoMax",
+    "widthMax",
+    "apertureMin",
+    "xResolutionMin",
+    "distanceMin",
+    "exposureTimeMin",
+    "exposureBiasMin",
+    "focalLengthMin",
+    "isoMin",
+    "widthMin",
+    "meteringMode",
+    "cameraModel",
+    "pictureCount",
+    "name",
+    "unsaved",
+    "processed",
+    "sizeMB",
+    "startKey",
+    "whiteBalance",
+};
+inline constexpr size_t kAlbumFieldCount = std::size(kAlbumFieldNames);
+static_assert(kAlbumFieldCount == 52);
 
 // The fewest bytes one album takes: its fixed fields and four empty strings.
 inline constexpr size_t kMinimumAlbumBytes = 224;

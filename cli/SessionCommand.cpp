@@ -1,0 +1,162 @@
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "albums/PictureSort.h"
+#include "app/AlbumDetailsText.h"
+#include "app/AlbumListText.h"
+#include "catalog/PictureCatalog.h"
+#include "catalog/ScanCommand.h"
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+#include "session/AlbumFields.h"
+#include "session/SessionLoad.h"
+#include "session/SessionSave.h"
+
+namespace lumora::cli {
+namespace {
+
+int usage() {
+    std::fprintf(stderr,
+                 "Usage: lumora-cli session show FILE\n"
+                 "       lumora-cli session check FILE\n");
+    return kExitUsage;
+}
+
+// Texts are shown in quotes with bytes outside printable ASCII escaped, so an
+// empty text and trailing spaces stay visible.
+std::string quoted(const char* data, size_t size) {
+    std::string out = "\"";
+    for (size_t i = 0; i < size; ++i) {
+        const auto c = static_cast<unsigned char>(data[i]);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c >= 0x20 && c < 0x7F) {
+            out += static_cast<char>(c);
+        } else {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", c);
+            out += escape;
+        }
+    }
+    return out + "\"";
+}
+
+std::string quoted(const std::string& text) {
+    return quoted(text.data(), text.size());
+}
+
+struct FieldPrinter {
+    size_t index = 0;
+    void name() { std::printf("    %s: ", kAlbumFieldNames[index++]); }
+    void operator()(const int32_t& value) {
+        name();
+        std::printf("%" PRId32 "\n", value);
+    }
+    void operator()(const uint64_t& value) {
+        name();
+        std::printf("%" PRIu64 "\n", value);
+    }
+    void operator()(const float& value) {
+        name();
+        std::printf("%.9g\n", static_cast<double>(value));
+    }
+    void operator()(const std::string& value) {
+        name();
+        std::printf("%s\n", quoted(value).c_str());
+    }
+};
+
+void printAlbums(const SessionData& data) {
+    const SessionValues& v = data.values;
+    const std::vector<std::string> lines = albumListLines(data.albums);
+    for (size_t i = 0; i < data.albums.size(); ++i) {
+        const Album& album = data.albums[i];
+        std::printf("\n%s\n", lines[i].c_str());
+        for (const std::string& line :
+             albumDetailsLines(album, v.targetText, v.dateFormat, v.timeFormat, systemClock())) {
+            std::printf("  %s\n", line.c_str());
+        }
+        std::printf("  Stored fields:\n");
+        visitAlbumFields(album, FieldPrinter{});
+    }
+}
+
+void printRecords(const SessionData& data) {
+    std::printf("\nPicture records (date order): %zu\n", data.pictures.size());
+    size_t number = 1;
+    for (const PictureRecord& r : data.pictures) {
+        std::printf("%4zu. album %" PRId32 ", duplicate %" PRId32 ", removed %" PRId32
+                    ", negative %" PRId32
+                    ", custom name %u %s, date substituted %u, exif %u, "
+                    "spare %u, picture id %" PRId32 ", signature",
+                    number++, r.albumId, r.isDuplicate, r.isRemoved, r.isNegative, r.hasCustomName,
+                    quoted(r.customName, strnlen(r.customName, 128)).c_str(), r.dateSubstituted,
+                    r.IsExif, r.spare, r.pictureId);
+        for (double value : r.signature) std::printf(" %.17g", value);
+        std::printf("\n");
+    }
+}
+
+int show(const std::string& path, const SessionData& data) {
+    const SessionValues& v = data.values;
+    std::printf("Session file: %s\n", path.c_str());
+    std::printf("Header: %s\n", quoted(data.header, sizeof data.header).c_str());
+    std::printf("Date format: %d\nTime format: %d\nExclude duplicates: %d\nReserved: %d\n",
+                v.dateFormat, v.timeFormat, v.excludeDuplicates, data.reserved);
+    std::printf("Source directory: %s\nTarget directory: %s\n", quoted(v.sourceText).c_str(),
+                quoted(v.targetText).c_str());
+    std::printf("Albums: %zu\n", data.albums.size());
+    std::printf("%s\n", albumSummaryText(data.albums, data.pictureCount).c_str());
+    printAlbums(data);
+    std::printf("\nDuplicates found: %d\nPictures at scan: %d\nFreed bytes: %.9g\n",
+                v.duplicatesFound, v.picturesAtScan, static_cast<double>(v.freedBytes));
+    std::printf("Picture count: %d\nTotal size: %.17g MB\n", data.pictureCount, data.totalSize);
+    printRecords(data);
+    return kExitSuccess;
+}
+
+// Runs the scan that Load Session runs and the check that follows it.
+int check(const std::string& path, const SessionData& data) {
+    const SessionValues& v = data.values;
+    PolicyPrompter prompter({kAnswerOk});
+    TerminalProgress progress;
+    PictureCatalog catalog(realFileSystem(), systemClock());
+    runScanCommand(catalog, v.sourceText, prompter, progress);
+    progress.setStatus("");
+    PictureList& pictures = catalog.pictures();
+    sortPictures(pictures, kSortByDate, false);
+    if (!sourceMatches(pictures, data)) {
+        std::fprintf(stderr,
+                     "lumora-cli session check: %s: %s (the source holds %zu pictures of "
+                     "%.17g MB; the session %zu of %.17g MB)\n",
+                     path.c_str(), kSourceModifiedText, pictures.size(),
+                     totalMegabytes(pictures, false), data.pictures.size(), data.totalSize);
+        return kExitFailure;
+    }
+    size_t removed = 0;
+    for (const PictureRecord& record : data.pictures) removed += record.isRemoved != 0;
+    std::printf("%s: loads against %s: %zu pictures (%zu removed as duplicates), %zu albums\n",
+                path.c_str(), v.sourceText.c_str(), pictures.size(), removed, data.albums.size());
+    return kExitSuccess;
+}
+
+}  // namespace
+
+int runSession(const Arguments& args) {
+    if (args.size() != 2 || (args[0] != "show" && args[0] != "check")) return usage();
+    const std::string& path = args[1];
+    SessionData data;
+    ErrorCode error = kErrorSuccess;
+    std::string problem;
+    if (!readSessionFile(realFileSystem(), path, data, error, problem)) {
+        std::fprintf(stderr, "lumora-cli session %s: %s: File could not be loaded! (%s)\n",
+                     args[0].c_str(), path.c_str(), problem.c_str());
+        return kExitFailure;
+    }
+    return args[0] == "show" ? show(path, data) : check(path, data);
+}
+
+}  // namespace lumora::cli
