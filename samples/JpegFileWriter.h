@@ -26,7 +26,7 @@ struct JpegSpec {
 std::vector<uint8_t> encodePattern(int width, int height, int components, int quality,
                                    uint32_t seed);
 
-// The file: SOI, the spec's segments, then the encoded image's own sections
+// The file: SOI, the given segments, then the encoded image's own sections
 // (its APP0 dropped) up to EOI.
 std::vector<uint8_t> buildJpegFile(const JpegSpec& spec);
 

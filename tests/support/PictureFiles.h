@@ -14,7 +14,7 @@ struct PictureSpec {
     uint32_t seed = 1;             // chooses the picture's pattern
 };
 
-// A real JPEG file with an APP1 "Exif" section made from the spec.
+// A real JPEG file with an APP1 "Exif" section holding the given values.
 std::vector<uint8_t> exifPicture(const PictureSpec& spec);
 // The usual case: a picture taken at the date text.
 std::vector<uint8_t> exifPicture(const std::string& dateTimeOriginal);
