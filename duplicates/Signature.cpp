@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
+
+#include "albums/Thumbnail.h"
 
 namespace lumora {
 namespace {
@@ -17,32 +18,16 @@ constexpr int kBlockSide = kSignatureSide / kBlocksPerSide;
 
 }  // namespace
 
-SignatureSource signatureSourceOf(const PictureEntry& picture) {
-    SignatureSource source;
-    source.path = picture.path;
-    if (picture.exif) {
-        source.thumbnailOffset = picture.exif->ThumbnailOffset;
-        source.thumbnailSize = picture.exif->ThumbnailSize;
-    }
-    return source;
-}
-
 bool hasSignature(const PictureEntry& picture) {
     return picture.exif && picture.exif->signature[0] != 0.0;
 }
 
-Image loadSignatureImage(const SignatureSource& source, FileSystem& fileSystem) {
-    if (source.thumbnailOffset != 0 && source.thumbnailSize != 0 &&
-        source.thumbnailSize <= kMaxThumbnailBytes) {
-        std::vector<uint8_t> bytes;
-        ErrorCode error = kErrorSuccess;
-        if (readFileRange(fileSystem, source.path, source.thumbnailOffset, source.thumbnailSize,
-                          bytes, error)) {
-            Image thumbnail(bytes.data(), bytes.size(), kFormatUnknown, kSignatureDecode);
-            if (thumbnail.IsValid()) return thumbnail;
-        }
+Image loadSignatureImage(const PictureEntry& picture, FileSystem& fileSystem) {
+    if (picture.exif && picture.exif->ThumbnailSize != 0) {
+        Image embedded = decodeThumbnailSource(fileSystem, picture);
+        if (embedded.IsValid()) return embedded;
     }
-    return Image(source.path, kFormatUnknown, fileSystem, kSignatureDecode);
+    return Image(picture.path, kFormatUnknown, fileSystem, kSignatureDecode);
 }
 
 bool signatureOfImage(const Image& source, SignatureValues& values) {
@@ -77,16 +62,16 @@ bool signatureOfImage(const Image& source, SignatureValues& values) {
     return true;
 }
 
-bool signatureOfSource(const SignatureSource& source, FileSystem& fileSystem,
-                       SignatureValues& values) {
-    const Image image = loadSignatureImage(source, fileSystem);
+bool signatureOfPicture(const PictureEntry& picture, FileSystem& fileSystem,
+                        SignatureValues& values) {
+    const Image image = loadSignatureImage(picture, fileSystem);
     return signatureOfImage(image, values);
 }
 
 bool computeSignature(PictureEntry& picture, FileSystem& fileSystem) {
     if (!picture.exif) return false;
     SignatureValues values;
-    if (!signatureOfSource(signatureSourceOf(picture), fileSystem, values)) return false;
+    if (!signatureOfPicture(picture, fileSystem, values)) return false;
     std::copy(values.begin(), values.end(), picture.exif->signature);
     return true;
 }

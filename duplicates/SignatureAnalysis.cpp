@@ -26,7 +26,7 @@ struct Result {
 // also claims work while it waits, is never far behind its helpers.
 class SignatureJobs {
   public:
-    SignatureJobs(std::vector<SignatureSource> sources, FileSystem& fileSystem)
+    SignatureJobs(PictureList sources, FileSystem& fileSystem)
         : sources_(std::move(sources)),
           results_(sources_.size()),
           done_(std::make_unique<std::atomic<bool>[]>(sources_.size())),
@@ -53,7 +53,7 @@ class SignatureJobs {
         const size_t index = next_.fetch_add(1, std::memory_order_relaxed);
         if (index >= sources_.size()) return false;
         Result& result = results_[index];
-        result.valid = signatureOfSource(sources_[index], fileSystem_, result.values);
+        result.valid = signatureOfPicture(sources_[index], fileSystem_, result.values);
         {
             // Under the lock, so that a waiter cannot miss the notification.
             std::lock_guard lock(mutex_);
@@ -63,7 +63,8 @@ class SignatureJobs {
         return true;
     }
 
-    std::vector<SignatureSource> sources_;
+    PictureList
+        sources_;  // copies: they share the records, whose signatures only the caller writes
     std::vector<Result> results_;
     std::unique_ptr<std::atomic<bool>[]> done_;
     std::atomic<size_t> next_{0};
@@ -86,12 +87,12 @@ int analysePictures(PictureList& pictures, ProgressSink& progress, FileSystem& f
     progress.setPosition(0);
     progress.setStep(1);
 
-    std::vector<SignatureSource> sources;
+    PictureList sources;
     std::vector<size_t> jobOf(pictures.size(), SIZE_MAX);
     for (size_t i = 0; i < pictures.size(); ++i) {
         if (pictures[i].exif && !hasSignature(pictures[i])) {
             jobOf[i] = sources.size();
-            sources.push_back(signatureSourceOf(pictures[i]));
+            sources.push_back(pictures[i]);
         }
     }
     const size_t jobCount = sources.size();
