@@ -22,5 +22,7 @@ int runInfo(const Arguments& args);
 int runValues(const Arguments& args);
 int runSession(const Arguments& args);
 int runDuplicates(const Arguments& args);
+int runProcess(const Arguments& args);
+int runOrganize(const Arguments& args);
 
 }  // namespace lumora::cli

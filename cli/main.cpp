@@ -38,6 +38,11 @@ const Command kCommands[] = {
     {"duplicates", "duplicates [--json] [--yes] DIR",
      "analyse and compare the pictures of DIR and list the duplicates in groups",
      lumora::cli::runDuplicates},
+    {"process", "process SESSION.lsn [--target DIR] [--move] [--yes|--no|--abort]",
+     "copy or move the albums of a session into their folders", lumora::cli::runProcess},
+    {"organize", "organize SRC TARGET [--by day|month] [--move] [--yes|--no|--abort]",
+     "put the pictures of SRC into one album folder per day or month under TARGET",
+     lumora::cli::runOrganize},
 };
 
 void printHelp(std::FILE* out) {
