@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numbers>
 #include <vector>
 
@@ -39,10 +40,13 @@ struct Grid {
 
 // The roots exp(-+2 pi i k / n) of one transform length and direction.
 struct Roots {
+    int32_t length = 0;
+    int direction = 0;
     std::vector<double> real;
     std::vector<double> imaginary;
 
-    Roots(int32_t n, int direction) : real(static_cast<size_t>(n)), imaginary(real.size()) {
+    Roots(int32_t n, int forward)
+        : length(n), direction(forward), real(static_cast<size_t>(n)), imaginary(real.size()) {
         const double sign = direction == 1 ? -1.0 : 1.0;
         for (int32_t k = 0; k < n; ++k) {
             const double angle = sign * 2.0 * std::numbers::pi * k / n;
@@ -52,11 +56,23 @@ struct Roots {
     }
 };
 
+// The roots of the last few lengths used on this thread: the duplicate search
+// transforms one 64 x 64 picture after another.
+const Roots& rootsFor(int32_t n, int direction) {
+    thread_local std::vector<std::unique_ptr<Roots>> cache;
+    for (const auto& roots : cache) {
+        if (roots->length == n && roots->direction == direction) return *roots;
+    }
+    if (cache.size() >= 8) cache.erase(cache.begin());
+    cache.push_back(std::make_unique<Roots>(n, direction));
+    return *cache.back();
+}
+
 // Transforms every row of the grid, one after the other, with the same
 // arithmetic as transformColumns.
 void transformRows(Grid& grid, int direction) {
     const int32_t n = grid.width;
-    const Roots roots(n, direction);
+    const Roots& roots = rootsFor(n, direction);
     std::vector<double> sumReal(static_cast<size_t>(n));
     std::vector<double> sumImaginary(static_cast<size_t>(n));
     for (int32_t y = 0; y < grid.height; ++y) {
@@ -126,7 +142,7 @@ void transformRows(Grid& grid, int direction) {
 void transformColumns(Grid& grid, int direction) {
     const int32_t n = grid.height;
     const int32_t width = grid.width;
-    const Roots roots(n, direction);
+    const Roots& roots = rootsFor(n, direction);
     const std::vector<double>& rootReal = roots.real;
     const std::vector<double>& rootImaginary = roots.imaginary;
 
@@ -230,18 +246,22 @@ bool Image::FFT2(const Image* sourceReal, const Image* sourceImaginary, Image* d
     }
 
     // Sources may be the destinations themselves: read them into work copies.
+    // One picture given as both parts (the duplicate search does so) needs
+    // one work copy only.
     Image workReal;
     Image workImaginary;
+    const bool shared = sourceReal == sourceImaginary;
     if (!prepareWork(sourceReal, width, height, workReal) ||
-        !prepareWork(sourceImaginary, width, height, workImaginary)) {
+        !prepareWork(shared ? nullptr : sourceImaginary, width, height, workImaginary)) {
         SetLastError("The image is empty");
         return false;
     }
+    const Image& imaginaryWork = shared ? workReal : workImaginary;
 
     Grid grid(width, height);
     for (int32_t y = 0; y < height; ++y) {
         const uint8_t* real = sourceReal != nullptr ? workReal.GetBits(y) : nullptr;
-        const uint8_t* imaginary = sourceImaginary != nullptr ? workImaginary.GetBits(y) : nullptr;
+        const uint8_t* imaginary = sourceImaginary != nullptr ? imaginaryWork.GetBits(y) : nullptr;
         double* realRow = grid.realRow(y);
         double* imaginaryRow = grid.imaginaryRow(y);
         for (int32_t x = 0; x < width; ++x) {
