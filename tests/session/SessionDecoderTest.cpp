@@ -146,7 +146,9 @@ TEST(SessionDecoder, refusesCorruptedValuesWithTheReason) {
         std::string problem;
         EXPECT_FALSE(decodeSession(bytes.data(), bytes.size(), read, problem)) << c.name;
         EXPECT_FALSE(problem.empty()) << c.name;
-        if (!c.problem.empty()) EXPECT_EQ(problem, c.problem) << c.name;
+        if (!c.problem.empty()) {
+            EXPECT_EQ(problem, c.problem) << c.name;
+        }
         EXPECT_EQ(read, SessionData{}) << c.name;
     }
 }
