@@ -1,3 +1,5 @@
+#include "cli/DuplicatesCommand.h"
+
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -24,11 +26,13 @@ int usage() {
 
 // The groups of the comparison's lines, each one JSON object on one line:
 // {"group":1,"pictures":["the picture that stays","a duplicate",...]}.
-void printJsonGroups(const std::vector<std::string>& lines) {
+void printJsonGroups(const std::vector<std::string>& lines, std::FILE* out) {
     std::string group;
     int number = 0;
     const auto flush = [&] {
-        if (number != 0) std::printf("{\"group\":%d,\"pictures\":[%s]}\n", number, group.c_str());
+        if (number != 0) {
+            std::fprintf(out, "{\"group\":%d,\"pictures\":[%s]}\n", number, group.c_str());
+        }
     };
     for (const std::string& line : lines) {
         if (line == groupHeaderLine(number + 1)) {
@@ -65,14 +69,6 @@ int runDuplicates(const Arguments& args) {
     }
     if (source.empty()) return usage();
 
-    FileSystem& fileSystem = realFileSystem();
-    std::vector<DirectoryEntry> probe;
-    if (ErrorCode error = fileSystem.listDirectory(source, probe); error != kErrorSuccess) {
-        std::fprintf(stderr, "lumora-cli duplicates: %s: cannot read the folder (error %u)\n",
-                     source.c_str(), error);
-        return kExitFailure;
-    }
-
     std::unique_ptr<Prompter> prompter;
     if (!answerYes && standardInputIsTerminal()) {
         prompter = std::make_unique<TerminalPrompter>();
@@ -80,11 +76,22 @@ int runDuplicates(const Arguments& args) {
         prompter = std::make_unique<PolicyPrompter>(std::initializer_list<int>{kAnswerOk});
     }
     TerminalProgress progress;
+    return printDuplicates(source, json, realFileSystem(), *prompter, progress, stdout, stderr);
+}
+
+int printDuplicates(const std::string& source, bool json, FileSystem& fileSystem,
+                    Prompter& prompter, ProgressSink& progress, std::FILE* out, std::FILE* err) {
+    std::vector<DirectoryEntry> probe;
+    if (ErrorCode error = fileSystem.listDirectory(source, probe); error != kErrorSuccess) {
+        std::fprintf(err, "lumora-cli duplicates: %s: cannot read the folder (error %u)\n",
+                     source.c_str(), error);
+        return kExitFailure;
+    }
     PictureCatalog catalog(fileSystem, systemClock());
-    const ScanOutcome outcome = runScanCommand(catalog, source, *prompter, progress);
+    const ScanOutcome outcome = runScanCommand(catalog, source, prompter, progress);
     if (!outcome.completed) {
         progress.setStatus("");
-        std::fprintf(stderr, "lumora-cli duplicates: the scan was stopped\n");
+        std::fprintf(err, "lumora-cli duplicates: the scan was stopped\n");
         return kExitFailure;
     }
     analysePictures(catalog.pictures(), progress, fileSystem, defaultAnalysisHelpers());
@@ -93,10 +100,10 @@ int runDuplicates(const Arguments& args) {
     progress.setStatus("");
 
     if (json) {
-        printJsonGroups(lines);
+        printJsonGroups(lines, out);
     } else {
-        for (const std::string& line : lines) std::printf("%s\n", line.c_str());
-        std::printf("%s\n", searchFinishedText(found).c_str());
+        for (const std::string& line : lines) std::fprintf(out, "%s\n", line.c_str());
+        std::fprintf(out, "%s\n", searchFinishedText(found).c_str());
     }
     return kExitSuccess;
 }
