@@ -63,15 +63,18 @@ peer_rate() {
 }
 
 helpers=$(($(nproc) > 1 ? 1 : 0))
-echo "== signatures per second ($(wc -l <"$corpus/plain.list" 2>/dev/null || echo '?') pictures a corpus)"
-printf '%-22s %12s %14s %16s %12s\n' corpus "lumora" "lumora+$helpers" findimagedupes ratio
+rows=()
 for name in thumbnails plain; do
     alone=$(median_rate "$name" 0)
     helped=$(median_rate "$name" "$helpers")
     peer=$(peer_rate "$name")
-    printf '%-22s %12s %14s %16s %11.1fx\n' "$name" "$alone" "$helped" "$peer" \
-        "$(awk -v a="$alone" -v p="$peer" 'BEGIN{print a / p}')"
+    rows+=("$(printf '%-12s %8s %10s %12s %14s %14s' "$name" "$(wc -l <"$corpus/$name.list")" \
+        "$alone" "$helped" "$peer" \
+        "$(awk -v a="$alone" -v h="$helped" -v p="$peer" 'BEGIN{printf "%.1fx / %.1fx", a / p, h / p}')")")
 done
+echo "== signatures per second (lumora alone, with $helpers decode-ahead helper; findimagedupes)"
+printf '%-12s %8s %10s %12s %14s %14s\n' corpus pictures lumora "lumora+$helpers" findimagedupes ratios
+printf '%s\n' "${rows[@]}"
 
 echo "== comparison pass (seconds)"
 for n in 1000 10000 100000; do
