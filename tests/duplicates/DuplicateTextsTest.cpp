@@ -36,14 +36,5 @@ TEST(SpaceFreedText, showsMegabytesWithOneDecimal) {
               "Ready! 1200 duplicate pics removed: 14305.1 MB space freed.");
 }
 
-TEST(SearchTexts, countAndNumberAsShown) {
-    EXPECT_EQ(analysingText(1), "Analizing picture 1. Please wait...");
-    EXPECT_EQ(comparingText(65537), "Comparing picture 65537. Please wait...");
-    EXPECT_EQ(foundSoFarText(2), "Found 2 duplicates");
-    EXPECT_EQ(searchFinishedText(0), "Found no duplicates");
-    EXPECT_EQ(searchFinishedText(1), "Ready. Found 1 duplicates");
-    EXPECT_EQ(groupHeaderLine(12), "### Duplicate nr.12 ###");
-}
-
 }  // namespace
 }  // namespace lumora
