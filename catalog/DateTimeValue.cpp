@@ -29,19 +29,6 @@ int32_t orDefault(int64_t value, int32_t fallback) {
     return value <= 0 ? fallback : static_cast<int32_t>(std::min<int64_t>(value, INT32_MAX));
 }
 
-std::tm calendarFields(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute,
-                       int32_t second) {
-    std::tm fields{};
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month - 1;
-    fields.tm_mday = day;
-    fields.tm_hour = hour;
-    fields.tm_min = minute;
-    fields.tm_sec = second;
-    fields.tm_isdst = -1;
-    return fields;
-}
-
 }  // namespace
 
 DateTextFields splitExifDateText(const char* text) {

@@ -61,6 +61,11 @@ int safeAnswer(Buttons buttons) {
 
 bool standardInputIsTerminal() { return ::isatty(STDIN_FILENO) == 1; }
 
+std::unique_ptr<Prompter> scanQuestionPrompter(bool answerOk) {
+    if (!answerOk && standardInputIsTerminal()) return std::make_unique<TerminalPrompter>();
+    return std::make_unique<PolicyPrompter>(std::initializer_list<int>{kAnswerOk});
+}
+
 int defaultAnswer(Buttons buttons) {
     Choice choices[3];
     choicesOf(buttons, choices);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "platform/ProgressSink.h"
@@ -61,6 +62,11 @@ private:
 };
 
 bool standardInputIsTerminal();
+
+// The prompter of the scan's read-error question ("skip the file or stop"):
+// the user on a terminal, unless answerOk is set or input is not a terminal,
+// in which case every such question is answered OK (skip the file).
+std::unique_ptr<Prompter> scanQuestionPrompter(bool answerOk);
 
 // The first answer of a button set, used when no one can be asked.
 int defaultAnswer(Buttons buttons);

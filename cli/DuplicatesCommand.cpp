@@ -69,12 +69,7 @@ int runDuplicates(const Arguments& args) {
     }
     if (source.empty()) return usage();
 
-    std::unique_ptr<Prompter> prompter;
-    if (!answerYes && standardInputIsTerminal()) {
-        prompter = std::make_unique<TerminalPrompter>();
-    } else {
-        prompter = std::make_unique<PolicyPrompter>(std::initializer_list<int>{kAnswerOk});
-    }
+    const std::unique_ptr<Prompter> prompter = scanQuestionPrompter(answerYes);
     TerminalProgress progress;
     return printDuplicates(source, json, realFileSystem(), *prompter, progress, stdout, stderr);
 }

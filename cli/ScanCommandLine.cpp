@@ -49,14 +49,7 @@ int runScan(const Arguments& args) {
     }
     probe.clear();
 
-    // A read error asks "OK (skip the file) or Cancel (stop)": on a terminal
-    // the user decides; otherwise the file is skipped.
-    std::unique_ptr<Prompter> prompter;
-    if (!answerYes && standardInputIsTerminal()) {
-        prompter = std::make_unique<TerminalPrompter>();
-    } else {
-        prompter = std::make_unique<PolicyPrompter>(std::initializer_list<int>{kAnswerOk});
-    }
+    const std::unique_ptr<Prompter> prompter = scanQuestionPrompter(answerYes);
     TerminalProgress progress;
     const Clock& clock = systemClock();
     PictureCatalog catalog(fileSystem, clock);

@@ -46,14 +46,7 @@ int runValues(const Arguments& args) {
     }
     probe.clear();
 
-    // A file that cannot be read asks "skip it or stop": on a terminal the
-    // user decides, otherwise the file is skipped.
-    std::unique_ptr<Prompter> prompter;
-    if (standardInputIsTerminal()) {
-        prompter = std::make_unique<TerminalPrompter>();
-    } else {
-        prompter = std::make_unique<PolicyPrompter>(std::initializer_list<int>{kAnswerOk});
-    }
+    const std::unique_ptr<Prompter> prompter = scanQuestionPrompter(false);
     TerminalProgress progress;
     PictureCatalog catalog(fileSystem, systemClock());
     const ScanOutcome outcome = runScanCommand(catalog, source, *prompter, progress);

@@ -38,6 +38,18 @@ int32_t timeZoneBias(const Clock& clock) {
     return static_cast<int32_t>(-fields.tm_gmtoff / 60);
 }
 
+std::tm calendarFields(int year, int month, int day, int hour, int minute, int second) {
+    std::tm fields{};
+    fields.tm_year = year - 1900;
+    fields.tm_mon = month - 1;
+    fields.tm_mday = day;
+    fields.tm_hour = hour;
+    fields.tm_min = minute;
+    fields.tm_sec = second;
+    fields.tm_isdst = -1;
+    return fields;
+}
+
 bool localFieldsToUnix(std::tm& fields, int64_t& unixSeconds) {
     std::tm probe = fields;
     probe.tm_isdst = -1;

@@ -32,6 +32,9 @@ private:
 // daylight bias added while daylight saving is in effect at the clock's now.
 int32_t timeZoneBias(const Clock& clock);
 
+// Calendar fields from 1-based month and the usual numbers; tm_isdst = -1.
+std::tm calendarFields(int year, int month, int day, int hour, int minute, int second);
+
 // The runtime's local-time conversion of calendar fields (tm_isdst = -1, so
 // the runtime decides daylight saving). Out-of-range fields roll over and are
 // written back normalised. False when the runtime cannot represent the time.

@@ -13,18 +13,6 @@ namespace {
 constexpr int64_t kWinterNow = 1705320000;  // 2024-01-15 12:00:00 UTC
 constexpr int64_t kSummerNow = 1721044800;  // 2024-07-15 12:00:00 UTC
 
-std::tm fieldsOf(int year, int month, int day, int hour, int minute, int second) {
-    std::tm fields{};
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month - 1;
-    fields.tm_mday = day;
-    fields.tm_hour = hour;
-    fields.tm_min = minute;
-    fields.tm_sec = second;
-    fields.tm_isdst = -1;
-    return fields;
-}
-
 TEST(TimeZoneBias, isMinutesWestOfUtcWithTheDaylightShiftOfNow) {
     struct Case {
         const char* zone;
@@ -48,14 +36,14 @@ TEST(TimeZoneBias, isMinutesWestOfUtcWithTheDaylightShiftOfNow) {
 
 TEST(LocalFieldsToUnix, letsTheRuntimeDecideDaylightSavingAndRollsOver) {
     test::TzGuard zone("EST5EDT,M3.2.0,M11.1.0");
-    std::tm summer = fieldsOf(2005, 7, 4, 10, 0, 0);
+    std::tm summer = calendarFields(2005, 7, 4, 10, 0, 0);
     summer.tm_isdst = 0;  // ignored: the runtime decides
     int64_t seconds = 0;
     ASSERT_TRUE(localFieldsToUnix(summer, seconds));
-    EXPECT_EQ(seconds, utcFieldsToUnix(fieldsOf(2005, 7, 4, 14, 0, 0)));
+    EXPECT_EQ(seconds, utcFieldsToUnix(calendarFields(2005, 7, 4, 14, 0, 0)));
     EXPECT_EQ(summer.tm_isdst, 1);
 
-    std::tm overflowing = fieldsOf(2005, 2, 28, 27, 61, 0);
+    std::tm overflowing = calendarFields(2005, 2, 28, 27, 61, 0);
     ASSERT_TRUE(localFieldsToUnix(overflowing, seconds));
     EXPECT_EQ(overflowing.tm_mon, 2);
     EXPECT_EQ(overflowing.tm_mday, 1);
@@ -64,10 +52,10 @@ TEST(LocalFieldsToUnix, letsTheRuntimeDecideDaylightSavingAndRollsOver) {
 
     // The second before the epoch is a time, not a failure.
     test::TzGuard utc("UTC0");
-    std::tm beforeEpoch = fieldsOf(1969, 12, 31, 23, 59, 59);
+    std::tm beforeEpoch = calendarFields(1969, 12, 31, 23, 59, 59);
     ASSERT_TRUE(localFieldsToUnix(beforeEpoch, seconds));
     EXPECT_EQ(seconds, -1);
-    std::tm farPast = fieldsOf(1800, 1, 1, 0, 0, 0);
+    std::tm farPast = calendarFields(1800, 1, 1, 0, 0, 0);
     ASSERT_TRUE(localFieldsToUnix(farPast, seconds));
     EXPECT_EQ(seconds, utcFieldsToUnix(farPast));
 }
@@ -82,16 +70,16 @@ TEST(UtcFieldsToUnix, agreesWithTheRuntimeOverFourCenturies) {
 }
 
 TEST(UtcFieldsToUnix, normalisesOutOfRangeFields) {
-    EXPECT_EQ(utcFieldsToUnix(fieldsOf(2005, 13, 1, 0, 0, 0)),
-              utcFieldsToUnix(fieldsOf(2006, 1, 1, 0, 0, 0)));
-    EXPECT_EQ(utcFieldsToUnix(fieldsOf(2005, 0, 1, 0, 0, 0)),
-              utcFieldsToUnix(fieldsOf(2004, 12, 1, 0, 0, 0)));
-    EXPECT_EQ(utcFieldsToUnix(fieldsOf(2005, -11, 1, 0, 0, 0)),
-              utcFieldsToUnix(fieldsOf(2004, 1, 1, 0, 0, 0)));
-    EXPECT_EQ(utcFieldsToUnix(fieldsOf(2005, 3, 0, -1, 0, 0)),
-              utcFieldsToUnix(fieldsOf(2005, 2, 27, 23, 0, 0)));
-    EXPECT_EQ(utcFieldsToUnix(fieldsOf(2000, 2, 29, 0, 0, 0)), 951782400);
-    EXPECT_EQ(utcFieldsToUnix(fieldsOf(1970, 1, 1, 0, 0, 0)), 0);
+    EXPECT_EQ(utcFieldsToUnix(calendarFields(2005, 13, 1, 0, 0, 0)),
+              utcFieldsToUnix(calendarFields(2006, 1, 1, 0, 0, 0)));
+    EXPECT_EQ(utcFieldsToUnix(calendarFields(2005, 0, 1, 0, 0, 0)),
+              utcFieldsToUnix(calendarFields(2004, 12, 1, 0, 0, 0)));
+    EXPECT_EQ(utcFieldsToUnix(calendarFields(2005, -11, 1, 0, 0, 0)),
+              utcFieldsToUnix(calendarFields(2004, 1, 1, 0, 0, 0)));
+    EXPECT_EQ(utcFieldsToUnix(calendarFields(2005, 3, 0, -1, 0, 0)),
+              utcFieldsToUnix(calendarFields(2005, 2, 27, 23, 0, 0)));
+    EXPECT_EQ(utcFieldsToUnix(calendarFields(2000, 2, 29, 0, 0, 0)), 951782400);
+    EXPECT_EQ(utcFieldsToUnix(calendarFields(1970, 1, 1, 0, 0, 0)), 0);
 }
 
 TEST(FileTime, countsHundredNanosecondsSince1601) {
