@@ -1,5 +1,7 @@
 #include "imaging/Image.h"
 
+#include "imaging/SpectrumBytes.h"
+
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -24,18 +26,43 @@ int32_t nextPowerOfTwo(int32_t n) {
     return power;
 }
 
-// A complex grid held as two planes, real and imaginary, row after row.
+// A complex grid held as two planes, real and imaginary, row after row. Rows
+// are padded so that a power-of-two width does not put every row of a column
+// in the same cache set.
 struct Grid {
+    static constexpr int32_t kPadding = 4;
+
     int32_t width = 0;
     int32_t height = 0;
+    int32_t stride = 0;
     std::vector<double> real;
     std::vector<double> imaginary;
 
     Grid(int32_t w, int32_t h)
-        : width(w), height(h), real(static_cast<size_t>(w) * h), imaginary(real.size()) {}
+        : width(w),
+          height(h),
+          stride(w + kPadding),
+          real(static_cast<size_t>(stride) * h),
+          imaginary(real.size()) {}
 
-    double* realRow(int32_t y) { return real.data() + static_cast<size_t>(y) * width; }
-    double* imaginaryRow(int32_t y) { return imaginary.data() + static_cast<size_t>(y) * width; }
+    double* realRow(int32_t y) { return real.data() + static_cast<size_t>(y) * stride; }
+    double* imaginaryRow(int32_t y) { return imaginary.data() + static_cast<size_t>(y) * stride; }
+    const double* realRow(int32_t y) const { return real.data() + static_cast<size_t>(y) * stride; }
+    const double* imaginaryRow(int32_t y) const {
+        return imaginary.data() + static_cast<size_t>(y) * stride;
+    }
+
+    // The grid with rows and columns exchanged, written into `target`.
+    void transposeInto(Grid& target) const {
+        for (int32_t y = 0; y < height; ++y) {
+            const double* re = realRow(y);
+            const double* im = imaginaryRow(y);
+            for (int32_t x = 0; x < width; ++x) {
+                target.realRow(x)[y] = re[x];
+                target.imaginaryRow(x)[y] = im[x];
+            }
+        }
+    }
 };
 
 // The roots exp(-+2 pi i k / n) of one transform length and direction.
@@ -68,78 +95,14 @@ const Roots& rootsFor(int32_t n, int direction) {
     return *cache.back();
 }
 
-// Transforms every row of the grid, one after the other, with the same
-// arithmetic as transformColumns.
-void transformRows(Grid& grid, int direction) {
-    const int32_t n = grid.width;
-    const Roots& roots = rootsFor(n, direction);
-    std::vector<double> sumReal(static_cast<size_t>(n));
-    std::vector<double> sumImaginary(static_cast<size_t>(n));
-    for (int32_t y = 0; y < grid.height; ++y) {
-        double* re = grid.realRow(y);
-        double* im = grid.imaginaryRow(y);
-        if (isPowerOfTwo(n)) {
-            for (int32_t i = 1, j = 0; i < n; ++i) {
-                int32_t bit = n >> 1;
-                for (; j & bit; bit >>= 1) j ^= bit;
-                j ^= bit;
-                if (i < j) {
-                    std::swap(re[i], re[j]);
-                    std::swap(im[i], im[j]);
-                }
-            }
-            for (int32_t half = 1; half < n; half <<= 1) {
-                const int32_t step = n / (2 * half);
-                for (int32_t start = 0; start < n; start += 2 * half) {
-                    for (int32_t k = 0; k < half; ++k) {
-                        const double wr = roots.real[static_cast<size_t>(k * step)];
-                        const double wi = roots.imaginary[static_cast<size_t>(k * step)];
-                        const int32_t a = start + k;
-                        const int32_t b = a + half;
-                        const double tr = wr * re[b] - wi * im[b];
-                        const double ti = wr * im[b] + wi * re[b];
-                        re[b] = re[a] - tr;
-                        im[b] = im[a] - ti;
-                        re[a] = re[a] + tr;
-                        im[a] = im[a] + ti;
-                    }
-                }
-            }
-        } else {
-            for (int32_t k = 0; k < n; ++k) {
-                double sr = 0;
-                double si = 0;
-                int64_t index = 0;
-                for (int32_t i = 0; i < n; ++i) {
-                    const double wr = roots.real[static_cast<size_t>(index)];
-                    const double wi = roots.imaginary[static_cast<size_t>(index)];
-                    sr += re[i] * wr - im[i] * wi;
-                    si += re[i] * wi + im[i] * wr;
-                    index += k;
-                    if (index >= n) index -= n;
-                }
-                sumReal[static_cast<size_t>(k)] = sr;
-                sumImaginary[static_cast<size_t>(k)] = si;
-            }
-            std::copy(sumReal.begin(), sumReal.end(), re);
-            std::copy(sumImaginary.begin(), sumImaginary.end(), im);
-        }
-        if (direction == 1) {
-            const double scale = 1.0 / n;
-            for (int32_t x = 0; x < n; ++x) {
-                re[x] *= scale;
-                im[x] *= scale;
-            }
-        }
-    }
-}
-
 // Transforms every column of the grid: a radix-2 decimation in time when the
 // height is a power of two, a plain DFT otherwise; the forward transform
 // divides by the height. Each butterfly is applied to a whole row of columns
 // at once, which does for every column exactly what a one-column transform
-// would do, in the same order, but in loops the compiler can vectorise.
-void transformColumns(Grid& grid, int direction) {
+// would do, in the same order, but in loops the compiler can vectorise (with
+// AVX2 where the processor has it; without FMA, so every build and processor
+// rounds alike).
+__attribute__((target_clones("avx2", "default"))) void transformColumns(Grid& grid, int direction) {
     const int32_t n = grid.height;
     const int32_t width = grid.width;
     const Roots& roots = rootsFor(n, direction);
@@ -269,7 +232,11 @@ bool Image::FFT2(const Image* sourceReal, const Image* sourceImaginary, Image* d
             imaginaryRow[x] = imaginary != nullptr ? imaginary[x] - 128.0 : 0.0;
         }
     }
-    transformRows(grid, direction);
+    // The rows first, as the columns of the transposed grid.
+    Grid transposed(height, width);
+    grid.transposeInto(transposed);
+    transformColumns(transposed, direction);
+    transposed.transposeInto(grid);
     transformColumns(grid, direction);
 
     double gain =
@@ -293,17 +260,14 @@ bool Image::FFT2(const Image* sourceReal, const Image* sourceImaginary, Image* d
         uint8_t* imaginary = outImaginary.GetBits(y);
         const double* realRow = grid.realRow(y);
         const double* imaginaryRow = grid.imaginaryRow(y);
+        if (magnitude) {
+            spectrumRowBytes(realRow, imaginaryRow, static_cast<size_t>(width), gain, real,
+                             imaginary);
+            continue;
+        }
         for (int32_t x = 0; x < width; ++x) {
-            const double re = realRow[x];
-            const double im = imaginaryRow[x];
-            if (magnitude) {
-                const double modulus = std::sqrt(re * re + im * im);
-                real[x] = clampToByte(gain * (3.0 + std::log(modulus)));
-                imaginary[x] = clampToByte(128.0 + gain * std::atan(im / (re == 0.0 ? 1e-10 : re)));
-            } else {
-                real[x] = clampToByte(128.0 + gain * re);
-                imaginary[x] = clampToByte(128.0 + gain * im);
-            }
+            real[x] = clampToByte(128.0 + gain * realRow[x]);
+            imaginary[x] = clampToByte(128.0 + gain * imaginaryRow[x]);
         }
     }
     return true;
