@@ -50,7 +50,12 @@ void printHelp(std::FILE* out) {
                       "Lumora organises camera pictures into albums by date and time.\n\n"
                       "Commands:\n");
     for (const Command& command : kCommands) {
-        std::fprintf(out, "  %-44s %s\n", command.usage, command.summary);
+        // A long usage gets its summary on a line of its own, so the column holds.
+        if (std::strlen(command.usage) > 44) {
+            std::fprintf(out, "  %s\n  %-44s %s\n", command.usage, "", command.summary);
+        } else {
+            std::fprintf(out, "  %-44s %s\n", command.usage, command.summary);
+        }
     }
     std::fprintf(out, "\nOptions:\n  --help     show this help\n  --version  show the version\n"
                       "\n'lumora-cli COMMAND --help' shows the usage of one command.\n");
