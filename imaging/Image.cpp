@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "imaging/BmpCodec.h"
 #include "imaging/JpegCodec.h"
@@ -67,6 +68,27 @@ Image::Image(const std::string& path, int format, FileSystem& fileSystem,
 Image::Image(const uint8_t* data, size_t size, int format, const DecodeOptions& options)
     : format_(format) {
     Decode(data, size, format, options);
+}
+
+Image::Image(Image&& other) noexcept {
+    *this = std::move(other);
+}
+
+Image& Image::operator=(Image&& other) noexcept {
+    if (this == &other) return *this;
+    header_ = other.header_;
+    effWidth_ = other.effWidth_;
+    dib_ = std::move(other.dib_);
+    format_ = other.format_;
+    lastError_ = std::move(other.lastError_);
+    transparentIndex_ = other.transparentIndex_;
+    background_ = other.background_;
+    alpha_ = std::move(other.alpha_);
+    selection_ = std::move(other.selection_);
+    progress_ = other.progress_;
+    escape_ = other.escape_;
+    other.Destroy();
+    return *this;
 }
 
 Image::~Image() = default;

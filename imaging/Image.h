@@ -68,9 +68,10 @@ class Image {
     // Decodes an encoded picture held in memory (an embedded EXIF thumbnail).
     Image(const uint8_t* data, size_t size, int format, const DecodeOptions& options = {});
     Image(const Image& other) = default;
-    Image(Image&& other) noexcept = default;
     Image& operator=(const Image& other) = default;
-    Image& operator=(Image&& other) noexcept = default;
+    // A moved-from image is empty, as after Destroy.
+    Image(Image&& other) noexcept;
+    Image& operator=(Image&& other) noexcept;
     virtual ~Image();
 
     // Decodes the file with the given code; when a code other than 0 fails,

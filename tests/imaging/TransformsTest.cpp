@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "imaging/Image.h"
@@ -104,6 +105,16 @@ TEST(ImageCopy, isDeepAndHonoursItsFlags) {
     EXPECT_EQ(bare.GetBits(0)[3], 0);  // pixels not copied
     EXPECT_FALSE(bare.HasAlpha());
     EXPECT_FALSE(bare.HasSelection());
+}
+
+TEST(ImageModel, aMovedFromImageIsEmpty) {
+    Image source = test::coordinateImage(4, 3);
+    Image target = std::move(source);
+    EXPECT_EQ(target.GetWidth(), 4);
+    EXPECT_TRUE(target.IsValid());
+    EXPECT_FALSE(source.IsValid());  // NOLINT(bugprone-use-after-move): the state is defined
+    EXPECT_EQ(source.GetWidth(), 0);
+    EXPECT_EQ(source.GetBits(), nullptr);
 }
 
 TEST(ImageModel, rowsArePackedBottomUpBehindTheHeaderAndPalette) {
