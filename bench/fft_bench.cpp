@@ -1,10 +1,10 @@
 // FFT2 and the scaling that comes before it, as the duplicate signature calls
 // them: a 64 x 64 picture, forward, forced FFT, magnitude.
+#include "imaging/Image.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-
-#include "imaging/Image.h"
 
 namespace {
 

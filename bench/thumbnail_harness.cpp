@@ -2,16 +2,16 @@
 // the scan of DIR lists: thumbnail-harness DIR [RUNS] [WORKERS] prints
 // "pictures seconds-best ms-per-picture" (the best of RUNS runs). WORKERS 0
 // makes them one by one on this thread; more uses the thumbnail queue.
+#include "albums/Thumbnail.h"
+#include "albums/ThumbnailQueue.h"
+#include "catalog/PictureCatalog.h"
+#include "platform/Prompter.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-
-#include "albums/Thumbnail.h"
-#include "albums/ThumbnailQueue.h"
-#include "catalog/PictureCatalog.h"
-#include "platform/Prompter.h"
 
 namespace {
 

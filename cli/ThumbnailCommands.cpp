@@ -1,20 +1,21 @@
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
-#include <set>
-#include <string>
-#include <vector>
+#include "cli/Commands.h"
 
 #include "albums/Thumbnail.h"
 #include "albums/ThumbnailQueue.h"
 #include "catalog/ExifReader.h"
 #include "catalog/PictureCatalog.h"
 #include "cli/CliSupport.h"
-#include "cli/Commands.h"
 #include "imaging/Image.h"
 #include "platform/FileSystem.h"
 #include "platform/Time.h"
 #include "res/BitmapIds.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
 
 namespace lumora::cli {
 namespace {

@@ -1,11 +1,11 @@
 #include "imaging/Image.h"
 
+#include "imaging/BmpCodec.h"
+#include "imaging/JpegCodec.h"
+
 #include <algorithm>
 #include <cstring>
 #include <utility>
-
-#include "imaging/BmpCodec.h"
-#include "imaging/JpegCodec.h"
 
 namespace lumora {
 namespace {

@@ -1,13 +1,14 @@
 #include "imaging/JpegCodec.h"
 
-#include <algorithm>
-#include <csetjmp>
-#include <cstdio>
-#include <cstring>
-#include <vector>
-
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
+#include <cstddef>
+#include <cstdio>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstring>
+#include <vector>
 
 namespace lumora {
 namespace {

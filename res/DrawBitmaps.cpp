@@ -1,15 +1,15 @@
 // Draws the program's bitmaps and writes them as BMP files (bitmapN.bmp) into
 // the folder given, from which the build compiles them in. A developer tool,
 // not part of the program.
+#include "imaging/Image.h"
+#include "res/BitmapIds.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
-
-#include "imaging/Image.h"
-#include "res/BitmapIds.h"
 
 namespace {
 

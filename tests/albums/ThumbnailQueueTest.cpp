@@ -1,13 +1,12 @@
 #include "albums/ThumbnailQueue.h"
+#include "tests/imaging/TestImages.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "tests/imaging/TestImages.h"
-#include "tests/support/TempDir.h"
 
 namespace lumora {
 namespace {

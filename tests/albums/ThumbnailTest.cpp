@@ -1,14 +1,13 @@
 #include "albums/Thumbnail.h"
+#include "tests/imaging/TestImages.h"
+#include "tests/support/FaultyFileSystem.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "tests/imaging/TestImages.h"
-#include "tests/support/FaultyFileSystem.h"
-#include "tests/support/TempDir.h"
 
 namespace lumora {
 namespace {

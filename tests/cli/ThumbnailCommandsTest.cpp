@@ -1,15 +1,15 @@
+#include "cli/Commands.h"
+#include "imaging/Image.h"
+#include "res/BitmapIds.h"
+#include "tests/support/PictureFiles.h"
+#include "tests/support/TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
-
-#include "cli/Commands.h"
-#include "imaging/Image.h"
-#include "res/BitmapIds.h"
-#include "tests/support/PictureFiles.h"
-#include "tests/support/TempDir.h"
 
 namespace lumora::cli {
 namespace {

@@ -1,15 +1,15 @@
+#include "imaging/Image.h"
+#include "res/BitmapIds.h"
+#include "tests/imaging/TestImages.h"
+#include "tests/support/FaultyFileSystem.h"
+#include "tests/support/TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "imaging/Image.h"
-#include "res/BitmapIds.h"
-#include "tests/imaging/TestImages.h"
-#include "tests/support/FaultyFileSystem.h"
-#include "tests/support/TempDir.h"
 
 namespace lumora {
 namespace {

@@ -1,12 +1,12 @@
+#include "imaging/Image.h"
+#include "imaging/JpegCodec.h"
+#include "tests/imaging/TestImages.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "imaging/Image.h"
-#include "imaging/JpegCodec.h"
-#include "tests/imaging/TestImages.h"
 
 namespace lumora {
 namespace {

@@ -1,11 +1,11 @@
+#include "imaging/Image.h"
+#include "tests/imaging/TestImages.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <memory>
 #include <vector>
-
-#include "imaging/Image.h"
-#include "tests/imaging/TestImages.h"
 
 namespace lumora {
 namespace {

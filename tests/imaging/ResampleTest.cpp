@@ -1,9 +1,9 @@
+#include "imaging/Image.h"
+#include "tests/imaging/TestImages.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
-
-#include "imaging/Image.h"
-#include "tests/imaging/TestImages.h"
 
 namespace lumora {
 namespace {

@@ -1,9 +1,11 @@
 #include "tests/imaging/TestImages.h"
 
-#include <cstdio>
-#include <cstdlib>
-
+// jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
+#include <cstddef>
+#include <cstdio>
+
+#include <cstdlib>
 
 namespace lumora::test {
 namespace {

@@ -1,10 +1,10 @@
+#include "imaging/Image.h"
+#include "tests/imaging/TestImages.h"
+
 #include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>
-
-#include "imaging/Image.h"
-#include "tests/imaging/TestImages.h"
 
 namespace lumora {
 namespace {
