@@ -2,6 +2,7 @@
 
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
+#include <jerror.h>
 #include <cstddef>
 #include <cstdio>
 
@@ -30,8 +31,12 @@ struct ErrorManager {
 // Warnings (level -1) mean corrupt data: a truncated file, bad Huffman codes,
 // garbage between markers. libjpeg would carry on and fill the picture with
 // grey; we refuse it instead, so that damage never passes as a picture.
+// Warnings mean damaged data (a truncated file, a corrupt segment), which
+// gives an invalid image rather than a grey-padded one. Stray bytes before a
+// marker are the exception: some writers leave them, and the picture decodes
+// whole.
 void onEmitMessage(j_common_ptr cinfo, int level) {
-    if (level < 0) onErrorExit(cinfo);
+    if (level < 0 && cinfo->err->msg_code != JWRN_EXTRANEOUS_DATA) onErrorExit(cinfo);
 }
 
 void onOutputMessage(j_common_ptr /*cinfo*/) {}

@@ -136,6 +136,18 @@ TEST(JpegDecode, damagedDataGivesAnInvalidImageWithTheDecodersMessage) {
     }
 }
 
+TEST(JpegDecode, strayBytesBeforeAMarkerStillDecodeTheWholePicture) {
+    // Some writers leave padding between sections; the picture itself is whole.
+    auto bytes = encodeJpeg(twoBands(32, 16));
+    const size_t sos = markerOffset(bytes, 0xDA);
+    ASSERT_LT(sos, bytes.size());
+    bytes.insert(bytes.begin() + static_cast<long>(sos), {0x12, 0x34});
+    Image image(bytes.data(), bytes.size(), kFormatJpeg);
+    ASSERT_TRUE(image.IsValid()) << image.GetLastError();
+    expectNear(image.GetBits(0) + 5 * 3, 255, 0, 0);
+    expectNear(image.GetBits(15) + 5 * 3, 0, 0, 255);
+}
+
 TEST(JpegDecode, impossibleSizesAreRefusedBeforeAllocating) {
     const auto good = encodeJpeg(test::greyImage(16, 16, 90));
     const size_t sof = markerOffset(good, 0xC0);
