@@ -67,14 +67,14 @@ std::unique_ptr<Prompter> scanQuestionPrompter(bool answerOk) {
 }
 
 int defaultAnswer(Buttons buttons) {
-    Choice choices[3];
+    Choice choices[3] = {};
     choicesOf(buttons, choices);
     return choices[0].answer;
 }
 
 int TerminalPrompter::ask(const std::string& text, const std::string& caption, Buttons buttons,
                           Icon /*icon*/) {
-    Choice choices[3];
+    Choice choices[3] = {};
     const int count = choicesOf(buttons, choices);
     for (;;) {
         std::fprintf(output_, "%s: %s [", caption.c_str(), text.c_str());

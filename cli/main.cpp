@@ -27,7 +27,7 @@ const Command kCommands[] = {
      "write the generated sample pictures into DIR", lumora::cli::runSamples},
     {"thumbnail", "thumbnail FILE OUT.bmp [--negative]",
      "write the 160 x 120 film thumbnail of one picture as a BMP file", lumora::cli::runThumbnail},
-    {"thumbnails", "thumbnails DIR OUTDIR",
+    {"thumbnails", "thumbnails [--negative] [--workers N] DIR OUTDIR",
      "write the film thumbnail of every picture the scan of DIR lists", lumora::cli::runThumbnails},
     {"info", "info FILE", "print the Picture Info lines of one picture", lumora::cli::runInfo},
     {"values", "values DIR",
