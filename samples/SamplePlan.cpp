@@ -66,7 +66,7 @@ std::string dateTimeOf(int index, uint32_t seed) {
     int day = 0;
     civilFromDays(sessionDay(session, seed) + seconds / 86400, year, month, day);
     seconds %= 86400;
-    char text[32];
+    char text[48];  // room for any int, though the fields stay in range
     std::snprintf(text, sizeof text, "%04d:%02d:%02d %02d:%02d:%02d", year, month, day,
                   static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
                   static_cast<int>(seconds % 60));
