@@ -317,7 +317,8 @@ bool ExifReader::walkDirectory(const Tiff& tiff, uint32_t offset) {
     }
 
     if (hasThumbnailOffset && hasThumbnailLength && thumbnailOffset > 0 && thumbnailLength > 0 &&
-        thumbnailOffset + thumbnailLength <= static_cast<int64_t>(length)) {
+        thumbnailOffset <= static_cast<int64_t>(length) &&
+        thumbnailLength <= static_cast<int64_t>(length) - thumbnailOffset) {
         info_->ThumbnailOffset = static_cast<uint32_t>(tiff.fileOffset + thumbnailOffset);
         info_->ThumbnailSize = static_cast<uint32_t>(thumbnailLength);
     }
