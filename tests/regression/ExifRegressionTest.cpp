@@ -23,12 +23,17 @@ ExifInfo readExif(const std::string& name) {
     return info;
 }
 
-// A thumbnail directory whose offset is a DOUBLE far beyond any file: the offset
-// and the length were added before they were checked, which overflowed.
-TEST(ExifRegressionTest, HugeThumbnailOffsetGivesNoThumbnail) {
-    const ExifInfo info = readExif("exif-thumbnail-offset-overflow.jpg");
-    EXPECT_EQ(info.ThumbnailOffset, 0u);
-    EXPECT_EQ(info.ThumbnailSize, 0u);
+// Thumbnail directories whose offset or length is a value far beyond any
+// file: the two were added before they were checked, which overflowed.
+TEST(ExifRegressionTest, HugeThumbnailOffsetOrLengthGivesNoThumbnail) {
+    for (const char* name :
+         {"exif-thumbnail-offset-overflow.jpg", "exif-thumbnail-length-overflow.jpg"}) {
+        SCOPED_TRACE(name);
+        const ExifInfo info = readExif(name);
+        EXPECT_EQ(info.IsExif, 1);
+        EXPECT_EQ(info.ThumbnailOffset, 0u);
+        EXPECT_EQ(info.ThumbnailSize, 0u);
+    }
 }
 
 }  // namespace
