@@ -19,13 +19,13 @@ struct ExifInfo {
     int32_t IsColor = 0;
     int32_t Process = 0;  // the SOFn marker code of the frame header
     int32_t FlashUsed = 0;
-    float FocalLength = 0;      // mm
-    float ExposureTime = 0;     // s
+    float FocalLength = 0;   // mm
+    float ExposureTime = 0;  // s
     float ApertureFNumber = 0;
-    float Distance = 0;         // m
-    float CCDWidth = 0;         // inches
-    float ExposureBias = 0;     // EV
-    int32_t Whitebalance = 0;   // light source code
+    float Distance = 0;        // m
+    float CCDWidth = 0;        // inches
+    float ExposureBias = 0;    // EV
+    int32_t Whitebalance = 0;  // light source code
     int32_t MeteringMode = 0;
     int32_t ExposureProgram = 0;
     int32_t ISOequivalent = 0;
@@ -35,7 +35,7 @@ struct ExifInfo {
     float FocalplaneUnits = 0;  // unit factor
     float Xresolution = 0;
     float Yresolution = 0;
-    float ResolutionUnit = 0;   // unit factor
+    float ResolutionUnit = 0;  // unit factor
     float Brightness = 0;
     char Comments[1000] = {};
     // The embedded thumbnail JPEG, as its place in the picture's file (bytes
@@ -44,7 +44,7 @@ struct ExifInfo {
     uint32_t ThumbnailOffset = 0;
     uint32_t ThumbnailSize = 0;
 
-    double signature[16] = {};  // duplicate-search signature, zero until analysed
+    double signature[16] = {};   // duplicate-search signature, zero until analysed
     int32_t thumbnailIndex = 0;  // index in the film's image list
     int32_t pictureId = 0;       // -1 until the first film build assigns it
     char customName[128] = {};
