@@ -16,7 +16,9 @@ struct Choice {
 // The keys a user types for each answer, in the order of the button set.
 int choicesOf(Buttons buttons, Choice* out) {
     switch (buttons) {
-        case Buttons::Ok: out[0] = {kAnswerOk, "o"}; return 1;
+        case Buttons::Ok:
+            out[0] = {kAnswerOk, "o"};
+            return 1;
         case Buttons::OkCancel:
             out[0] = {kAnswerOk, "o"};
             out[1] = {kAnswerCancel, "c"};
@@ -47,19 +49,27 @@ int choicesOf(Buttons buttons, Choice* out) {
 // stops rather than retries or replaces.
 int safeAnswer(Buttons buttons) {
     switch (buttons) {
-        case Buttons::Ok: return kAnswerOk;
-        case Buttons::OkCancel: return kAnswerCancel;
-        case Buttons::YesNo: return kAnswerNo;
-        case Buttons::YesNoCancel: return kAnswerCancel;
-        case Buttons::AbortRetryIgnore: return kAnswerAbort;
-        case Buttons::RetryCancel: return kAnswerCancel;
+        case Buttons::Ok:
+            return kAnswerOk;
+        case Buttons::OkCancel:
+            return kAnswerCancel;
+        case Buttons::YesNo:
+            return kAnswerNo;
+        case Buttons::YesNoCancel:
+            return kAnswerCancel;
+        case Buttons::AbortRetryIgnore:
+            return kAnswerAbort;
+        case Buttons::RetryCancel:
+            return kAnswerCancel;
     }
     return kAnswerCancel;
 }
 
 }  // namespace
 
-bool standardInputIsTerminal() { return ::isatty(STDIN_FILENO) == 1; }
+bool standardInputIsTerminal() {
+    return ::isatty(STDIN_FILENO) == 1;
+}
 
 std::unique_ptr<Prompter> scanQuestionPrompter(bool answerOk) {
     if (!answerOk && standardInputIsTerminal()) return std::make_unique<TerminalPrompter>();

@@ -13,13 +13,13 @@ namespace lumora::cli {
 // the answer is read from standard input. End of input answers as the
 // fallback does.
 class TerminalPrompter : public Prompter {
-public:
+  public:
     explicit TerminalPrompter(std::FILE* input = stdin, std::FILE* output = stderr)
         : input_(input), output_(output) {}
     int ask(const std::string& text, const std::string& caption, Buttons buttons,
             Icon icon) override;
 
-private:
+  private:
     std::FILE* input_;
     std::FILE* output_;
 };
@@ -28,13 +28,13 @@ private:
 // button set offers, and writes the question and the answer to standard
 // error so that nothing is decided silently.
 class PolicyPrompter : public Prompter {
-public:
+  public:
     // Answers in order of preference, e.g. {kAnswerOk, kAnswerIgnore, kAnswerNo}.
     PolicyPrompter(std::initializer_list<int> preferred, std::FILE* log = stderr);
     int ask(const std::string& text, const std::string& caption, Buttons buttons,
             Icon icon) override;
 
-private:
+  private:
     int preferred_[7];
     int preferredCount_ = 0;
     std::FILE* log_;
@@ -43,7 +43,7 @@ private:
 // Shows the status and a percentage on standard error, only when it is a
 // terminal.
 class TerminalProgress : public ProgressSink {
-public:
+  public:
     TerminalProgress();
     ~TerminalProgress() override;
     void setStatus(const std::string& text) override;
@@ -52,7 +52,7 @@ public:
     void setStep(int64_t step) override { step_ = step; }
     void step() override { setPosition(position_ + step_); }
 
-private:
+  private:
     void draw();
     bool enabled_;
     bool drawn_ = false;

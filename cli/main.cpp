@@ -17,8 +17,8 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"scan", "scan [--yes] DIR", "list the pictures the scan of DIR finds, with date, time and camera",
-     lumora::cli::runScan},
+    {"scan", "scan [--yes] DIR",
+     "list the pictures the scan of DIR finds, with date, time and camera", lumora::cli::runScan},
     {"exif", "exif --json PATH...", "print the EXIF values of JPEG files, one JSON object per line",
      lumora::cli::runExif},
     {"samples",
@@ -30,8 +30,8 @@ const Command kCommands[] = {
     {"thumbnails", "thumbnails [--negative] [--workers N] DIR OUTDIR",
      "write the film thumbnail of every picture the scan of DIR lists", lumora::cli::runThumbnails},
     {"info", "info FILE", "print the Picture Info lines of one picture", lumora::cli::runInfo},
-    {"values", "values DIR",
-     "print the advanced filter's value lists over the pictures of DIR", lumora::cli::runValues},
+    {"values", "values DIR", "print the advanced filter's value lists over the pictures of DIR",
+     lumora::cli::runValues},
     {"session", "session show|check FILE",
      "show every value of a session file, or check that it loads against its source today",
      lumora::cli::runSession},
@@ -46,9 +46,10 @@ const Command kCommands[] = {
 };
 
 void printHelp(std::FILE* out) {
-    std::fprintf(out, "Usage: lumora-cli COMMAND [OPTIONS] [ARGUMENTS]\n\n"
-                      "Lumora organises camera pictures into albums by date and time.\n\n"
-                      "Commands:\n");
+    std::fprintf(out,
+                 "Usage: lumora-cli COMMAND [OPTIONS] [ARGUMENTS]\n\n"
+                 "Lumora organises camera pictures into albums by date and time.\n\n"
+                 "Commands:\n");
     for (const Command& command : kCommands) {
         // A long usage gets its summary on a line of its own, so the column holds.
         if (std::strlen(command.usage) > 44) {
@@ -57,8 +58,9 @@ void printHelp(std::FILE* out) {
             std::fprintf(out, "  %-44s %s\n", command.usage, command.summary);
         }
     }
-    std::fprintf(out, "\nOptions:\n  --help     show this help\n  --version  show the version\n"
-                      "\n'lumora-cli COMMAND --help' shows the usage of one command.\n");
+    std::fprintf(out,
+                 "\nOptions:\n  --help     show this help\n  --version  show the version\n"
+                 "\n'lumora-cli COMMAND --help' shows the usage of one command.\n");
 }
 
 }  // namespace
@@ -88,6 +90,7 @@ int main(int argc, char** argv) {
         }
         return command.run(args);
     }
-    std::fprintf(stderr, "lumora-cli: unknown command '%s' (see lumora-cli --help)\n", first.c_str());
+    std::fprintf(stderr, "lumora-cli: unknown command '%s' (see lumora-cli --help)\n",
+                 first.c_str());
     return lumora::cli::kExitUsage;
 }

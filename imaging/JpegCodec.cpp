@@ -1,10 +1,12 @@
 #include "imaging/JpegCodec.h"
 
-// jpeglib.h needs size_t and FILE declared first.
-#include <jpeglib.h>
-#include <jerror.h>
+// jpeglib.h needs size_t and FILE declared first, and jerror.h comes after it.
 #include <cstddef>
 #include <cstdio>
+
+#include <jpeglib.h>
+
+#include <jerror.h>
 
 #include <algorithm>
 #include <csetjmp>

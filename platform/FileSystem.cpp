@@ -5,7 +5,9 @@
 namespace lumora {
 namespace {
 
-char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char upperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 bool ntfsLess(const std::string& a, const std::string& b) {
     const size_t n = std::min(a.size(), b.size());
@@ -21,8 +23,9 @@ bool ntfsLess(const std::string& a, const std::string& b) {
 }  // namespace
 
 void sortDirectoryEntries(std::vector<DirectoryEntry>& entries) {
-    std::sort(entries.begin(), entries.end(),
-              [](const DirectoryEntry& a, const DirectoryEntry& b) { return ntfsLess(a.name, b.name); });
+    std::sort(entries.begin(), entries.end(), [](const DirectoryEntry& a, const DirectoryEntry& b) {
+        return ntfsLess(a.name, b.name);
+    });
 }
 
 bool matchesJpgPattern(const std::string& name) {

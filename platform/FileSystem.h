@@ -29,7 +29,7 @@ struct DirectoryEntry {
 // A file open for reading. Reads are sequential from the start unless seek
 // moves the position.
 class InputFile {
-public:
+  public:
     virtual ~InputFile() = default;
     // Reads up to size bytes; returns how many were read. A short count means
     // the end of the file, or a failure when error() is not 0.
@@ -41,7 +41,7 @@ public:
 // A file open for writing, from its start. Closing without close() (when the
 // object goes) drops any failure unseen, so writers that care call close().
 class OutputFile {
-public:
+  public:
     virtual ~OutputFile() = default;
     // Writes all size bytes; false with error() set when not all were written.
     virtual bool write(const void* data, size_t size) = 0;
@@ -68,7 +68,7 @@ inline constexpr const char* kNoDrive = "NONE";
 // Everything that touches the disk goes through a FileSystem, so that tests
 // can make any call fail. Failures give Windows error codes.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // The entries of a folder without "." and "..", in the order NTFS lists

@@ -16,7 +16,7 @@ namespace {
 bool parentMissing(const std::string& path) {
     const auto slash = path.find_last_of(kPathSeparator);
     if (slash == std::string::npos || slash == 0) return false;
-    struct stat st{};
+    struct stat st {};
     return ::stat(path.substr(0, slash).c_str(), &st) != 0;
 }
 
@@ -26,7 +26,7 @@ uint64_t fileTimeOf(int64_t seconds, uint32_t nanoseconds) {
 }
 
 class PosixInputFile : public InputFile {
-public:
+  public:
     explicit PosixInputFile(int fd) : fd_(fd) {}
     ~PosixInputFile() override { ::close(fd_); }
 
@@ -56,13 +56,13 @@ public:
 
     ErrorCode error() const override { return error_; }
 
-private:
+  private:
     int fd_;
     ErrorCode error_ = kErrorSuccess;
 };
 
 class PosixOutputFile : public OutputFile {
-public:
+  public:
     explicit PosixOutputFile(int fd) : fd_(fd) {}
     ~PosixOutputFile() override {
         if (fd_ >= 0) ::close(fd_);
@@ -98,7 +98,7 @@ public:
 
     ErrorCode error() const override { return error_; }
 
-private:
+  private:
     bool fail(int errnoValue) {
         error_ = errorFromErrno(errnoValue, FileOperation::Write);
         return false;
@@ -125,7 +125,7 @@ ErrorCode PosixFileSystem::listDirectory(const std::string& path,
         if (std::strcmp(item->d_name, ".") == 0 || std::strcmp(item->d_name, "..") == 0) continue;
         DirectoryEntry entry;
         entry.name = item->d_name;
-        struct statx info{};
+        struct statx info {};
         // Follows links, as the listing of a link shows what it points at.
         if (::statx(dirFd, item->d_name, AT_STATX_SYNC_AS_STAT,
                     STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME, &info) != 0) {
@@ -134,9 +134,9 @@ ErrorCode PosixFileSystem::listDirectory(const std::string& path,
         entry.isDirectory = S_ISDIR(info.stx_mode);
         entry.isSymbolicLink = entry.isDirectory && item->d_type == DT_LNK;
         if (entry.isDirectory && item->d_type == DT_UNKNOWN) {
-            struct stat own{};
-            entry.isSymbolicLink =
-                ::fstatat(dirFd, item->d_name, &own, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(own.st_mode);
+            struct stat own {};
+            entry.isSymbolicLink = ::fstatat(dirFd, item->d_name, &own, AT_SYMLINK_NOFOLLOW) == 0 &&
+                                   S_ISLNK(own.st_mode);
         }
         entry.size = entry.isDirectory ? 0 : info.stx_size;
         if (info.stx_mask & STATX_BTIME) {

@@ -5,9 +5,8 @@
 namespace lumora {
 
 class PosixFileSystem : public FileSystem {
-public:
-    ErrorCode listDirectory(const std::string& path,
-                            std::vector<DirectoryEntry>& entries) override;
+  public:
+    ErrorCode listDirectory(const std::string& path, std::vector<DirectoryEntry>& entries) override;
     std::unique_ptr<InputFile> openRead(const std::string& path, ErrorCode& error) override;
     std::unique_ptr<OutputFile> openWrite(const std::string& path, CreateMode mode,
                                           ErrorCode& error) override;

@@ -9,7 +9,7 @@ namespace lumora {
 // window shows them; the command line prints them on a terminal; tests record
 // them. The default implementation ignores everything.
 class ProgressSink {
-public:
+  public:
     virtual ~ProgressSink() = default;
     // Replaces the status text and shows it at once.
     virtual void setStatus(const std::string& /*text*/) {}

@@ -24,7 +24,7 @@ enum Answer : int {
 // Every message box of the program goes through a Prompter, so engines stay
 // free of the user interface and tests can script the answers.
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     virtual int ask(const std::string& text, const std::string& caption, Buttons buttons,
                     Icon icon) = 0;

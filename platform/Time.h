@@ -10,7 +10,7 @@ namespace lumora {
 // the time-zone bias and gives the samples of the format dialog, so tests fix
 // it to get the same results in every season.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Seconds since 1970-01-01 UTC.
     virtual int64_t now() const = 0;
@@ -19,12 +19,12 @@ public:
 const Clock& systemClock();
 
 class FixedClock : public Clock {
-public:
+  public:
     explicit FixedClock(int64_t unixSeconds) : seconds_(unixSeconds) {}
     int64_t now() const override { return seconds_; }
     void set(int64_t unixSeconds) { seconds_ = unixSeconds; }
 
-private:
+  private:
     int64_t seconds_;
 };
 
