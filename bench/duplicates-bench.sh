@@ -18,23 +18,10 @@ pairwise_max=${PAIRWISE_MAX:-100000}
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD:-$here/build-bench}
 
-echo "== building (Release, $build)" >&2
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMORA_BENCH=ON \
-    -DLUMORA_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target lumora-cli duplicates-harness >/dev/null
-cli="$build/cli/lumora-cli"
+# shellcheck source=bench/common.sh
+source "$here/bench/common.sh"
+build_targets duplicates-harness
 harness="$build/bench/duplicates-harness"
-
-generate() {
-    local name=$1
-    shift
-    local folder="$corpus/$name"
-    if [[ -f "$folder.stamp" && "$(cat "$folder.stamp")" == "$*" ]]; then return; fi
-    echo "== generating $folder ($*)" >&2
-    rm -rf "$folder" "$folder.stamp"
-    "$cli" samples "$@" "$folder" >/dev/null
-    echo "$*" >"$folder.stamp"
-}
 
 mkdir -p "$corpus"
 generate thumbnails --count "$count" --camera-size

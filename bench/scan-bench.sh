@@ -13,46 +13,17 @@ camera_count=${CAMERA_COUNT:-2400}  # files; the scan lists about 5/6 of them
 here=$(cd "$(dirname "$0")/.." && pwd)
 build="$here/build-bench"
 
-echo "== building (Release, $build)" >&2
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMORA_BENCH=ON \
-    -DLUMORA_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target lumora-cli scan-harness exif-dates-libexif read-floor \
-    >/dev/null
-cli="$build/cli/lumora-cli"
+# shellcheck source=bench/common.sh
+source "$here/bench/common.sh"
+build_targets scan-harness exif-dates-libexif read-floor
 harness="$build/bench/scan-harness"
 libexif_peer="$build/bench/exif-dates-libexif"
 floor="$build/bench/read-floor"
-
-# generate NAME ARGS...: writes the corpus once; a stamp records the arguments.
-generate() {
-    local name=$1
-    shift
-    local folder="$corpus/$name"
-    if [[ -f "$folder.stamp" && "$(cat "$folder.stamp")" == "$*" ]]; then return; fi
-    echo "== generating $folder ($*)" >&2
-    rm -rf "$folder" "$folder.stamp"
-    local start=$EPOCHREALTIME
-    "$cli" samples "$@" "$folder" >/dev/null
-    echo "   $(awk -v s="$start" -v e="$EPOCHREALTIME" 'BEGIN{printf "%.1f", e - s}') s" >&2
-    echo "$*" >"$folder.stamp"
-}
 
 mkdir -p "$corpus"
 generate camera --count "$camera_count" --camera-size
 generate small-2000 --count 2000 --size 160x120
 generate small-20000 --count 20000 --size 160x120
-
-# seconds CMD...: one warm-up run, then the median wall time of $runs runs.
-seconds() {
-    "$@" >/dev/null 2>&1 </dev/null || true
-    local times=()
-    for ((i = 0; i < runs; ++i)); do
-        local start=$EPOCHREALTIME
-        "$@" >/dev/null 2>&1 </dev/null || true
-        times+=("$(awk -v s="$start" -v e="$EPOCHREALTIME" 'BEGIN{printf "%.6f", e - s}')")
-    done
-    printf '%s\n' "${times[@]}" | sort -g | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}'
-}
 
 exiv2_all() {
     find "$1" -type f -iname '*.jpg' -print0 |

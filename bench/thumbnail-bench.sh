@@ -21,23 +21,10 @@ embedded_count=${EMBEDDED_COUNT:-200}
 runs=${RUNS:-3}
 im_count=${IM_COUNT:-8}
 
-echo "== building (Release, $build)" >&2
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMORA_BENCH=ON \
-    -DLUMORA_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target lumora-cli thumbnail-harness >/dev/null
-cli="$build/cli/lumora-cli"
+# shellcheck source=bench/common.sh
+source "$here/bench/common.sh"
+build_targets thumbnail-harness
 harness="$build/bench/thumbnail-harness"
-
-generate() {
-    local name=$1
-    shift
-    local folder="$corpus/$name"
-    if [[ -f "$folder.stamp" && "$(cat "$folder.stamp")" == "$*" ]]; then return; fi
-    echo "== generating $folder ($*)" >&2
-    rm -rf "$folder" "$folder.stamp"
-    "$cli" samples "$@" "$folder" >/dev/null
-    echo "$*" >"$folder.stamp"
-}
 
 mkdir -p "$corpus"
 generate embedded --count "$embedded_count" --camera-size --distinct
@@ -47,18 +34,6 @@ generate embedded --count "$embedded_count" --camera-size --distinct
     sed -n 's/^{"path":"\(.*\)","IsExif".*"ThumbnailSize":0}$/\1/p' |
     while IFS= read -r f; do rm -f -- "$f"; done
 generate plain --count "$count" --camera-size --distinct --no-thumbnails
-
-# seconds CMD...: one warm-up run, then the median wall time of $runs runs.
-seconds() {
-    "$@" >/dev/null 2>&1 </dev/null || true
-    local times=()
-    for ((i = 0; i < runs; ++i)); do
-        local start=$EPOCHREALTIME
-        "$@" >/dev/null 2>&1 </dev/null || true
-        times+=("$(awk -v s="$start" -v e="$EPOCHREALTIME" 'BEGIN{printf "%.6f", e - s}')")
-    done
-    printf '%s\n' "${times[@]}" | sort -g | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}'
-}
 
 # The pictures the scan lists, one path a line.
 pictures_of() {
