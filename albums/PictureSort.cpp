@@ -2,11 +2,34 @@
 
 #include <algorithm>
 
+#include "platform/FileSystem.h"
+
 namespace lumora {
 namespace {
 
+// Paths are compared as they read with backslash separators, so that the
+// film order, and the album ranges taken from it, are the same whatever the
+// platform's separator: "Trip2" and "Trip@" come before "Trip" + separator,
+// as they do where the separator is the byte 0x5C.
+unsigned char separatorAsBackslash(unsigned char c) {
+    return c == static_cast<unsigned char>(kPathSeparator) ? '\\' : c;
+}
+
 unsigned char lowerAscii(unsigned char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
+}
+
+// The bytes of both paths with separators read as backslashes, then the raw
+// bytes: a total order for the ties of the other keys that no platform changes.
+bool pathBytesBefore(const std::string& a, const std::string& b) {
+    const size_t common = std::min(a.size(), b.size());
+    for (size_t i = 0; i < common; ++i) {
+        const unsigned char ca = separatorAsBackslash(static_cast<unsigned char>(a[i]));
+        const unsigned char cb = separatorAsBackslash(static_cast<unsigned char>(b[i]));
+        if (ca != cb) return ca < cb;
+    }
+    if (a.size() != b.size()) return a.size() < b.size();
+    return a < b;
 }
 
 // -1, 0, 1 for a's value below, equal to, above b's.
@@ -31,8 +54,8 @@ int compareByKey(const PictureEntry& a, const PictureEntry& b, int key) {
 int compareNamesIgnoringCase(const std::string& a, const std::string& b) {
     const size_t common = std::min(a.size(), b.size());
     for (size_t i = 0; i < common; ++i) {
-        const unsigned char ca = lowerAscii(static_cast<unsigned char>(a[i]));
-        const unsigned char cb = lowerAscii(static_cast<unsigned char>(b[i]));
+        const unsigned char ca = lowerAscii(separatorAsBackslash(static_cast<unsigned char>(a[i])));
+        const unsigned char cb = lowerAscii(separatorAsBackslash(static_cast<unsigned char>(b[i])));
         if (ca != cb) return ca < cb ? -1 : 1;
     }
     return compareValues(a.size(), b.size());
@@ -46,7 +69,7 @@ bool sortPictures(PictureList& pictures, int key, bool descending) {
                      [key, descending](const PictureEntry& a, const PictureEntry& b) {
                          const int order = compareByKey(a, b, key);
                          if (order != 0) return descending ? order > 0 : order < 0;
-                         return a.path < b.path;
+                         return pathBytesBefore(a.path, b.path);
                      });
     return true;
 }

@@ -97,6 +97,23 @@ TEST_F(AlbumCommitTest, saveOfADescendingFilmLeavesTheStartLaterThanTheEnd) {
     EXPECT_GT(album().startKey, album().endKey);
 }
 
+TEST_F(AlbumCommitTest, saveOfAFilmSortedByNameTakesTheRangeFromFoldersOrderedAsWithBackslashes) {
+    // "Trip2" and "Trip@" come before "Trip" followed by the separator, and
+    // "TripA" after it.
+    pictures = {test::makePicture("/src/Trip/a.jpg", 100, 1),
+                test::makePicture("/src/TripA/a.jpg", 200, 1),
+                test::makePicture("/src/Trip2/a.jpg", 300, 1),
+                test::makePicture("/src/Trip@/a.jpg", 400, 1)};
+    view.sortByDate = 0;
+    setRange(100, 400);
+    select();
+    ASSERT_EQ(test::paths(film), (std::vector<std::string>{"/src/Trip2/a.jpg", "/src/Trip@/a.jpg",
+                                                           "/src/Trip/a.jpg", "/src/TripA/a.jpg"}));
+    commit(CommitKind::Save);
+    EXPECT_EQ(album().startKey, 300u);
+    EXPECT_EQ(album().endKey, 200u);
+}
+
 TEST_F(AlbumCommitTest, saveOfAnEditReleasesPicturesMarkedPending) {
     for (size_t i : {1, 2, 3}) pictures[i].albumId = 4;
     state.editMode = 1;

@@ -28,6 +28,38 @@ TEST(PictureSort, lettersCompareAsLowerCaseAgainstPunctuation) {
     EXPECT_EQ(paths(list), (Paths{"/d/_.jpg", "/d/B.jpg"}));
 }
 
+TEST(PictureSort, folderSeparatorComparesAsABackslash) {
+    // Between '.' (0x2E) and '_' (0x5F) the separator takes the place of the
+    // backslash (0x5C), so digits, '@' and '[' come before it and letters after,
+    // whatever byte the platform separates folders with.
+    const Paths expected = {"/p/Trip.x/e.jpg", "/p/Trip2/b.jpg", "/p/Trip@/c.jpg", "/p/Trip[/d.jpg",
+                            "/p/Trip/a.jpg",   "/p/Trip_/f.jpg", "/p/TripA/g.jpg"};
+    PictureList list;
+    for (auto it = expected.rbegin(); it != expected.rend(); ++it)
+        list.push_back(makePicture(*it, 0));
+    sortPictures(list, kSortByName, false);
+    EXPECT_EQ(paths(list), expected);
+    sortPictures(list, kSortByName, true);
+    EXPECT_EQ(paths(list), (Paths(expected.rbegin(), expected.rend())));
+
+    EXPECT_LT(compareNamesIgnoringCase("/p/Trip2/b.jpg", "/p/Trip/a.jpg"), 0);
+    EXPECT_GT(compareNamesIgnoringCase("/p/trip/a.jpg", "/p/Trip@/c.jpg"), 0);
+    EXPECT_LT(compareNamesIgnoringCase("/p/Trip/a.jpg", "/p/tripa/g.jpg"), 0);
+}
+
+TEST(PictureSort, tiesOrderFoldersAsWithABackslashToo) {
+    // Burst shots of one second in the folders "Trip" and "Trip2".
+    for (int key : {kSortByDate, kSortBySize}) {
+        for (bool descending : {false, true}) {
+            PictureList list = {makePicture("/p/Trip/a.jpg", 5, 9),
+                                makePicture("/p/Trip2/a.jpg", 5, 9)};
+            sortPictures(list, key, descending);
+            EXPECT_EQ(paths(list), (Paths{"/p/Trip2/a.jpg", "/p/Trip/a.jpg"}))
+                << key << " " << descending;
+        }
+    }
+}
+
 TEST(PictureSort, dateAndSizeInBothDirections) {
     PictureList list = {makePicture("/d/a.jpg", 30, 1), makePicture("/d/b.jpg", 10, 3),
                         makePicture("/d/c.jpg", 20, 2)};
