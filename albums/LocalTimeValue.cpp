@@ -11,6 +11,8 @@ uint64_t localTimeToValueWithBias(const std::tm& localFields, int32_t biasMinute
     // the neighbouring day instead of failing.
     std::tm fields = localFields;
     fields.tm_hour += biasMinutes / 60;
+    // The minutes the whole hours leave over, as the scan's value takes them.
+    fields.tm_min += biasMinutes % 60;
     return unixToFileTime(utcFieldsToUnix(fields));
 }
 

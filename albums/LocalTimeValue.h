@@ -8,11 +8,12 @@
 namespace lumora {
 
 // A local calendar time (as the manual time range pickers give it) as a
-// date-time value: the hour is shifted by the time-zone bias as the scan does
-// (bias / 60, truncated), and the fields are read as UTC, without the scan's
-// defaults. An hour that the shift takes outside 0..23 rolls over into the day
-// before or after, so the value is the same moment the scan would give the
-// same wall-clock time. Times before 1601 give 0.
+// date-time value: the time is shifted by the time-zone bias as the scan does
+// (its whole hours on the hour, the minutes left over on the minute), and the
+// fields are read as UTC, without the scan's defaults. A time that the shift
+// takes outside the day rolls over into the day before or after, so the value
+// is the same moment the scan would give the same wall-clock time. Times
+// before 1601 give 0.
 uint64_t localTimeToValue(const std::tm& localFields, const Clock& clock);
 uint64_t localTimeToValueWithBias(const std::tm& localFields, int32_t biasMinutes);
 

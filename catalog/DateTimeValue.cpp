@@ -52,19 +52,26 @@ DateTextFields splitExifDateText(const char* text) {
 
 uint64_t dateTimeValueWithBias(const char* exifDateText, int32_t biasMinutes) {
     const DateTextFields text = splitExifDateText(exifDateText);
+    // The whole hours of the bias move the hour, and the minutes left over
+    // (half an hour in India, three quarters in Nepal) move the minute: the
+    // display moves the value back by the whole bias, so every zone shows
+    // the text's own time again.
     const int32_t hourShift = biasMinutes / 60;  // truncates toward zero
+    const int32_t minuteShift = biasMinutes % 60;
     const int32_t year = text.year <= 0 ? 1970 : text.year;
     const int32_t month = orDefault(text.month, 1);
     const int32_t day = orDefault(text.day, 1);
     // An hour that the shift made 0 or negative takes the default as well.
     const int32_t hour = orDefault(static_cast<int64_t>(text.hour) + hourShift, 12);
-    const int32_t minute = orDefault(text.minute, 1);
+    // The default minute is the text's, before the shift: 10:00:00 shows
+    // as 10:01:01 in every zone. Minutes outside 0..59 roll over below.
+    const int32_t minute = orDefault(text.minute, 1) + minuteShift;
     const int32_t second = orDefault(text.second, 1);
 
     // The latest value: the last second of the latest year, shifted like any
     // other text, so that it shows that second again.
     const int64_t latest =
-        utcFieldsToUnix(calendarFields(kLatestYear, 12, 31, 23 + hourShift, 59, 59));
+        utcFieldsToUnix(calendarFields(kLatestYear, 12, 31, 23 + hourShift, 59 + minuteShift, 59));
     if (year > kLatestYear) return unixToFileTime(latest);
 
     std::tm fields = calendarFields(year, month, day, hour, minute, second);

@@ -32,8 +32,9 @@ inline constexpr int32_t kLatestYear = 9999;
 DateTextFields splitExifDateText(const char* text);
 
 // The picture's date-time value, a FILETIME compared as an unsigned number:
-// the hour is shifted by the time-zone bias, missing parts get their defaults
-// (month 1, day 1, hour 12, minute 1, second 1; year 1970), the fields go
+// the time is shifted by the time-zone bias (its whole hours on the hour, the
+// minutes left over on the minute), missing parts get their defaults (month 1,
+// day 1, hour 12, minute 1, second 1; year 1970), the fields go
 // through the runtime's local-time conversion and back, and the wall-clock
 // result is read as UTC.
 uint64_t dateTimeValue(const char* exifDateText, const Clock& clock);

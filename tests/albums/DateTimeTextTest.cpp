@@ -19,6 +19,9 @@ constexpr int64_t kFriday = 1109931630;     // 2005-03-04 10:20:30 UTC
 constexpr const char* kUtc = "UTC0";
 constexpr const char* kNewYork = "EST5EDT,M3.2.0,M11.1.0";
 constexpr const char* kBerlin = "CET-1CEST,M3.5.0,M10.5.0/3";
+constexpr const char* kKolkata = "IST-5:30";
+constexpr const char* kKathmandu = "NPT-5:45";
+constexpr const char* kStJohns = "NST3:30NDT,M3.2.0,M11.1.0";
 
 TEST(DateTimeText, formatsEveryDateAndTimePatternInBrackets) {
     test::TzGuard zone(kUtc);
@@ -94,6 +97,15 @@ TEST(DateTimeText, aPicturesValueShowsItsOwnDateAndTime) {
         {kNewYork, kSummerNow, "2005:03:04 10:20:30", "[2005-03-04]", "[10 20 30]"},
         {kBerlin, kSummerNow, "2005:07:04 10:20:30", "[2005-07-04]", "[10 20 30]"},
         {"JST-9", kSummerNow, "2005:03:04 23:59:59", "[2005-03-04]", "[23 59 59]"},
+        // Zones off UTC by part of an hour, with and without daylight saving.
+        {kKolkata, kWinterNow, "2005:03:04 10:20:30", "[2005-03-04]", "[10 20 30]"},
+        {kKolkata, kWinterNow, "2005:03:04 23:50:59", "[2005-03-04]", "[23 50 59]"},
+        {kKathmandu, kSummerNow, "2005:03:04 10:20:30", "[2005-03-04]", "[10 20 30]"},
+        {kKathmandu, kSummerNow, "2005:03:04 06:10:30", "[2005-03-04]", "[06 10 30]"},
+        {kStJohns, kWinterNow, "2005:03:04 10:20:30", "[2005-03-04]", "[10 20 30]"},
+        {kStJohns, kSummerNow, "2005:03:04 10:20:30", "[2005-03-04]", "[10 20 30]"},
+        {kStJohns, kSummerNow, "2005:12:31 22:40:30", "[2005-12-31]", "[22 40 30]"},
+        {kKolkata, kWinterNow, "2005:03:04 10:00:00", "[2005-03-04]", "[10 01 01]"},
         // Minute and second 0 show as 01.
         {kNewYork, kWinterNow, "2005:03:04 10:00:00", "[2005-03-04]", "[10 01 01]"},
         {kUtc, kWinterNow, "2005:03:04 10:00:30", "[2005-03-04]", "[10 01 30]"},

@@ -41,20 +41,47 @@ TEST(LocalTimeValue, hoursPushedOutOfTheDayRollIntoTheNeighbouringDay) {
               utcValue(2005, 1, 1, 3, 0, 0));
 }
 
-TEST(LocalTimeValue, halfHourZonesShiftByWholeHoursAsTheScanDoes) {
-    // India: bias -330 minutes, of which the scan takes -5 hours.
+TEST(LocalTimeValue, zonesOffByPartOfAnHourMoveTheMinutesToo) {
+    // India: UTC = local - 330 minutes.
     EXPECT_EQ(localTimeToValueWithBias(fields(2005, 3, 4, 10, 0, 0), -330),
-              utcValue(2005, 3, 4, 5, 0, 0));
+              utcValue(2005, 3, 4, 4, 30, 0));
+    // Newfoundland: UTC = local + 210 minutes, past midnight into the next day.
+    EXPECT_EQ(localTimeToValueWithBias(fields(2005, 3, 4, 22, 40, 0), 210),
+              utcValue(2005, 3, 5, 2, 10, 0));
 }
 
 TEST(LocalTimeValue, agreesWithTheScansValueAndShowsTheSameWallClockTime) {
-    for (const char* zone : {"EST5EDT,M3.2.0,M11.1.0", "CET-1CEST,M3.5.0,M10.5.0/3", "UTC0"}) {
-        test::TzGuard guard(zone);
-        FixedClock clock(1100000000);  // November 2004: no daylight saving anywhere here
-        const uint64_t value = localTimeToValue(fields(2005, 3, 4, 10, 20, 30), clock);
-        EXPECT_EQ(value, dateTimeValue("2005:03:04 10:20:30", clock)) << zone;
-        EXPECT_EQ(dateText(value, 1, clock), "[2005-03-04]") << zone;
-        EXPECT_EQ(timeText(value, 1, clock), "[10 20 30]") << zone;
+    struct Case {
+        const char* zone;
+        int64_t now;
+    } cases[] = {
+        {"EST5EDT,M3.2.0,M11.1.0", 1100000000},  // November 2004: standard time
+        {"EST5EDT,M3.2.0,M11.1.0", 1121428800},  // July 2005: daylight saving
+        {"CET-1CEST,M3.5.0,M10.5.0/3", 1100000000},
+        {"UTC0", 1100000000},
+        {"IST-5:30", 1100000000},                   // India
+        {"NPT-5:45", 1100000000},                   // Nepal
+        {"NST3:30NDT,M3.2.0,M11.1.0", 1100000000},  // Newfoundland, standard time
+        {"NST3:30NDT,M3.2.0,M11.1.0", 1121428800},  // and daylight saving
+    };
+    for (const Case& c : cases) {
+        test::TzGuard guard(c.zone);
+        FixedClock clock(c.now);
+        const struct {
+            const char* exifText;
+            std::tm local;
+            const char* shown;
+        } pictures[] = {
+            {"2005:03:04 10:20:30", fields(2005, 3, 4, 10, 20, 30), "[2005-03-04] [10 20 30]"},
+            {"2005:12:31 23:50:30", fields(2005, 12, 31, 23, 50, 30), "[2005-12-31] [23 50 30]"},
+        };
+        for (const auto& picture : pictures) {
+            const uint64_t value = localTimeToValue(picture.local, clock);
+            EXPECT_EQ(value, dateTimeValue(picture.exifText, clock))
+                << c.zone << " at " << c.now << ": " << picture.exifText;
+            EXPECT_EQ(dateTimeText(value, 1, 1, clock), picture.shown)
+                << c.zone << " at " << c.now << ": " << picture.exifText;
+        }
     }
 }
 

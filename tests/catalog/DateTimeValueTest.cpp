@@ -21,6 +21,8 @@ constexpr const char* kNewYork = "EST5EDT,M3.2.0,M11.1.0";
 constexpr const char* kBerlin = "CET-1CEST,M3.5.0,M10.5.0/3";
 constexpr const char* kTokyo = "JST-9";
 constexpr const char* kKolkata = "IST-5:30";
+constexpr const char* kKathmandu = "NPT-5:45";
+constexpr const char* kStJohns = "NST3:30NDT,M3.2.0,M11.1.0";
 
 // The value of a wall-clock time read as UTC, as the value is defined.
 uint64_t wallClock(int year, int month, int day, int hour, int minute, int second) {
@@ -64,8 +66,15 @@ TEST(DateTimeValue, shiftsTheHourByTheBiasAtNowAndFillsMissingParts) {
         {kBerlin, kSummerNow, "2005:07:04 02:20:30", wallClock(2005, 7, 4, 12, 20, 30)},
         {kTokyo, kSummerNow, "2005:03:04 10:20:30", wallClock(2005, 3, 4, 1, 20, 30)},
         {kTokyo, kSummerNow, "2005:03:04 08:59:59", wallClock(2005, 3, 4, 12, 59, 59)},
-        // -330 minutes shift by -5 hours: the division truncates.
-        {kKolkata, kWinterNow, "2005:03:04 10:20:30", wallClock(2005, 3, 4, 5, 20, 30)},
+        // Zones off UTC by part of an hour move the minutes too.
+        {kKolkata, kWinterNow, "2005:03:04 10:20:30", wallClock(2005, 3, 4, 4, 50, 30)},
+        {kKathmandu, kWinterNow, "2005:03:04 10:20:30", wallClock(2005, 3, 4, 4, 35, 30)},
+        {kStJohns, kWinterNow, "2005:03:04 22:40:30", wallClock(2005, 3, 5, 2, 10, 30)},
+        {kStJohns, kSummerNow, "2005:03:04 22:40:30", wallClock(2005, 3, 5, 1, 10, 30)},
+        // The default minute is the text's, before the shift.
+        {kKolkata, kWinterNow, "2005:03:04 10:00:00", wallClock(2005, 3, 4, 4, 31, 1)},
+        // The whole hours decide the default hour, as in any other zone.
+        {kKolkata, kWinterNow, "2005:03:04 05:20:30", wallClock(2005, 3, 4, 11, 50, 30)},
         // Out-of-range parts roll over.
         {kUtc, kWinterNow, "2005:02:30 10:20:30", wallClock(2005, 3, 2, 10, 20, 30)},
         {kUtc, kWinterNow, "2005:13:01 10:20:30", wallClock(2006, 1, 1, 10, 20, 30)},
@@ -156,7 +165,7 @@ TEST(DateTimeValue, yearsBeforeTheFileTimeEpochGiveZero) {
 TEST(DateTimeValue, theGivenBiasReplacesTheClock) {
     test::TzGuard zone(kUtc);
     EXPECT_EQ(dateTimeValueWithBias("2005:03:04 10:20:30", 300), wallClock(2005, 3, 4, 15, 20, 30));
-    EXPECT_EQ(dateTimeValueWithBias("2005:03:04 10:20:30", -59), wallClock(2005, 3, 4, 10, 20, 30));
+    EXPECT_EQ(dateTimeValueWithBias("2005:03:04 10:20:30", -59), wallClock(2005, 3, 4, 9, 21, 30));
     EXPECT_EQ(dateTimeValueWithBias("2005:03:04 10:20:30", -600),
               wallClock(2005, 3, 4, 12, 20, 30));
 }
