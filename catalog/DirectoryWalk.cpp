@@ -54,6 +54,7 @@ std::vector<SourceDirectory> walkSourceTree(FileSystem& fileSystem, const std::s
     // An empty text that came from the file-system root still lists that
     // root; a text that was empty from the start lists nothing.
     const bool wasRoot = path.empty() && root.find(kPathSeparator) != std::string::npos;
+    if (path.empty() && !wasRoot) return {SourceDirectory{}};
     const std::string rootListing = wasRoot ? std::string(1, kPathSeparator) : path;
 
     std::vector<SourceDirectory> order;

@@ -29,7 +29,9 @@ std::string normaliseSourceRoot(const std::string& root);
 // each with its own subfolders first, in listing order, then the folder),
 // the root last. Without recursive only the root. Symbolic links to folders
 // are not followed; a folder that cannot be listed contributes no
-// subfolders and no files.
+// subfolders and no files. The file-system root is listed under the empty
+// path; a root text that is empty from the start gives that one empty folder,
+// unlisted.
 std::vector<SourceDirectory> walkSourceTree(FileSystem& fileSystem, const std::string& root,
                                             bool recursive);
 

@@ -30,8 +30,10 @@ bool PictureCatalog::scanSource(const std::string& root, bool recursive, Prompte
     pictures_.reserve(pictures_.size() + candidates);
 
     scanBias_ = timeZoneBias(clock_);
+    // The file-system root's path is the empty text (its pictures are
+    // separator + name), so folders are told apart by their files, never by
+    // an empty path: an empty source text has none.
     for (SourceDirectory& folder : folders) {
-        if (folder.path.empty()) continue;
         for (const DirectoryEntry& file : folder.pictureFiles) {
             if (!scanFile(folder.path, file, prompter)) return false;
         }

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalog/DateTimeValue.h"
 #include "platform/FileSystem.h"
+#include "platform/PosixFileSystem.h"
 #include "platform/Time.h"
 #include "tests/support/FaultyFileSystem.h"
 #include "tests/support/PictureFiles.h"
@@ -81,6 +84,48 @@ TEST(PictureCatalog, trailingSeparatorsOfTheRootGiveTheSamePaths) {
         EXPECT_EQ(pathsOf(catalog), expected) << '"' << root << '"';
         EXPECT_EQ(catalog.directories().back(), dir.path()) << '"' << root << '"';
     }
+}
+
+// The machine's file system seen from a folder: "/" is that folder, so a
+// test can scan the file-system root without writing into the real one.
+class RootedFileSystem : public PosixFileSystem {
+  public:
+    explicit RootedFileSystem(std::string base) : base_(std::move(base)) {}
+
+    ErrorCode listDirectory(const std::string& path,
+                            std::vector<DirectoryEntry>& entries) override {
+        return PosixFileSystem::listDirectory(base_ + path, entries);
+    }
+    std::unique_ptr<InputFile> openRead(const std::string& path, ErrorCode& error) override {
+        return PosixFileSystem::openRead(base_ + path, error);
+    }
+
+  private:
+    std::string base_;
+};
+
+TEST(PictureCatalog, theFileSystemRootAsSourceScansThePicturesDirectlyInIt) {
+    test::TempDir dir;
+    dir.writeFile("top.jpg", test::exifPicture(kDate));
+    dir.writeFile("Sub/below.jpg", test::exifPicture(kDate));
+    RootedFileSystem fileSystem(dir.path());
+    for (const char* root : {"/", "//", "/ "}) {
+        PictureCatalog catalog(fileSystem);
+        ASSERT_TRUE(scanQuietly(catalog, root)) << '"' << root << '"';
+        EXPECT_EQ(pathsOf(catalog), (std::vector<std::string>{"/Sub/below.jpg", "/top.jpg"}))
+            << '"' << root << '"';
+        EXPECT_EQ(catalog.directories(), (std::vector<std::string>{"/Sub", ""}))
+            << '"' << root << '"';
+    }
+}
+
+TEST(PictureCatalog, anEmptySourceTextListsNothing) {
+    test::FaultyFileSystem fileSystem;
+    PictureCatalog catalog(fileSystem);
+    ASSERT_TRUE(scanQuietly(catalog, ""));
+    EXPECT_EQ(catalog.pictureCount(), 0);
+    EXPECT_EQ(catalog.directories(), std::vector<std::string>{""});
+    EXPECT_EQ(fileSystem.callCount(FsCall::ListDirectory), 0);
 }
 
 TEST(NormaliseSourceRoot, dropsTrailingSeparatorsAndTheSpaceAfterThem) {
