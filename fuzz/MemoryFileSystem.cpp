@@ -68,4 +68,10 @@ std::string MemoryFileSystem::driveOf(const std::string&) {
     return kNoDrive;
 }
 
+bool MemoryFileSystem::identify(const std::string& path, FileIdentity& identity) {
+    if (path != path_) return false;
+    identity = FileIdentity{1, 1};
+    return true;
+}
+
 }  // namespace lumora

@@ -44,6 +44,15 @@ std::string joinPath(const std::string& directory, const std::string& name) {
     return path;
 }
 
+bool sameFile(FileSystem& fileSystem, const std::string& a, const std::string& b) {
+    FileIdentity first;
+    FileIdentity second;
+    const bool firstFound = fileSystem.identify(a, first);
+    const bool secondFound = fileSystem.identify(b, second);
+    if (firstFound && secondFound) return first == second;
+    return !firstFound && !secondFound && a == b;
+}
+
 bool readFileRange(FileSystem& fileSystem, const std::string& path, uint64_t offset, size_t size,
                    std::vector<uint8_t>& bytes, ErrorCode& error) {
     bytes.clear();

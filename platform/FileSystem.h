@@ -26,6 +26,15 @@ struct DirectoryEntry {
     bool operator==(const DirectoryEntry&) const = default;
 };
 
+// Which file a path reaches, links followed: two paths with equal identities
+// name the same file or folder, however their texts differ.
+struct FileIdentity {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+
+    bool operator==(const FileIdentity&) const = default;
+};
+
 // A file open for reading. Reads are sequential from the start unless seek
 // moves the position.
 class InputFile {
@@ -115,6 +124,10 @@ class FileSystem {
     // The volume that holds the path (or its nearest existing parent): its
     // mount point, or "NONE" when none can be found.
     virtual std::string driveOf(const std::string& path) = 0;
+
+    // The identity of the file or folder at path, links followed; false when
+    // nothing is there.
+    virtual bool identify(const std::string& path, FileIdentity& identity) = 0;
 };
 
 // The file system of the machine.
@@ -128,6 +141,15 @@ void sortDirectoryEntries(std::vector<DirectoryEntry>& entries);
 bool matchesJpgPattern(const std::string& name);
 
 std::string joinPath(const std::string& directory, const std::string& name);
+
+// Whether two paths reach the same file or folder; paths that reach nothing
+// are compared as texts.
+bool sameFile(FileSystem& fileSystem, const std::string& a, const std::string& b);
+
+// Whether a name is one that copies and moves give their unfinished files
+// and that no running program of ours is still writing: a leftover of an
+// interrupted run, safe to remove.
+bool isLeftoverTemporaryName(const std::string& name);
 
 // Reads size bytes at offset; false (with error set) unless all were read.
 bool readFileRange(FileSystem& fileSystem, const std::string& path, uint64_t offset, size_t size,

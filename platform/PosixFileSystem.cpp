@@ -186,6 +186,13 @@ ErrorCode PosixFileSystem::removeFile(const std::string& path) {
     return errorFromErrno(saved, FileOperation::Other, saved == ENOENT && parentMissing(path));
 }
 
+bool PosixFileSystem::identify(const std::string& path, FileIdentity& identity) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    identity = FileIdentity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+    return true;
+}
+
 FileSystem& realFileSystem() {
     static PosixFileSystem fileSystem;
     return fileSystem;

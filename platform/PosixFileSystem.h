@@ -19,6 +19,7 @@ class PosixFileSystem : public FileSystem {
                        unsigned flags) override;
     ErrorCode freeSpace(const std::string& path, uint64_t& freeBytes) override;
     std::string driveOf(const std::string& path) override;
+    bool identify(const std::string& path, FileIdentity& identity) override;
 };
 
 }  // namespace lumora

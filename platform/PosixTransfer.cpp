@@ -1,12 +1,15 @@
 #include "platform/PosixFileSystem.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace lumora {
@@ -83,11 +86,16 @@ int copyBytes(int in, int out) {
     }
 }
 
+// Unfinished copies are named ".lumora-PID-N.part", so that a later run can
+// tell the leftovers of an ended process from another run's work.
+constexpr const char* kTemporaryPrefix = ".lumora-";
+constexpr const char* kTemporarySuffix = ".part";
+
 std::string temporaryBeside(const std::string& target) {
     static std::atomic<unsigned> counter{0};
     char name[64];
-    std::snprintf(name, sizeof name, ".lumora-%ld-%u.part", static_cast<long>(::getpid()),
-                  counter.fetch_add(1));
+    std::snprintf(name, sizeof name, "%s%ld-%u%s", kTemporaryPrefix, static_cast<long>(::getpid()),
+                  counter.fetch_add(1), kTemporarySuffix);
     return joinPath(folderOf(target), name);
 }
 
@@ -148,7 +156,49 @@ ErrorCode placeTemporary(const std::string& temporary, const std::string& target
     return errorOf(saved, operation, target);
 }
 
+// The source goes only once a flushed copy of its full size holds the
+// target name.
+ErrorCode copyThenRemove(const std::string& source, const std::string& target, bool replace) {
+    if (!replace && exists(target)) return kErrorAlreadyExists;
+    std::string temporary;
+    if (ErrorCode error = copyToTemporary(source, target, true, temporary)) return error;
+    if (ErrorCode error = placeTemporary(temporary, target, replace, FileOperation::Move)) {
+        return error;
+    }
+    // As on Windows, a source that cannot be removed stays: the move still
+    // succeeded, and nothing is lost.
+    ::unlink(source.c_str());
+    return kErrorSuccess;
+}
+
+bool isSymbolicLink(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
 }  // namespace
+
+bool isLeftoverTemporaryName(const std::string& name) {
+    const size_t prefixLength = std::strlen(kTemporaryPrefix);
+    const size_t suffixLength = std::strlen(kTemporarySuffix);
+    if (name.size() <= prefixLength + suffixLength ||
+        name.compare(0, prefixLength, kTemporaryPrefix) != 0 ||
+        name.compare(name.size() - suffixLength, suffixLength, kTemporarySuffix) != 0) {
+        return false;
+    }
+    const std::string middle = name.substr(prefixLength, name.size() - prefixLength - suffixLength);
+    const auto dash = middle.find('-');
+    if (dash == 0 || dash == std::string::npos || dash + 1 == middle.size()) return false;
+    if (middle.find_first_not_of("0123456789-") != std::string::npos ||
+        middle.find('-', dash + 1) != std::string::npos || dash > 9) {
+        return false;
+    }
+    const long pid = std::strtol(middle.substr(0, dash).c_str(), nullptr, 10);
+    if (pid <= 0 || pid == static_cast<long>(::getpid())) return false;
+    // A process of that number still running may be writing it (a second
+    // run into the same folder): only the files of ended processes go.
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
 
 ErrorCode PosixFileSystem::createDirectory(const std::string& path) {
     if (::mkdir(path.c_str(), 0777) == 0) return kErrorSuccess;
@@ -170,6 +220,9 @@ ErrorCode PosixFileSystem::copyFile(const std::string& source, const std::string
 ErrorCode PosixFileSystem::moveFile(const std::string& source, const std::string& target,
                                     unsigned flags) {
     const bool replace = (flags & kMoveReplaceExisting) != 0;
+    // Renaming a link would move the link and leave the picture behind: the
+    // picture it reaches arrives as a real file, and only the link goes.
+    if (isSymbolicLink(source)) return copyThenRemove(source, target, replace);
     if (place(source, target, replace) == 0) return kErrorSuccess;
     const int saved = errno;
     if (saved == ENOENT) {
@@ -179,18 +232,7 @@ ErrorCode PosixFileSystem::moveFile(const std::string& source, const std::string
     }
     if (saved != EXDEV) return errorFromErrno(saved, FileOperation::Move);
     if ((flags & kMoveCopyAllowed) == 0) return kErrorNotSameDevice;
-    if (!replace && exists(target)) return kErrorAlreadyExists;
-    // Another volume: the source goes only once a flushed copy of its full
-    // size holds the target name.
-    std::string temporary;
-    if (ErrorCode error = copyToTemporary(source, target, true, temporary)) return error;
-    if (ErrorCode error = placeTemporary(temporary, target, replace, FileOperation::Move)) {
-        return error;
-    }
-    // As on Windows, a source that cannot be removed stays: the move still
-    // succeeded, and nothing is lost.
-    ::unlink(source.c_str());
-    return kErrorSuccess;
+    return copyThenRemove(source, target, replace);
 }
 
 }  // namespace lumora

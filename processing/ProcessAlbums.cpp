@@ -1,8 +1,14 @@
 #include "processing/ProcessAlbums.h"
 
 #include <algorithm>
+#include <cstdio>
 
+#include "platform/FileNames.h"
+#include "processing/LeftoverTemporaries.h"
 #include "processing/PictureTransfer.h"
+#include "processing/ReplaceGuard.h"
+#include "processing/ReportSystemError.h"
+#include "processing/RunTargets.h"
 #include "processing/TargetNames.h"
 
 namespace lumora {
@@ -19,6 +25,7 @@ class Run {
           settings_(settings),
           services_(services),
           context_{services.fileSystem, services.prompter, services.listener},
+          guard_(services.fileSystem, pictures),
           report_(report) {}
 
     // False when the album was given up.
@@ -60,26 +67,40 @@ class Run {
         const std::string folder = albumTargetFolder(album, settings_.targetDirectory);
         if (firstPicture_) {
             firstPicture_ = false;
-            for (const std::string& path : albumFolders(album, settings_.targetDirectory)) {
-                int folderAnswer = 0;
-                createAlbumFolder(context_, path, continueFlag, folderAnswer);
-                if (continueFlag == 0) {
-                    report_.untransferred.push_back(
-                        {picture.path, std::string(), album.id, FileOutcome::GivenUp});
-                    return false;
-                }
+            if (!prepareFolders(album, folder)) {
+                report_.untransferred.push_back(
+                    {picture.path, std::string(), album.id, FileOutcome::GivenUp});
+                return false;
             }
         }
-        const std::string target =
-            joinPath(folder, targetFileName(album, picture, settings_.dateFormat,
-                                            settings_.timeFormat, services_.clock));
+        const std::string name = targetFileName(album, picture, settings_.dateFormat,
+                                                settings_.timeFormat, services_.clock);
+        if (!isPlainFileName(name)) return leaveInPlace(picture, name, album.id);
+        const std::string target = targets_.claim(folder, name);
+        switch (guard_.classify(picture.path, target)) {
+            case ExistingTarget::ItsOwnSource:
+                ++report_.filesTransferred;
+                services_.lower.step();
+                return true;
+            case ExistingTarget::Protected:
+                report_.untransferred.push_back(
+                    {picture.path, target, album.id, FileOutcome::TargetIsPicture});
+                services_.lower.step();
+                return true;
+            case ExistingTarget::None:
+            case ExistingTarget::Replaceable:
+                break;
+        }
         continueFlag = 1;
         int fileAnswer = 0;
         const bool placed =
             settings_.moveMode == 1
                 ? movePicture(context_, picture.path, target, continueFlag, fileAnswer)
                 : copyPicture(context_, picture.path, target, continueFlag, fileAnswer);
-        if (placed) ++report_.filesTransferred;
+        if (placed) {
+            ++report_.filesTransferred;
+            guard_.notePlaced(target);
+        }
         if (continueFlag == 0) {
             report_.untransferred.push_back({picture.path, target, album.id, FileOutcome::GivenUp});
             return false;
@@ -91,10 +112,45 @@ class Run {
         return true;
     }
 
+    // The album's folders, made at its first picture. False when the album
+    // is given up: a name that is no plain name is refused before anything
+    // is made.
+    bool prepareFolders(const Album& album, const std::string& folder) {
+        const std::vector<std::string> folders = albumFolders(album, settings_.targetDirectory);
+        if (!albumNamesArePlain(album)) {
+            int folderAnswer = 0;
+            context_.about(QuestionSubject::Folder);
+            reportSystemError(kErrorDirectory, continueFlag, folderAnswer, folder,
+                              services_.prompter);
+            continueFlag = 0;  // its only button gives the album up
+            return false;
+        }
+        for (const std::string& path : folders) {
+            int folderAnswer = 0;
+            createAlbumFolder(context_, path, continueFlag, folderAnswer);
+            if (continueFlag == 0) return false;
+        }
+        removeLeftoverTemporaries(services_.fileSystem, folder);
+        return true;
+    }
+
+    bool leaveInPlace(const PictureEntry& picture, const std::string& name, int32_t albumId) {
+        context_.about(QuestionSubject::File);
+        char text[512];
+        std::snprintf(text, sizeof text, kInvalidPictureNameText, name.c_str());
+        services_.prompter.ask(text, kApplicationTitle, Buttons::Ok, Icon::Error);
+        report_.untransferred.push_back(
+            {picture.path, std::string(), albumId, FileOutcome::InvalidName});
+        services_.lower.step();
+        return true;
+    }
+
     const PictureList& pictures_;
     const ProcessSettings& settings_;
     const ProcessServices& services_;
     TransferContext context_;
+    RunTargets targets_;
+    ReplaceGuard guard_;
     ProcessReport& report_;
     bool firstPicture_ = true;
 };

@@ -39,10 +39,17 @@ struct ProcessServices {
 };
 
 enum class FileOutcome {
-    Skipped,     // its error was answered Ignore or No: counted as done all the same
-    GivenUp,     // its album was given up at this file
-    NotReached,  // its album was given up earlier, or the run ended before it
+    Skipped,          // its error was answered Ignore or No: counted as done all the same
+    GivenUp,          // its album was given up at this file
+    NotReached,       // its album was given up earlier, or the run ended before it
+    TargetIsPicture,  // its target is a listed picture or one this run placed: left as it was
+    InvalidName,      // its custom name is not a plain file name: left where it is
 };
+
+// Shown (OK) for a picture whose custom name cannot name a file in the album
+// folder; the picture stays where it is and the album goes on.
+inline constexpr const char* kInvalidPictureNameText =
+    "Invalid picture name( %s). The picture is left where it is.";
 
 // A picture of an unprocessed album that is not at its new place.
 struct UntransferredFile {
@@ -56,8 +63,8 @@ struct ProcessReport {
     int albumsVisited = 0;  // skipped processed albums included
     int albumsFailed = 0;
     int albumCount = 0;
-    int filesTransferred = 0;
-    std::string summaryText;  // also the last first status line
+    int filesTransferred = 0;  // pictures already at their targets included
+    std::string summaryText;   // also the last first status line
     std::vector<UntransferredFile> untransferred;
 };
 

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "albums/DateTimeText.h"
+#include "platform/FileNames.h"
 #include "platform/FileSystem.h"
 
 namespace lumora {
@@ -14,19 +15,34 @@ std::string fileTitle(const std::string& sourcePath) {
     return sourcePath.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
 }
 
+namespace {
+
+bool hasAlbumFolder(const Album& album) {
+    return album.directoryName != std::string(1, kPathSeparator);
+}
+
+std::string subFolderName(const Album& album) {
+    return album.name.empty() ? "Album." + std::to_string(album.id) : album.name;
+}
+
+}  // namespace
+
 std::vector<std::string> albumFolders(const Album& album, const std::string& targetDirectory) {
     std::vector<std::string> folders;
     std::string folder = targetDirectory;
-    if (album.directoryName != std::string(1, kPathSeparator)) {
+    if (hasAlbumFolder(album)) {
         folder = joinPath(folder, album.directoryName);
         folders.push_back(folder);
     }
-    if (album.createSubDirectory) {
-        const std::string sub =
-            album.name.empty() ? "Album." + std::to_string(album.id) : album.name;
-        folders.push_back(joinPath(folder, sub));
-    }
+    if (album.createSubDirectory) folders.push_back(joinPath(folder, subFolderName(album)));
     return folders;
+}
+
+bool albumNamesArePlain(const Album& album) {
+    if (hasAlbumFolder(album) && !isPlainFileName(album.directoryName)) return false;
+    if (album.createSubDirectory && !isPlainFileName(subFolderName(album))) return false;
+    // The name as the picture names begin with it ("%s-%d").
+    return album.keepOriginalName || album.name.empty() || isPlainFileName(album.name + "-1.jpg");
 }
 
 std::string albumTargetFolder(const Album& album, const std::string& targetDirectory) {

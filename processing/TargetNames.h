@@ -17,6 +17,13 @@ std::string fileTitle(const std::string& sourcePath);
 // Empty when the pictures go straight into the target directory.
 std::vector<std::string> albumFolders(const Album& album, const std::string& targetDirectory);
 
+// Whether the album's names make only plain names under the target: its
+// directory name (unless it is the separator alone), its sub-folder name and,
+// where it begins the picture names, its name. A session file or a dialog
+// could hold "../x" or a separator; such an album is refused before anything
+// is made for it.
+bool albumNamesArePlain(const Album& album);
+
 // The folder that receives the album's pictures.
 std::string albumTargetFolder(const Album& album, const std::string& targetDirectory);
 

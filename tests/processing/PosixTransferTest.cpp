@@ -1,14 +1,17 @@
 // Copies, moves, folders, free space and drives on the real file system.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "platform/FileSystem.h"
 #include "tests/processing/ProcessFixture.h"
+#include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempDir.h"
 
 namespace lumora {
@@ -187,6 +190,81 @@ TEST(Volumes, driveOfIsTheMountPointOfTheNearestExistingFolder) {
     char cwd[4096];
     ASSERT_NE(::getcwd(cwd, sizeof cwd), nullptr);
     EXPECT_EQ(fs.driveOf("relative/name.jpg"), fs.driveOf(cwd));
+}
+
+TEST_F(PosixTransferTest, movingALinkBringsThePictureAndRemovesOnlyTheLink) {
+    const std::string picture = temp.writeFile("card/IMG_1.JPG", std::string("the picture"));
+    const std::string link = temp.file("source/IMG_1.JPG");
+    std::filesystem::create_directories(temp.file("source"));
+    ASSERT_EQ(::symlink(picture.c_str(), link.c_str()), 0);
+    const std::string target = temp.makeDir("album") + "/day-1.jpg";
+
+    EXPECT_EQ(fs.moveFile(link, target, kMoveCopyAllowed), kErrorSuccess);
+
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(target)));
+    EXPECT_EQ(readFile(target), "the picture");
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
+    EXPECT_EQ(readFile(picture), "the picture");
+    EXPECT_EQ(listNames(temp.file("album")), std::vector<std::string>{"day-1.jpg"});
+}
+
+TEST_F(PosixTransferTest, aLinkIsNotMovedOntoAnExistingFileUnlessAskedTo) {
+    const std::string picture = temp.writeFile("card/IMG_1.JPG", std::string("the picture"));
+    const std::string link = temp.file("IMG_1.JPG");
+    ASSERT_EQ(::symlink(picture.c_str(), link.c_str()), 0);
+    const std::string target = temp.writeFile("album/day-1.jpg", std::string("older"));
+
+    EXPECT_EQ(fs.moveFile(link, target, kMoveCopyAllowed), kErrorAlreadyExists);
+    EXPECT_EQ(readFile(target), "older");
+    EXPECT_EQ(fs.moveFile(link, target, kMoveCopyAllowed | kMoveReplaceExisting), kErrorSuccess);
+    EXPECT_EQ(readFile(target), "the picture");
+    EXPECT_EQ(readFile(picture), "the picture");
+}
+
+// A process number that no running process has.
+long endedProcess() {
+    for (long pid = 4000000; pid > 100000; pid -= 997) {
+        if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) return pid;
+    }
+    return -1;
+}
+
+TEST_F(PosixTransferTest, onlyTheUnfinishedCopiesOfEndedRunsAreLeftovers) {
+    const long ended = endedProcess();
+    ASSERT_GT(ended, 0);
+    const std::string endedName = ".lumora-" + std::to_string(ended) + "-3.part";
+    EXPECT_TRUE(isLeftoverTemporaryName(endedName));
+    // This process, and a process that is running, may still be writing.
+    EXPECT_FALSE(isLeftoverTemporaryName(".lumora-" + std::to_string(::getpid()) + "-3.part"));
+    EXPECT_FALSE(isLeftoverTemporaryName(".lumora-1-3.part"));
+    for (const std::string& other : std::vector<std::string>{
+             ".lumora-.part", ".lumora--3.part", ".lumora-x-3.part",
+             "lumora-" + std::to_string(ended) + "-3.part",
+             ".lumora-" + std::to_string(ended) + "-3.part.jpg", "IMG_1.part"}) {
+        EXPECT_FALSE(isLeftoverTemporaryName(other)) << other;
+    }
+}
+
+TEST(Leftovers, aRunRemovesTheUnfinishedCopiesOfEndedRunsFromItsFolders) {
+    const long ended = endedProcess();
+    ASSERT_GT(ended, 0);
+    test::ProcessBench bench;
+    Album& album = bench.addAlbum("day", "/");
+    album.addDate = 0;
+    album.addTime = 0;
+    bench.addPicture("IMG_1.JPG", 1, 1, album.id);
+    const std::string killed = ".lumora-" + std::to_string(ended) + "-0.part";
+    bench.temp.writeFile("target/day/" + killed, std::string("half a copy"));
+    bench.temp.writeFile("target/day/.lumora-1-0.part", std::string("still being written"));
+    bench.temp.writeFile("target/day/notes.part", std::string("not ours"));
+    test::ScriptedPrompter prompter;
+    prompter.expect("Directory already exists( day)! Continue?", "System Error", Buttons::YesNo,
+                    kAnswerYes);
+
+    bench.run(realFileSystem(), prompter);
+
+    EXPECT_EQ(listNames(bench.target + "/day"),
+              (std::vector<std::string>{".lumora-1-0.part", "day-1.jpg", "notes.part"}));
 }
 
 }  // namespace

@@ -251,4 +251,8 @@ std::string FaultyFileSystem::driveOf(const std::string& path) {
     return driveHook_ ? driveHook_(path) : inner_.driveOf(path);
 }
 
+bool FaultyFileSystem::identify(const std::string& path, FileIdentity& identity) {
+    return inner_.identify(path, identity);
+}
+
 }  // namespace lumora::test

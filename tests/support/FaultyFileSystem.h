@@ -86,6 +86,7 @@ class FaultyFileSystem : public FileSystem {
                        unsigned flags) override;
     ErrorCode freeSpace(const std::string& path, uint64_t& freeBytes) override;
     std::string driveOf(const std::string& path) override;
+    bool identify(const std::string& path, FileIdentity& identity) override;
 
     // When set, a free-space query that no rule fails reports this figure.
     void setFreeBytes(std::optional<uint64_t> bytes) { freeBytes_ = bytes; }
