@@ -48,6 +48,24 @@ void noteJoined(EditState& state, const ExifInfo* exif) {
 
 }  // namespace
 
+void dropLeftoverFilm(FilmList& film, int32_t negativeFilm, const RemakeThumbnail& remake) {
+    for (const PictureEntry& copy : film) {
+        // A thumbnail that cannot be decoded is left as it was.
+        if (copy.isNegative != negativeFilm && remake) {
+            remake(copy, negativeFilm != 0, RemakeReason::DiscardNew);
+        }
+    }
+    film.clear();
+}
+
+void refillFilmForNewAlbum(const PictureList& pictures, FilmList& film, int32_t negativeFilm,
+                           const RemakeThumbnail& remake) {
+    dropLeftoverFilm(film, negativeFilm, remake);
+    for (const PictureEntry& entry : pictures) {
+        if (entry.albumId == 0) film.push_back(entry);
+    }
+}
+
 FilmCounts selectFilmPictures(PictureList& pictures, FilmList& film, Album& album,
                               const FilmRules& rules, EditState& state) {
     writeBackExclusions(film, pictures);

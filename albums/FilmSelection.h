@@ -40,6 +40,20 @@ struct FilmCounts {
     bool albumEmpty() const { return excludedCount == filmCount; }
 };
 
+// Opening the Edit Album dialog for a new album, after every picture-list
+// entry was given the film polarity as its mark: a film left behind by an
+// earlier dialog (a refused album, or one closed without Save or Discard) is
+// dropped, so that none of its exclusions is written back by the first
+// selection, and the film is filled with copies of the pictures in no album.
+// Dropped pictures whose mark differs from the polarity get their thumbnails
+// re-made to match.
+void refillFilmForNewAlbum(const PictureList& pictures, FilmList& film, int32_t negativeFilm,
+                           const RemakeThumbnail& remake);
+
+// The same for an edit, whose first selection fills the film: the film left
+// behind is dropped as above and the film stays empty.
+void dropLeftoverFilm(FilmList& film, int32_t negativeFilm, const RemakeThumbnail& remake);
+
 // Refills the film for the album. Exclusions made in the previous film are
 // first written back to the picture list; the picture list is sorted into the
 // view options' order; the candidates are copied into the film; when both

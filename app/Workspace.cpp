@@ -1,7 +1,5 @@
 #include "app/Workspace.h"
 
-#include <algorithm>
-
 #include "albums/AlbumCommit.h"
 #include "albums/PictureIds.h"
 #include "albums/PictureSort.h"
@@ -115,17 +113,17 @@ bool Workspace::openAlbumDialog(Prompter& prompter) {
     }
     sortPictures(list, kSortByDate, false);
     for (PictureEntry& entry : list) entry.isNegative = edit.negativeFilm;
-    if (edit.editMode) return true;
+    if (edit.editMode) {
+        dropLeftoverFilm(film, edit.negativeFilm, remakeThumbnail);
+        return true;
+    }
 
-    if (!albums.empty()) {
-        const bool anyFree = std::any_of(list.begin(), list.end(),
-                                         [](const PictureEntry& e) { return e.albumId == 0; });
-        if (!anyFree) {
-            tell(prompter,
-                 "Picture List is empty.All pictures are in albums. Double click on any album's "
-                 "name from Album List to view album's pictures");
-            return false;
-        }
+    refillFilmForNewAlbum(list, film, edit.negativeFilm, remakeThumbnail);
+    if (!albums.empty() && film.empty()) {
+        tell(prompter,
+             "Picture List is empty.All pictures are in albums. Double click on any album's "
+             "name from Album List to view album's pictures");
+        return false;
     }
     appendNewAlbum(albums);
     edit.joinedAfterClear.clear();
@@ -150,7 +148,9 @@ void Workspace::finishAlbumDialog(DialogEnd end, Prompter& prompter) {
             commitAlbum(pictures(), film, albums, edit, CommitKind::Save, remakeThumbnail);
             album->unsaved = 0;
         } else {
-            removeAlbum(albums, album->id);
+            // Dropped as a Discard drops it, so that its exclusions neither
+            // stay on the pictures nor come back in the next album's film.
+            commitAlbum(pictures(), film, albums, edit, CommitKind::Discard, remakeThumbnail);
             tell(prompter, "Start or end date not set.Album not saved.");
         }
     } else if (end == DialogEnd::Discard) {

@@ -300,5 +300,77 @@ TEST_F(WorkspaceTest, discardOfANewAlbumRemovesIt) {
     EXPECT_EQ(negatives(), (Ids{0, 0, 0, 0, 0, 0}));
 }
 
+// A picture left out of a new album that was refused (Save without both
+// dates) or closed without Save or Discard is back in the next new album's
+// film as the film polarity gives it, and its thumbnail is re-made to match.
+TEST_F(WorkspaceTest, theNextNewAlbumStartsWithAFreshFilmAfterARefusedOrAbandonedOne) {
+    using Remades = std::vector<std::pair<std::string, bool>>;
+    listPictures();
+    ASSERT_TRUE(workspace.startNewAlbum(0, prompter));
+    setWholeFilm();
+    toggle("/src/p3.jpg");
+    remade.clear();
+    setRangeTo(100, 0);  // "Clear" of the end date
+    prompter.expect("Start or end date not set.Album not saved.", "", Buttons::Ok, kAnswerOk);
+    workspace.finishAlbumDialog(DialogEnd::Save, prompter);
+    EXPECT_TRUE(workspace.albums.empty());
+    EXPECT_EQ(negatives(), (Ids{0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(remade, (Remades{{"/src/p3.jpg", false}}));
+
+    ASSERT_TRUE(workspace.startNewAlbum(0, prompter));
+    setWholeFilm();
+    EXPECT_EQ(workspace.film.size(), 6u);
+    EXPECT_EQ(workspace.albums[0].pictureCount, 6);
+    EXPECT_EQ(negativesByPath(workspace.film), (Ids{0, 0, 0, 0, 0, 0}));
+
+    // Closed without Save or Discard: the album stays, its film is dropped
+    // when the next dialog opens.
+    toggle("/src/p4.jpg");
+    workspace.finishAlbumDialog(DialogEnd::Other, prompter);
+    remade.clear();
+    ASSERT_TRUE(workspace.startNewAlbum(0, prompter));
+    EXPECT_EQ(remade, (Remades{{"/src/p4.jpg", false}}));
+    setWholeFilm();
+    ASSERT_EQ(workspace.albums.size(), 2u);
+    EXPECT_EQ(workspace.albums[1].pictureCount, 6);
+    EXPECT_EQ(negativesByPath(workspace.film), (Ids{0, 0, 0, 0, 0, 0}));
+    workspace.finishAlbumDialog(DialogEnd::Save, prompter);
+    EXPECT_EQ(albumIds(), (Ids{2, 2, 2, 2, 2, 2}));
+}
+
+TEST_F(WorkspaceTest, aPictureDevelopedInARefusedNegativeAlbumIsNegativeAgainInTheNext) {
+    listPictures();
+    ASSERT_TRUE(workspace.startNewAlbum(1, prompter));
+    setWholeFilm();
+    toggle("/src/p2.jpg");
+    workspace.finishAlbumDialog(DialogEnd::Other, prompter);
+
+    ASSERT_TRUE(workspace.startNewAlbum(1, prompter));
+    setWholeFilm();
+    EXPECT_EQ(workspace.albums.back().pictureCount, 0);
+    EXPECT_EQ(negativesByPath(workspace.film), (Ids{1, 1, 1, 1, 1, 1}));
+}
+
+// An edit opened after an abandoned new album does not take that album's
+// exclusions either: a cleared date brings the excluded picture in positive.
+TEST_F(WorkspaceTest, anEditAfterAnAbandonedNewAlbumStartsWithoutItsFilm) {
+    listPictures();
+    ASSERT_TRUE(workspace.startNewAlbum(0, prompter));
+    setWholeFilm();
+    setRangeTo(100, 300);
+    workspace.finishAlbumDialog(DialogEnd::Save, prompter);
+    ASSERT_TRUE(workspace.startNewAlbum(0, prompter));
+    setWholeFilm();
+    toggle("/src/p5.jpg");
+    workspace.finishAlbumDialog(DialogEnd::Other, prompter);
+    workspace.albums.pop_back();
+
+    ASSERT_TRUE(workspace.startEditAlbum(0, prompter));
+    workspace.selectFilm();
+    setRangeTo(100, 0);
+    EXPECT_EQ(workspace.film.size(), 6u);
+    EXPECT_EQ(negativesByPath(workspace.film), (Ids{0, 0, 0, 0, 0, 0}));
+}
+
 }  // namespace
 }  // namespace lumora
