@@ -161,7 +161,7 @@ std::vector<std::string> pictureInfoLines(const ExifInfo& exif, uint64_t dateTim
     if (exif.ExposureTime != 0) {
         const double t = exif.ExposureTime;
         std::string line = formatText("Exposure time:%6.3f s ", t);
-        if (t <= 0.5) line += formatText(" (1/%d)", static_cast<int>(1.0 / t + 0.5));
+        if (t <= 0.5) line += formatText(" (1/%d)", exposureFractionDenominator(exif.ExposureTime));
         lines.push_back(line);
     }
     if (exif.Brightness != 0) {

@@ -59,7 +59,12 @@ std::string cameraModelText(const ExifInfo& exif) {
 std::string exposureTimeText(float seconds) {
     const double t = seconds;
     if (t > 0.5) return formatText("%6.3fs", t);
-    return formatText("(1/%d)~%6.3fs", truncateToInt32(1.0 / t + 0.5), t);
+    return formatText("(1/%d)~%6.3fs", exposureFractionDenominator(seconds), t);
+}
+
+int32_t exposureFractionDenominator(float seconds) {
+    const float reciprocal = 1.0f / seconds;
+    return truncateToInt32(static_cast<double>(reciprocal) + 0.5);
 }
 
 std::optional<std::string> formatCriterionValue(FilterCriterion criterion, const ExifInfo& exif) {

@@ -22,6 +22,13 @@ std::string cameraModelText(const ExifInfo& exif);
 // half a second, otherwise "(1/%d)~%6.3fs" with the rounded reciprocal.
 std::string exposureTimeText(float seconds);
 
+// The n of the "1/n" shown beside an exposure time of at most half a second
+// (here and in Picture Info): 1/t + 0.5, truncated. The reciprocal is taken
+// in single precision, the precision the time is held in: the float nearest
+// 0.4 s has a double reciprocal of 2.4999999, which would show 1/2.5 s as
+// 1/2 rather than 1/3.
+int32_t exposureFractionDenominator(float seconds);
+
 // printf into a string of whatever length the result needs.
 std::string formatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

@@ -103,6 +103,11 @@ TEST_F(PictureInfoTextTest, exposureTimeShowsTheFractionUpToHalfASecond) {
         {0.5f, "Exposure time: 0.500 s  (1/2)"},
         {0.6f, "Exposure time: 0.600 s "},
         {0.004f, "Exposure time: 0.004 s  (1/250)"},
+        // 1/2.5 s and 1/5.5 s round up, as the reciprocals of their floats do.
+        {0.4f, "Exposure time: 0.400 s  (1/3)"},
+        {2.0f / 11.0f, "Exposure time: 0.182 s  (1/6)"},
+        // A damaged, tiny time stops at the largest fraction.
+        {1e-20f, "Exposure time: 0.000 s  (1/2147483647)"},
         {2.0f, "Exposure time: 2.000 s "},
     };
     for (const auto& [time, expected] : cases) {

@@ -30,6 +30,12 @@ TEST(CriterionText, ValueTextsAndWhenTheyAreListed) {
          "(1/250)~ 0.004s"},
         {FilterCriterion::ExposureTime, [](ExifInfo& e) { e.ExposureTime = 0.5f; },
          "(1/2)~ 0.500s"},
+        // 1/2.5 s and 1/5.5 s: the reciprocals of the floats nearest them
+        // round up in single precision (and would round down in double).
+        {FilterCriterion::ExposureTime, [](ExifInfo& e) { e.ExposureTime = 0.4f; },
+         "(1/3)~ 0.400s"},
+        {FilterCriterion::ExposureTime, [](ExifInfo& e) { e.ExposureTime = 2.0f / 11.0f; },
+         "(1/6)~ 0.182s"},
         {FilterCriterion::ExposureTime, [](ExifInfo& e) { e.ExposureTime = 1.5f; }, " 1.500s"},
         {FilterCriterion::ExposureTime, [](ExifInfo& e) { e.ExposureTime = 30; }, "30.000s"},
         {FilterCriterion::ExposureTime, [](ExifInfo&) {}, nullptr},
