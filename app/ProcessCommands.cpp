@@ -19,6 +19,8 @@ ProcessStart startProcess(Workspace& workspace, Prompter& prompter) {
         }
         return ProcessStart::BrowseForTarget;
     }
+    // A target kept from a session is checked as a chosen one is.
+    if (workspace.refuseSourceAsTarget(workspace.targetText, prompter)) return ProcessStart::Stop;
     workspace.targetDirectory = workspace.targetText;
     return ProcessStart::OpenDialog;
 }

@@ -61,17 +61,22 @@ ScanOutcome Workspace::setSource(const std::string& path, Prompter& prompter,
     return scan(path, prompter, progress);
 }
 
+bool Workspace::refuseSourceAsTarget(const std::string& path, Prompter& prompter) {
+    // The same folder reached through another text ("SRC/", "./SRC", a link)
+    // is the source all the same: every rerun would copy the copies again.
+    if (!sameFile(catalog.fileSystem(), path, sourceText)) return false;
+    tell(prompter, "Target directory is the same as source directory!",
+         "Please select other target directory", Icon::Error);
+    return true;
+}
+
 bool Workspace::selectTarget(const std::string& path, Prompter& prompter) {
     if (sourceText == kNotSelectedText) {
         tell(prompter, "Please select source directory first!", "Select target directory",
              Icon::Error);
         return false;
     }
-    if (path == sourceText) {
-        tell(prompter, "Target directory is the same as source directory!",
-             "Please select other target directory", Icon::Error);
-        return false;
-    }
+    if (refuseSourceAsTarget(path, prompter)) return false;
     targetText = path;
     targetDirectory = path;
     return true;

@@ -55,6 +55,9 @@ class Workspace {
     // A folder chosen as target; refused (false) without a source or when it
     // is the source itself.
     bool selectTarget(const std::string& path, Prompter& prompter);
+    // Whether path reaches the source folder, whatever its text; says so
+    // when it does.
+    bool refuseSourceAsTarget(const std::string& path, Prompter& prompter);
 
     // "Start from positive" (negative 0) or "Start from negative" (1): sets the
     // polarity, appends a new album and returns whether the Edit Album

@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "albums/DateTimeText.h"
 #include "albums/Megabytes.h"
@@ -47,6 +49,23 @@ void makeDateAlbums(Workspace& workspace, bool byMonth) {
         ++album->pictureCount;
         album->sizeMB += megabytesOf(picture.fileSize);
     }
+}
+
+// Leaves out the pictures below the target when the target lies inside the
+// source: they are the results of an earlier run, and organising them again
+// would copy the copies on every run.
+void leaveOutTarget(Workspace& workspace, const std::string& target) {
+    FileSystem& fileSystem = workspace.catalog.fileSystem();
+    std::vector<std::string> inside;
+    for (const std::string& folder : workspace.catalog.directories()) {
+        if (sameFile(fileSystem, folder, target)) inside.push_back(folder + kPathSeparator);
+    }
+    if (inside.empty()) return;
+    std::erase_if(workspace.pictures(), [&](const PictureEntry& picture) {
+        return std::any_of(inside.begin(), inside.end(), [&](const std::string& prefix) {
+            return picture.path.compare(0, prefix.size(), prefix) == 0;
+        });
+    });
 }
 
 }  // namespace
@@ -100,6 +119,7 @@ int runOrganize(const Arguments& arguments) {
     const ScanOutcome scanned = workspace.setSource(source, scanPrompter, progress);
     progress.setStatus("");
     if (!scanned.completed) return kExitFailure;
+    leaveOutTarget(workspace, target);
     if (workspace.pictures().empty()) {
         std::printf("%s\n", scanned.statusText.c_str());
         return kExitFailure;

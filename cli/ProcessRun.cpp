@@ -3,7 +3,10 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/ProcessCommands.h"
 #include "cli/CliSupport.h"
@@ -53,8 +56,25 @@ const char* outcomeName(FileOutcome outcome) {
             return "album given up";
         case FileOutcome::NotReached:
             return "not reached";
+        case FileOutcome::TargetIsPicture:
+            return "target is a picture";
+        case FileOutcome::InvalidName:
+            return "invalid name";
     }
     return "?";
+}
+
+// Why pictures did not arrive, for the last line: "2 skipped, 1 not
+// reached", most common first in the order of the outcomes.
+std::string untransferredReasons(const std::vector<UntransferredFile>& files) {
+    std::map<FileOutcome, int> counts;
+    for (const UntransferredFile& file : files) ++counts[file.outcome];
+    std::string text;
+    for (const auto& [outcome, count] : counts) {
+        if (!text.empty()) text += ", ";
+        text += std::to_string(count) + " " + outcomeName(outcome);
+    }
+    return text;
 }
 
 }  // namespace
@@ -130,9 +150,17 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
     if (report.albumsFailed > 0) {
         std::fprintf(stderr, "lumora-cli %s: %d of %d albums were not processed\n", command,
                      report.albumsFailed, report.albumCount);
+    }
+    // A script may remove the source after a success: any picture that did
+    // not arrive makes the run fail, whatever the albums' flags say.
+    if (!report.untransferred.empty()) {
+        const size_t missing = report.untransferred.size();
+        std::fprintf(stderr, "lumora-cli %s: %zu of %zu pictures were not transferred (%s)\n",
+                     command, missing, missing + static_cast<size_t>(report.filesTransferred),
+                     untransferredReasons(report.untransferred).c_str());
         return kExitFailure;
     }
-    return kExitSuccess;
+    return report.albumsFailed > 0 ? kExitFailure : kExitSuccess;
 }
 
 }  // namespace lumora::cli

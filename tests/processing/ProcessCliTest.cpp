@@ -1,5 +1,6 @@
 // lumora-cli organize and process, run in-process over real pictures.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "app/SessionCommands.h"
 #include "cli/Commands.h"
@@ -25,9 +26,17 @@ class ProcessCli : public ::testing::Test {
 
     int run(int (*command)(const cli::Arguments&), cli::Arguments args) {
         testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
         const int code = command(args);
         output = testing::internal::GetCapturedStdout();
+        errors = testing::internal::GetCapturedStderr();
         return code;
+    }
+
+    // The last line written to standard error.
+    std::string lastError() const {
+        const std::string text = errors.substr(0, errors.find_last_not_of('\n') + 1);
+        return text.substr(text.find_last_of('\n') + 1);
     }
 
     test::TzGuard zone{"UTC0"};
@@ -35,6 +44,7 @@ class ProcessCli : public ::testing::Test {
     std::string source;
     std::string target;
     std::string output;
+    std::string errors;
 };
 
 TEST_F(ProcessCli, organizeMakesOneFolderPerDayNamedByTheDate) {
@@ -56,9 +66,12 @@ TEST_F(ProcessCli, organizeByMonthAndMoving) {
     EXPECT_TRUE(listNames(source + "/a").empty());
 }
 
-TEST_F(ProcessCli, organizingAgainListsTheFilesLeftUntransferred) {
+// The albums complete, as their files are skipped after a No; but not one
+// picture arrived, and a script must not take that for a success.
+TEST_F(ProcessCli, organizingAgainListsTheFilesLeftUntransferredAndFails) {
     ASSERT_EQ(run(cli::runOrganize, {source, target, "--no"}), cli::kExitSuccess);
-    EXPECT_EQ(run(cli::runOrganize, {source, target, "--no"}), cli::kExitSuccess);
+    EXPECT_EQ(run(cli::runOrganize, {source, target, "--no"}), cli::kExitFailure);
+    EXPECT_EQ(lastError(), "lumora-cli organize: 3 of 3 pictures were not transferred (3 skipped)");
     EXPECT_EQ(output,
               "2 albums created succesfuly!\n"
               "untransferred\tskipped\t" +
@@ -81,6 +94,29 @@ TEST_F(ProcessCli, rejectsBadUsage) {
     EXPECT_EQ(run(cli::runOrganize, {source, target, "--yes", "--abort"}), cli::kExitUsage);
     EXPECT_EQ(run(cli::runProcess, {}), cli::kExitUsage);
     EXPECT_EQ(run(cli::runOrganize, {source, source, "--no"}), cli::kExitFailure);
+}
+
+TEST_F(ProcessCli, theSourceIsRefusedAsTargetWhateverPathReachesIt) {
+    const std::string link = temp.file("link");
+    ASSERT_EQ(::symlink(source.c_str(), link.c_str()), 0);
+    for (const std::string& same : {source + "/", source + "/.", link, source + "/a/.."}) {
+        SCOPED_TRACE(same);
+        EXPECT_EQ(run(cli::runOrganize, {source, same, "--yes"}), cli::kExitFailure);
+        EXPECT_EQ(listNames(source), (std::vector<std::string>{"a", "b"}));
+    }
+}
+
+// Organising into a folder inside the source, again and again, copies the
+// pictures once: the earlier results are not pictures to organise.
+TEST_F(ProcessCli, aTargetInsideTheSourceIsLeftOutOfItsScan) {
+    const std::string inside = source + "/albums";
+    ASSERT_EQ(run(cli::runOrganize, {source, inside, "--no"}), cli::kExitSuccess);
+    const std::vector<std::string> first = listNames(inside + "/2019-11-03");
+    EXPECT_EQ(first.size(), 2u);
+    EXPECT_EQ(run(cli::runOrganize, {source + "/", inside, "--no"}), cli::kExitFailure);
+    EXPECT_EQ(lastError(), "lumora-cli organize: 3 of 3 pictures were not transferred (3 skipped)");
+    EXPECT_EQ(listNames(inside), (std::vector<std::string>{"2019-11-03", "2019-11-20"}));
+    EXPECT_EQ(listNames(inside + "/2019-11-03"), first);
 }
 
 TEST_F(ProcessCli, processTakesTheAlbumsOfASession) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/ScriptedPrompter.h"
+#include "tests/support/TempDir.h"
 
 namespace lumora {
 namespace {
@@ -51,6 +52,22 @@ TEST(ProcessButton, aChosenTargetRunsTheButtonAgainAndOpensTheDialog) {
     workspace.targetDirectory.clear();
     EXPECT_EQ(startProcess(workspace, prompter), ProcessStart::OpenDialog);
     EXPECT_EQ(workspace.targetDirectory, "/albums");
+}
+
+// A session can hold a target that is the source under another text.
+TEST(ProcessButton, aStoredTargetThatReachesTheSourceIsRefused) {
+    test::TempDir temp;
+    Workspace workspace;
+    workspace.albums.resize(1);
+    workspace.sourceText = temp.makeDir("photos");
+    workspace.targetText = workspace.sourceText + "/.";
+    ScriptedPrompter prompter;
+    prompter.expect("Target directory is the same as source directory!",
+                    "Please select other target directory", Buttons::Ok, kAnswerOk);
+    EXPECT_EQ(startProcess(workspace, prompter), ProcessStart::Stop);
+
+    workspace.targetText = temp.makeDir("albums");
+    EXPECT_EQ(startProcess(workspace, prompter), ProcessStart::OpenDialog);
 }
 
 }  // namespace
