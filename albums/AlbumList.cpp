@@ -5,7 +5,9 @@
 namespace lumora {
 
 int32_t nextAlbumId(const AlbumList& albums) {
-    return albums.empty() ? 1 : albums.back().id + 1;
+    if (albums.empty()) return 1;
+    const int32_t last = albums.back().id;
+    return last < 0 || last == INT32_MAX ? 0 : last + 1;
 }
 
 Album& appendNewAlbum(AlbumList& albums) {

@@ -12,10 +12,12 @@ namespace lumora {
 using AlbumList = std::vector<Album>;
 
 // 1 for the first album, else the last album's id plus 1: deleting the last
-// album makes its id free again, deleting any other does not.
+// album makes its id free again, deleting any other does not. 0 when no id
+// can follow the last album's (the largest 32-bit id, or one below 0).
 int32_t nextAlbumId(const AlbumList& albums);
 
-// Appends an album with the values of a new one and the next id.
+// Appends an album with the values of a new one and the next id, which the
+// caller has checked there is (nextAlbumId not 0).
 Album& appendNewAlbum(AlbumList& albums);
 
 // Linear search from the front; null when no album has the id.

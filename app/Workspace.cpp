@@ -123,6 +123,10 @@ bool Workspace::openAlbumDialog(Prompter& prompter) {
         return true;
     }
 
+    if (nextAlbumId(albums) == 0) {
+        tell(prompter, kNoAlbumIdLeftText);
+        return false;
+    }
     refillFilmForNewAlbum(list, film, edit.negativeFilm, remakeThumbnail);
     if (!albums.empty() && film.empty()) {
         tell(prompter,

@@ -23,6 +23,11 @@ namespace lumora {
 // compare against it instead of keeping a flag.
 inline constexpr const char* kNotSelectedText = "Not Selected. Please select one first.";
 inline constexpr const char* kWaitForInputText = "Wait for input...";
+// Ids are the last album's plus 1: only a loaded session can bring them to
+// the largest 32-bit id.
+inline constexpr const char* kNoAlbumIdLeftText =
+    "No new album can follow the last album, whose id is the largest possible. Delete the last "
+    "album first.";
 
 // How the Edit Album dialog ended.
 enum class DialogEnd { Save, Discard, Other };

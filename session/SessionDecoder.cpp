@@ -34,6 +34,32 @@ bool readValues(ByteReader& in, SessionData& data) {
     return in.ok();
 }
 
+// The program gives a new album the last album's id plus 1 and keeps the
+// list in creation order, so the ids it writes rise from 1 and leave room for
+// one more. Any other id would clash with a picture's "no album" or "pending"
+// mark, make two albums one, or give a later album an id already taken or
+// one past the largest.
+bool checkAlbumIds(ByteReader& in, const AlbumList& albums) {
+    int32_t previous = 0;
+    for (size_t i = 0; i < albums.size(); ++i) {
+        const int32_t id = albums[i].id;
+        const size_t number = i + 1;
+        if (!in.require(id > 0,
+                        formatText("album %zu has the id %d: album ids start at 1", number, id)) ||
+            !in.require(id > previous,
+                        formatText("album %zu has the id %d, not above the id %d of the album "
+                                   "before it",
+                                   number, id, previous)) ||
+            !in.require(id < INT32_MAX,
+                        formatText("album %zu has the id %d, after which no album id is left",
+                                   number, id))) {
+            return false;
+        }
+        previous = id;
+    }
+    return true;
+}
+
 bool readAlbums(ByteReader& in, AlbumList& albums) {
     int32_t count = 0;
     if (!in.int32(count, "the album count")) return false;
@@ -49,7 +75,7 @@ bool readAlbums(ByteReader& in, AlbumList& albums) {
         visitAlbumFields(album, FieldReader{in});
         if (!in.ok()) return false;
     }
-    return true;
+    return checkAlbumIds(in, albums);
 }
 
 void readRecord(ByteReader& in, PictureRecord& record) {

@@ -51,6 +51,13 @@ TEST(AlbumList, idFollowsTheLastAlbum) {
     EXPECT_EQ(appendNewAlbum(albums).id, 7);
 }
 
+TEST(AlbumList, noIdFollowsTheLargestOne) {
+    EXPECT_EQ(nextAlbumId(albumsWithIds({3, INT32_MAX - 1})), INT32_MAX);
+    EXPECT_EQ(nextAlbumId(albumsWithIds({3, INT32_MAX})), 0);
+    EXPECT_EQ(nextAlbumId(albumsWithIds({-7})), 0);
+    EXPECT_EQ(nextAlbumId(albumsWithIds({})), 1);
+}
+
 TEST(AlbumList, removingClosesTheGapAndKeepsTheOrder) {
     AlbumList albums = albumsWithIds({1, 2, 5, 6});
     EXPECT_TRUE(removeAlbum(albums, 2));

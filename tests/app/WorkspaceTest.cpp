@@ -289,6 +289,20 @@ TEST_F(WorkspaceTest, refusalsAreShownAndOpenNothing) {
     EXPECT_EQ(workspace.albums.size(), 1u);
 }
 
+TEST_F(WorkspaceTest, noNewAlbumAfterTheLargestId) {
+    listPictures();
+    appendNewAlbum(workspace.albums).id = INT32_MAX - 1;
+    ASSERT_TRUE(workspace.startNewAlbum(0, prompter));
+    EXPECT_EQ(workspace.albums.back().id, INT32_MAX);
+    setRangeTo(100, 200);
+    workspace.finishAlbumDialog(DialogEnd::Save, prompter);
+
+    prompter.expect(kNoAlbumIdLeftText, "", Buttons::Ok, kAnswerOk);
+    EXPECT_FALSE(workspace.startNewAlbum(0, prompter));
+    ASSERT_EQ(workspace.albums.size(), 2u);
+    EXPECT_EQ(workspace.albums.back().id, INT32_MAX);
+}
+
 TEST_F(WorkspaceTest, discardOfANewAlbumRemovesIt) {
     listPictures();
     ASSERT_TRUE(workspace.startNewAlbum(0, prompter));

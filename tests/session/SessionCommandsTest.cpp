@@ -260,6 +260,19 @@ TEST_F(SessionCommands, corruptedCountsAndLengthsAreRefused) {
     }
 }
 
+TEST_F(SessionCommands, aFileWithRepeatedAlbumIdsIsRefusedAsDamaged) {
+    ASSERT_GE(work.albums.size(), 2u);
+    work.albums[1].id = work.albums[0].id;
+    save();
+    work.albums.clear();
+    const std::vector<std::string> before = test::snapshot(work);
+    ScriptedPrompter prompter;
+    prompter.expect("File could not be loaded!", "", Buttons::Ok, kAnswerOk);
+    EXPECT_EQ(loadSessionCommand(work, test::fileNamed(sessionPath), prompter, nullProgress()),
+              SessionResult::Failed);
+    EXPECT_EQ(test::snapshot(work), before);
+}
+
 TEST_F(SessionCommands, cancelledAndFailedCommandsTellTheUser) {
     {
         ScriptedPrompter prompter;

@@ -153,6 +153,42 @@ TEST(SessionDecoder, refusesCorruptedValuesWithTheReason) {
     }
 }
 
+// The sample's albums have the ids 1 and 4.
+TEST(SessionDecoder, refusesAlbumIdsTheProgramCannotHaveGiven) {
+    struct Case {
+        int32_t first, second;
+        std::string problem;
+    };
+    const Case cases[] = {
+        {0, 4, "album 1 has the id 0: album ids start at 1"},
+        {1, -1, "album 2 has the id -1: album ids start at 1"},
+        {INT32_MIN, 4, "album 1 has the id -2147483648: album ids start at 1"},
+        {4, 4, "album 2 has the id 4, not above the id 4 of the album before it"},
+        {5, 4, "album 2 has the id 4, not above the id 5 of the album before it"},
+        {1, INT32_MAX, "album 2 has the id 2147483647, after which no album id is left"},
+        {INT32_MAX, 4, "album 1 has the id 2147483647, after which no album id is left"},
+    };
+    for (const Case& c : cases) {
+        SessionData data = sampleData();
+        data.albums[0].id = c.first;
+        data.albums[1].id = c.second;
+        const std::vector<uint8_t> bytes = encodeSession(data);
+        SessionData read;
+        std::string problem;
+        EXPECT_FALSE(decodeSession(bytes.data(), bytes.size(), read, problem)) << c.problem;
+        EXPECT_EQ(problem, c.problem);
+        EXPECT_EQ(read, SessionData{}) << c.problem;
+    }
+    // The largest ids that still leave room for the next album.
+    SessionData data = sampleData();
+    data.albums[0].id = INT32_MAX - 2;
+    data.albums[1].id = INT32_MAX - 1;
+    const std::vector<uint8_t> bytes = encodeSession(data);
+    SessionData read;
+    std::string problem;
+    EXPECT_TRUE(decodeSession(bytes.data(), bytes.size(), read, problem)) << problem;
+}
+
 TEST(SessionDecoder, refusesARecordAreaThatIsNotWholeRecords) {
     const SessionData data = sampleData();
     for (const size_t extra : {size_t{1}, size_t{279}, kPictureRecordBytes}) {
