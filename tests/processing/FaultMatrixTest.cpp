@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "processing/FreeSpace.h"
 #include "processing/ProcessAlbums.h"
@@ -115,10 +116,12 @@ const char* failingName(Failing failing) {
     return "?";
 }
 
-void runCase(Failing failing, ErrorCode code, int answer) {
+void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSource) {
     SCOPED_TRACE(std::string(failingName(failing)) + " fails with " + std::to_string(code) +
-                 ", answered " + answerName(answer));
+                 ", answered " + answerName(answer) +
+                 (targetInsideSource ? ", target inside the source" : ""));
     test::ProcessBench bench;
+    if (targetInsideSource) bench.target = bench.temp.makeDir("source/albums");
     Album& first = bench.addAlbum("A", "dir");
     bench.addPicture("day one/IMG_1.JPG", test::fileTimeAt(2019, 1, 2, 3, 4, 5), 1, first.id);
     bench.addPicture("day one/IMG_2.JPG", test::fileTimeAt(2019, 1, 2, 3, 4, 6), 2, first.id);
@@ -127,8 +130,16 @@ void runCase(Failing failing, ErrorCode code, int answer) {
     second.addDate = 0;
     second.addTime = 0;
     bench.addPicture("IMG_B.JPG", test::fileTimeAt(2019, 1, 3, 3, 4, 5), 9, second.id);
+    // Two pictures that get one name: both must arrive.
+    Album& third = bench.addAlbum("C", "/");
+    third.keepOriginalName = 1;
+    third.addDate = 0;
+    third.addTime = 0;
+    bench.addPicture("100CANON/IMG_0001.JPG", test::fileTimeAt(2019, 1, 4, 3, 4, 5), 10, third.id);
+    bench.addPicture("101CANON/IMG_0001.JPG", test::fileTimeAt(2019, 1, 4, 3, 4, 6), 11, third.id);
     // An existing file the run must never replace without a Yes.
-    const std::string guard = bench.temp.writeFile("target/B-9.jpg", std::string("older file"));
+    const std::string guard = bench.target + "/B-9.jpg";
+    { std::ofstream(guard) << "older file"; }
 
     const bool retried = answer == kAnswerRetry || answer == kAnswerYes;
     const int times = retried ? 1 : -1;
@@ -210,7 +221,9 @@ void runCase(Failing failing, ErrorCode code, int answer) {
     // Album B's existing file is declined, so it gives B up.
     EXPECT_EQ(bench.albums[1].processed, 0);
     EXPECT_EQ(readFile(guard), "older file");
-    EXPECT_EQ(bench.lostPicture(), "");
+    EXPECT_EQ(readFile(bench.target + "/C/IMG_0001.jpg"), bench.contents[3]);
+    EXPECT_EQ(readFile(bench.target + "/C/IMG_0001 (2).jpg"), bench.contents[4]);
+    EXPECT_EQ(bench.misplacedPicture(moveMode), "");
     std::error_code error;
     for (const auto& item : std::filesystem::recursive_directory_iterator(bench.target, error)) {
         EXPECT_NE(item.path().filename().string().rfind(".lumora-", 0), 0u) << item.path();
@@ -222,7 +235,7 @@ TEST(FaultMatrix, everyFailingTransferCallWithEveryCodeAndAnswer) {
          {Failing::CreateFolder, Failing::Copy, Failing::PlainMove, Failing::FlaggedMove}) {
         for (const ErrorCode code : tableCodes()) {
             for (const int answer : answersOf(systemErrorButtons(code))) {
-                runCase(failing, code, answer);
+                for (const bool inside : {false, true}) runCase(failing, code, answer, inside);
             }
         }
     }

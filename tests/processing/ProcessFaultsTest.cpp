@@ -143,7 +143,7 @@ TEST_F(ProcessFaultsTest, aFullDiskGivesTheAlbumUpUntilARunAfterFreeingSpace) {
     EXPECT_EQ(report.summaryText, "Operation canceled by user!");
     EXPECT_EQ(readFile(bench.target + "/M-1.jpg"), bench.contents[0]);
     EXPECT_FALSE(test::fileExists(bench.target + "/M-2.jpg"));
-    EXPECT_EQ(bench.lostPicture(), "");
+    EXPECT_EQ(bench.misplacedPicture(0), "");
 
     // Space freed: "Process" again takes up the album that failed.
     disk->capacity = 1 << 20;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 
 #include "albums/Megabytes.h"
@@ -95,18 +96,37 @@ ProcessReport ProcessBench::run(FileSystem& fileSystem, Prompter& prompter, int3
     return processAlbums(albums, pictures, settings, services);
 }
 
-std::string ProcessBench::lostPicture() const {
-    std::vector<std::string> targetFiles;
-    std::error_code error;
-    for (const auto& item : std::filesystem::recursive_directory_iterator(target, error)) {
-        if (item.is_regular_file()) targetFiles.push_back(item.path().string());
+namespace {
+
+// Every regular file below the folders, each once (a target inside the
+// source is not counted twice), with its bytes.
+std::map<std::string, std::string> filesBelow(const std::vector<std::string>& folders) {
+    std::map<std::string, std::string> files;
+    for (const std::string& folder : folders) {
+        std::error_code error;
+        for (const auto& item : std::filesystem::recursive_directory_iterator(folder, error)) {
+            if (!item.is_regular_file()) continue;
+            const std::string path = std::filesystem::weakly_canonical(item.path()).string();
+            files.emplace(path, readFile(path));
+        }
     }
+    return files;
+}
+
+}  // namespace
+
+std::string ProcessBench::misplacedPicture(int32_t moveMode) const {
+    const auto files = filesBelow({source, target});
     for (size_t i = 0; i < pictures.size(); ++i) {
-        if (readFile(pictures[i].path) == contents[i]) continue;
-        const bool moved =
-            std::any_of(targetFiles.begin(), targetFiles.end(),
-                        [&](const std::string& path) { return readFile(path) == contents[i]; });
-        if (!moved) return pictures[i].path + " is neither at its source nor in the target";
+        const bool atSource = readFile(pictures[i].path) == contents[i];
+        const std::string own = std::filesystem::weakly_canonical(pictures[i].path).string();
+        int elsewhere = 0;
+        for (const auto& [path, bytes] : files) {
+            if (path != own && bytes == contents[i]) ++elsewhere;
+        }
+        if (!atSource && elsewhere == 0) return pictures[i].path + " is lost";
+        if (elsewhere > 1) return pictures[i].path + " arrived twice";
+        if (moveMode == 0 && !atSource) return pictures[i].path + " changed at its source";
     }
     return std::string();
 }

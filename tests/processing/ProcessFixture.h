@@ -58,10 +58,11 @@ class ProcessBench {
 
     ProcessReport run(FileSystem& fileSystem, Prompter& prompter, int32_t moveMode = 0);
 
-    // Every source picture, with its bytes intact, is at its source or at
-    // the target path recorded for it (the first file of that name in the
-    // target tree); returns a description of the first that is at neither.
-    std::string lostPicture() const;
+    // Every picture's bytes are still there, at its source or in one file of
+    // the target (a move that was copied instead leaves both), and never in
+    // two files besides the source; after a copy the source is unchanged.
+    // Returns a description of the first picture for which that fails.
+    std::string misplacedPicture(int32_t moveMode) const;
 
     TzGuard zone{"UTC0"};
     FixedClock clock{1700000000};
