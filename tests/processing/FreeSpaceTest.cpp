@@ -68,6 +68,21 @@ TEST_F(FreeSpaceTest, copyNeedsTheUnprocessedAlbumsAndAFiveMegabyteMargin) {
     EXPECT_FALSE(check(17 * kMegabyte + kMegabyte / 2 - 1024).processEnabled);
 }
 
+// Byte counts are scaled in double precision and only then kept as floats:
+// a float of the count itself is coarser and shows other last digits.
+TEST_F(FreeSpaceTest, freeAndRequiredMegabytesAreScaledBeforeBeingRounded) {
+    EXPECT_EQ(check(500107862016).firstStatus,
+              "Checking for free space... Found enough space on C:(476940.000MB)");
+    EXPECT_EQ(check(250059350016).firstStatus,
+              "Checking for free space... Found enough space on C:(238475.172MB)");
+
+    // A move within one drive: the largest picture, 16857195 bytes.
+    pictures[1].fileSize = 16857195;
+    const float required = check(100 * kMegabyte, 1).requiredMB;
+    EXPECT_EQ(required, 16.076273f);
+    EXPECT_NE(required, 16.0762749f);
+}
+
 TEST_F(FreeSpaceTest, leavesProcessedAlbumsOut) {
     albums[0].processed = 1;
     const FreeSpaceCheck result = check(8 * kMegabyte);
