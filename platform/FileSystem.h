@@ -86,10 +86,13 @@ class FileSystem {
     virtual ErrorCode listDirectory(const std::string& path,
                                     std::vector<DirectoryEntry>& entries) = 0;
 
-    // Null with the error set when the file cannot be opened.
+    // Null with the error set when the file cannot be opened. Only regular
+    // files open: a folder, FIFO or device fails with kErrorAccessDenied at
+    // once, never waiting for a writer.
     virtual std::unique_ptr<InputFile> openRead(const std::string& path, ErrorCode& error) = 0;
 
-    // Null with the error set when the file cannot be created or opened.
+    // Null with the error set when the file cannot be created or opened. An
+    // existing name that is no regular file fails as in openRead.
     virtual std::unique_ptr<OutputFile> openWrite(const std::string& path, CreateMode mode,
                                                   ErrorCode& error) = 0;
 

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/RegularFile.h"
 #include "platform/Time.h"
 
 namespace lumora {
@@ -152,7 +153,7 @@ ErrorCode PosixFileSystem::listDirectory(const std::string& path,
 }
 
 std::unique_ptr<InputFile> PosixFileSystem::openRead(const std::string& path, ErrorCode& error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openRegularFile(path, O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         error = errorFromErrno(errno, FileOperation::Read, errno == ENOENT && parentMissing(path));
         return nullptr;
@@ -164,7 +165,7 @@ std::unique_ptr<InputFile> PosixFileSystem::openRead(const std::string& path, Er
 std::unique_ptr<OutputFile> PosixFileSystem::openWrite(const std::string& path, CreateMode mode,
                                                        ErrorCode& error) {
     const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode == CreateMode::New ? O_EXCL : O_TRUNC);
-    const int fd = ::open(path.c_str(), flags, 0666);
+    const int fd = openRegularFile(path, flags, 0666);
     if (fd < 0) {
         error = errorFromErrno(errno, FileOperation::CreateFile,
                                errno == ENOENT && parentMissing(path));

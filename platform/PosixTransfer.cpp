@@ -12,6 +12,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/RegularFile.h"
+
 namespace lumora {
 namespace {
 
@@ -104,7 +106,7 @@ std::string temporaryBeside(const std::string& target) {
 // disk and the copy's size is checked against the source's before returning.
 ErrorCode copyToTemporary(const std::string& source, const std::string& target, bool flush,
                           std::string& temporary) {
-    const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    const int in = openRegularFile(source, O_RDONLY | O_CLOEXEC);
     if (in < 0) return errorOf(errno, FileOperation::Read, source);
     struct stat st {};
     if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {

@@ -12,6 +12,7 @@
 #include "platform/PosixFileSystem.h"
 #include "platform/Time.h"
 #include "tests/support/FaultyFileSystem.h"
+#include "tests/support/FifoWatch.h"
 #include "tests/support/PictureFiles.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempDir.h"
@@ -316,6 +317,19 @@ TEST_F(ReadErrorTest, everyFailedOpenAsksAgain) {
     EXPECT_TRUE(catalog.scanSource(dir_.path(), true, prompter));
     EXPECT_EQ(catalog.pictureCount(), 2);
     EXPECT_EQ(prompter.texts(), (std::vector<std::string>(2, "Error while reading from drive")));
+}
+
+TEST(PictureCatalog, aFifoNamedLikeAPictureIsAFileThatCannotBeRead) {
+    test::TempDir dir;
+    dir.writeFile("a.jpg", test::exifPicture(kDate));
+    test::FifoWatch fifo(dir.file("b.jpg"));
+    dir.writeFile("c.jpg", test::exifPicture(kDate));
+    test::ScriptedPrompter prompter;
+    prompter.expect("Error while reading from drive", "Error", Buttons::OkCancel, kAnswerOk);
+    PictureCatalog catalog;
+    EXPECT_TRUE(catalog.scanSource(dir.path(), true, prompter));
+    EXPECT_EQ(pathsOf(catalog), (std::vector<std::string>{dir.file("a.jpg"), dir.file("c.jpg")}));
+    EXPECT_EQ(fifo.meetings(), 0);
 }
 
 TEST(PictureCatalog, aFileThatFailsWhileBeingReadIsSkippedSilently) {

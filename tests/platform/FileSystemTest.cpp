@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/FifoWatch.h"
 #include "tests/support/TempDir.h"
 
 namespace lumora {
@@ -72,6 +73,37 @@ TEST(PosixFileSystem, reportsMissingFoldersAndFilesByWindowsCodes) {
     EXPECT_EQ(error, kErrorFileNotFound);
     EXPECT_EQ(realFileSystem().openRead(dir.file("none/x.jpg"), error), nullptr);
     EXPECT_EQ(error, kErrorPathNotFound);
+}
+
+// A FIFO named like a picture would hold an ordinary open until a writer
+// came; folders and FIFOs are refused at once, and the FIFO is never opened.
+TEST(PosixFileSystem, opensOnlyRegularFilesAndNeverWaitsOnAFifo) {
+    test::TempDir dir;
+    test::FifoWatch fifo(dir.file("pipe.jpg"));
+    dir.makeDir("folder.jpg");
+    dir.makeSymlink(fifo.path(), "link.jpg");
+    FileSystem& fs = realFileSystem();
+    ErrorCode error = kErrorSuccess;
+    for (const std::string& path : {fifo.path(), dir.file("folder.jpg"), dir.file("link.jpg")}) {
+        EXPECT_EQ(fs.openRead(path, error), nullptr) << path;
+        EXPECT_EQ(error, kErrorAccessDenied) << path;
+    }
+    EXPECT_EQ(fs.openWrite(fifo.path(), CreateMode::Always, error), nullptr);
+    EXPECT_EQ(error, kErrorAccessDenied);
+    EXPECT_EQ(fs.openWrite(fifo.path(), CreateMode::New, error), nullptr);
+    EXPECT_EQ(error, kErrorFileExists);
+
+    // Copies and moves that must read the FIFO's bytes refuse it too, and
+    // leave the names as they were.
+    EXPECT_EQ(fs.copyFile(fifo.path(), dir.file("copy.jpg"), true), kErrorAccessDenied);
+    EXPECT_EQ(fs.copyFile(dir.file("link.jpg"), dir.file("copy.jpg"), false), kErrorAccessDenied);
+    EXPECT_EQ(fs.moveFile(dir.file("link.jpg"), dir.file("moved.jpg"), kMoveReplaceExisting),
+              kErrorAccessDenied);
+    std::vector<DirectoryEntry> entries;
+    ASSERT_EQ(fs.listDirectory(dir.path(), entries), kErrorSuccess);
+    EXPECT_EQ(namesOf(entries), (std::vector<std::string>{"folder.jpg", "link.jpg", "pipe.jpg"}));
+
+    EXPECT_EQ(fifo.meetings(), 0);
 }
 
 TEST(ReadFileRange, readsExactlyTheRangeOrFails) {
