@@ -74,4 +74,19 @@ bool MemoryFileSystem::identify(const std::string& path, FileIdentity& identity)
     return true;
 }
 
+std::string MemoryFileSystem::resolveLinks(const std::string& path) {
+    return path;
+}
+
+// The one file can be read, not changed.
+bool MemoryFileSystem::fileStatus(const std::string& path, FileStatus& status) {
+    if (path != path_) return false;
+    status = FileStatus{false, 0444};
+    return true;
+}
+
+ErrorCode MemoryFileSystem::setPermissions(const std::string&, uint32_t) {
+    return kErrorAccessDenied;
+}
+
 }  // namespace lumora

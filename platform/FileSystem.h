@@ -35,6 +35,15 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
+// What replacing a file must respect and keep of the file that is there.
+struct FileStatus {
+    // The file may be changed: its owner may write it (what Windows shows as
+    // the read-only attribute being clear, which holds for every user, root
+    // too) and the caller has write access to it.
+    bool writable = false;
+    uint32_t permissions = 0;  // its permission bits (07777)
+};
+
 // A file open for reading. Reads are sequential from the start unless seek
 // moves the position.
 class InputFile {
@@ -131,6 +140,19 @@ class FileSystem {
     // The identity of the file or folder at path, links followed; false when
     // nothing is there.
     virtual bool identify(const std::string& path, FileIdentity& identity) = 0;
+
+    // The name a write to path reaches: while the name is a symbolic link it
+    // is replaced by the link's target (a relative target read from the
+    // link's folder). The last name need not exist. A loop of links ends
+    // after a fixed number of steps, on a link that then fails to open.
+    virtual std::string resolveLinks(const std::string& path) = 0;
+
+    // The status of the file at path, links followed; false when nothing is
+    // there.
+    virtual bool fileStatus(const std::string& path, FileStatus& status) = 0;
+
+    // Sets the permission bits (07777) of the file at path.
+    virtual ErrorCode setPermissions(const std::string& path, uint32_t permissions) = 0;
 };
 
 // The file system of the machine.

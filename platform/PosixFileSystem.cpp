@@ -194,6 +194,44 @@ bool PosixFileSystem::identify(const std::string& path, FileIdentity& identity) 
     return true;
 }
 
+std::string PosixFileSystem::resolveLinks(const std::string& path) {
+    // As many links as the system itself follows in one path.
+    constexpr int kMaxLinks = 40;
+    std::string current = path;
+    for (int step = 0; step < kMaxLinks; ++step) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+        std::string target(static_cast<size_t>(st.st_size) + 1, '\0');
+        const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
+        // A link that changed under us or cannot be read is left to fail later.
+        if (length <= 0 || static_cast<size_t>(length) >= target.size()) return current;
+        target.resize(static_cast<size_t>(length));
+        if (target[0] != kPathSeparator) {
+            const size_t slash = current.find_last_of(kPathSeparator);
+            if (slash != std::string::npos) target = current.substr(0, slash + 1) + target;
+        }
+        current = target;
+    }
+    return current;
+}
+
+bool PosixFileSystem::fileStatus(const std::string& path, FileStatus& status) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    status.permissions = static_cast<uint32_t>(st.st_mode & 07777);
+    // Root passes the access check whatever the bits; the owner's write bit
+    // stops it all the same, as the read-only attribute does on Windows.
+    status.writable =
+        (st.st_mode & S_IWUSR) != 0 && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+    return true;
+}
+
+ErrorCode PosixFileSystem::setPermissions(const std::string& path, uint32_t permissions) {
+    if (::chmod(path.c_str(), static_cast<mode_t>(permissions & 07777)) == 0) return kErrorSuccess;
+    const int saved = errno;
+    return errorFromErrno(saved, FileOperation::Other, saved == ENOENT && parentMissing(path));
+}
+
 FileSystem& realFileSystem() {
     static PosixFileSystem fileSystem;
     return fileSystem;

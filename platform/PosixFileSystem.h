@@ -20,6 +20,9 @@ class PosixFileSystem : public FileSystem {
     ErrorCode freeSpace(const std::string& path, uint64_t& freeBytes) override;
     std::string driveOf(const std::string& path) override;
     bool identify(const std::string& path, FileIdentity& identity) override;
+    std::string resolveLinks(const std::string& path) override;
+    bool fileStatus(const std::string& path, FileStatus& status) override;
+    ErrorCode setPermissions(const std::string& path, uint32_t permissions) override;
 };
 
 }  // namespace lumora

@@ -65,8 +65,24 @@ bool ReplacingFileWriter::fail(ErrorCode error) {
 }
 
 bool ReplacingFileWriter::open() {
+    targetPath_ = fileSystem_.resolveLinks(path_);
+    FileStatus existing;
+    const bool exists = fileSystem_.fileStatus(targetPath_, existing);
+    if (exists && !existing.writable) return fail(kErrorAccessDenied);
+    if (!createTemporary()) return false;
+    if (exists) {
+        if (ErrorCode error = fileSystem_.setPermissions(temporaryPath_, existing.permissions);
+            error != kErrorSuccess) {
+            file_.reset();  // the destructor removes the temporary file
+            return fail(error);
+        }
+    }
+    return true;
+}
+
+bool ReplacingFileWriter::createTemporary() {
     for (int attempt = 0; attempt < kTemporaryNames; ++attempt) {
-        const std::string name = temporaryName(path_, attempt);
+        const std::string name = temporaryName(targetPath_, attempt);
         ErrorCode error = kErrorSuccess;
         file_ = fileSystem_.openWrite(name, CreateMode::New, error);
         if (file_) {
@@ -87,7 +103,7 @@ bool ReplacingFileWriter::commit(const std::vector<uint8_t>& bytes) {
     if (!file_->flush()) return fail(file_->error());
     if (!file_->close()) return fail(file_->error());
     file_.reset();
-    if (ErrorCode error = fileSystem_.renameReplace(temporaryPath_, path_);
+    if (ErrorCode error = fileSystem_.renameReplace(temporaryPath_, targetPath_);
         error != kErrorSuccess) {
         return fail(error);
     }

@@ -22,6 +22,11 @@ bool readWholeFile(FileSystem& fileSystem, const std::string& path, std::vector<
 // name: the bytes go to a new file beside it, are flushed, and the new file
 // is renamed over the old one. On failure the temporary file is removed, the
 // old file is as it was, and error says what failed.
+//
+// A symbolic link is followed: the file it leads to is replaced and the link
+// stays. An existing file that may not be written (see FileStatus) is refused
+// with kErrorAccessDenied before anything is created; otherwise its
+// replacement gets its permission bits, set before any byte is written.
 class ReplacingFileWriter {
   public:
     ReplacingFileWriter(FileSystem& fileSystem, std::string path);
@@ -36,13 +41,17 @@ class ReplacingFileWriter {
     bool commit(const std::vector<uint8_t>& bytes);
 
     ErrorCode error() const { return error_; }
+    // The file that is replaced: the path with its links followed.
+    const std::string& targetPath() const { return targetPath_; }
     const std::string& temporaryPath() const { return temporaryPath_; }
 
   private:
     bool fail(ErrorCode error);
+    bool createTemporary();
 
     FileSystem& fileSystem_;
     std::string path_;
+    std::string targetPath_;
     std::string temporaryPath_;
     std::unique_ptr<OutputFile> file_;
     bool committed_ = false;

@@ -1,6 +1,7 @@
 #include "app/SessionCommands.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -333,6 +334,20 @@ TEST(SessionSaveFailure, aWriteErrorKeepsTheOldFileAndThePictures) {
     // The removed duplicate went back out of the picture list all the same.
     EXPECT_EQ(work.pictures().size(), 9u);
     EXPECT_EQ(work.removedPictures.size(), 1u);
+}
+
+TEST_F(SessionCommands, aReadOnlySessionFileIsNotReplaced) {
+    const std::string path = files.writeFile("kept.lsn", std::string("the good session"));
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    const std::vector<std::string> before = test::snapshot(work);
+    ScriptedPrompter prompter;
+    prompter.expect("File could not be saved!", "", Buttons::Ok, kAnswerOk);
+    EXPECT_EQ(saveSessionCommand(work, path, prompter), SessionResult::Failed);
+    std::vector<uint8_t> bytes;
+    ErrorCode error = kErrorSuccess;
+    ASSERT_TRUE(readWholeFile(realFileSystem(), path, bytes, error));
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "the good session");
+    EXPECT_EQ(test::snapshot(work), before);
 }
 
 TEST(LoadedDuplicatesStatus, choosesTheWordingByWhatWasRemoved) {

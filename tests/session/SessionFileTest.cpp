@@ -1,6 +1,7 @@
 #include "session/SessionFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -95,6 +96,105 @@ TEST(ReplacingFileWriter, passesOverTheLeftoversOfAnInterruptedSave) {
     EXPECT_EQ(contentOf(path), (std::vector<uint8_t>{'n', 'e', 'w'}));
     EXPECT_EQ(contentOf(path + ".saving"),
               (std::vector<uint8_t>{'l', 'e', 'f', 't', 'o', 'v', 'e', 'r'}));
+}
+
+mode_t permissionsOf(const std::string& path) {
+    struct stat st {};
+    EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+    return st.st_mode & 07777;
+}
+
+bool isLink(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+// Tests run as root, whom the bits alone do not stop: a file without its
+// owner's write bit is refused all the same, as a read-only file is.
+TEST(ReplacingFileWriter, refusesAFileThatMayNotBeWrittenAndLeavesItAlone) {
+    for (const mode_t mode : {0444, 0044, 0555}) {
+        SCOPED_TRACE(mode);
+        test::TempDir dir;
+        const std::string path = dir.writeFile("work.lsn", std::string("old"));
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        {
+            ReplacingFileWriter writer(realFileSystem(), path);
+            EXPECT_FALSE(writer.open());
+            EXPECT_EQ(writer.error(), kErrorAccessDenied);
+            EXPECT_FALSE(writer.commit({1, 2, 3}));
+        }
+        EXPECT_EQ(contentOf(path), (std::vector<uint8_t>{'o', 'l', 'd'}));
+        EXPECT_EQ(permissionsOf(path), mode);
+        EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"work.lsn"});
+    }
+}
+
+TEST(ReplacingFileWriter, theReplacementKeepsThePermissionBits) {
+    for (const mode_t mode : {0600, 0640, 0664, 0200}) {
+        SCOPED_TRACE(mode);
+        test::TempDir dir;
+        const std::string path = dir.writeFile("work.lsn", std::string("old"));
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        ReplacingFileWriter writer(realFileSystem(), path);
+        ASSERT_TRUE(writer.open());
+        // Already before the bytes are written.
+        EXPECT_EQ(permissionsOf(writer.temporaryPath()), mode);
+        ASSERT_TRUE(writer.commit({'n', 'e', 'w'}));
+        EXPECT_EQ(permissionsOf(path), mode);
+        EXPECT_EQ(contentOf(path), (std::vector<uint8_t>{'n', 'e', 'w'}));
+    }
+}
+
+TEST(ReplacingFileWriter, aFailureToSetThePermissionsKeepsTheOldFile) {
+    test::TempDir dir;
+    const std::string path = dir.writeFile("work.lsn", std::string("old"));
+    test::FaultyFileSystem fileSystem;
+    fileSystem.failAfter(FsCall::SetPermissions, 0, kErrorAccessDenied);
+    {
+        ReplacingFileWriter writer(fileSystem, path);
+        EXPECT_FALSE(writer.open());
+        EXPECT_EQ(writer.error(), kErrorAccessDenied);
+        EXPECT_FALSE(writer.commit({1, 2, 3}));
+    }
+    EXPECT_EQ(contentOf(path), (std::vector<uint8_t>{'o', 'l', 'd'}));
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"work.lsn"});
+}
+
+TEST(ReplacingFileWriter, followsSymbolicLinksAndKeepsThem) {
+    test::TempDir dir;
+    const std::string target = dir.writeFile("sessions/real.lsn", std::string("old"));
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    // A relative link to a relative link, each read from its own folder.
+    dir.makeSymlink("sessions/real.lsn", "inner.lsn");
+    const std::string link = dir.makeSymlink("../inner.lsn", "links/work.lsn");
+    {
+        ReplacingFileWriter writer(realFileSystem(), link);
+        ASSERT_TRUE(writer.open());
+        EXPECT_EQ(writer.targetPath(), dir.path() + "/links/../sessions/real.lsn");
+        EXPECT_EQ(writer.temporaryPath(), writer.targetPath() + ".saving");
+        ASSERT_TRUE(writer.commit({'n', 'e', 'w'}));
+    }
+    EXPECT_TRUE(isLink(link));
+    EXPECT_TRUE(isLink(dir.file("inner.lsn")));
+    EXPECT_EQ(contentOf(target), (std::vector<uint8_t>{'n', 'e', 'w'}));
+    EXPECT_EQ(permissionsOf(target), 0640u);
+    EXPECT_EQ(namesIn(dir.file("sessions")), std::vector<std::string>{"real.lsn"});
+    EXPECT_EQ(namesIn(dir.file("links")), std::vector<std::string>{"work.lsn"});
+
+    // A link to a file not there yet makes that file.
+    const std::string absent = dir.makeSymlink(dir.file("sessions/new.lsn"), "fresh.lsn");
+    ReplacingFileWriter writer(realFileSystem(), absent);
+    ASSERT_TRUE(writer.open());
+    ASSERT_TRUE(writer.commit({'x'}));
+    EXPECT_TRUE(isLink(absent));
+    EXPECT_EQ(contentOf(dir.file("sessions/new.lsn")), std::vector<uint8_t>{'x'});
+
+    // A link to a file that may not be written is refused.
+    ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
+    ReplacingFileWriter refused(realFileSystem(), link);
+    EXPECT_FALSE(refused.open());
+    EXPECT_EQ(refused.error(), kErrorAccessDenied);
+    EXPECT_EQ(contentOf(target), (std::vector<uint8_t>{'n', 'e', 'w'}));
 }
 
 TEST(ReadWholeFile, failsOnMissingUnreadableAndOversizedFiles) {

@@ -111,6 +111,8 @@ const char* fsCallName(FsCall call) {
             return "moveFile(replace)";
         case FsCall::FreeSpace:
             return "freeSpace";
+        case FsCall::SetPermissions:
+            return "setPermissions";
     }
     return "?";
 }
@@ -253,6 +255,19 @@ std::string FaultyFileSystem::driveOf(const std::string& path) {
 
 bool FaultyFileSystem::identify(const std::string& path, FileIdentity& identity) {
     return inner_.identify(path, identity);
+}
+
+std::string FaultyFileSystem::resolveLinks(const std::string& path) {
+    return inner_.resolveLinks(path);
+}
+
+bool FaultyFileSystem::fileStatus(const std::string& path, FileStatus& status) {
+    return inner_.fileStatus(path, status);
+}
+
+ErrorCode FaultyFileSystem::setPermissions(const std::string& path, uint32_t permissions) {
+    if (auto fault = enter(FsCall::SetPermissions, path)) return *fault;
+    return inner_.setPermissions(path, permissions);
 }
 
 }  // namespace lumora::test

@@ -28,7 +28,8 @@ enum class FsCall {
     CopyFile,
     MoveFile,         // a move without kMoveReplaceExisting
     MoveFileReplace,  // a move with kMoveReplaceExisting
-    FreeSpace
+    FreeSpace,
+    SetPermissions
 };
 
 const char* fsCallName(FsCall call);
@@ -87,6 +88,9 @@ class FaultyFileSystem : public FileSystem {
     ErrorCode freeSpace(const std::string& path, uint64_t& freeBytes) override;
     std::string driveOf(const std::string& path) override;
     bool identify(const std::string& path, FileIdentity& identity) override;
+    std::string resolveLinks(const std::string& path) override;
+    bool fileStatus(const std::string& path, FileStatus& status) override;
+    ErrorCode setPermissions(const std::string& path, uint32_t permissions) override;
 
     // When set, a free-space query that no rule fails reports this figure.
     void setFreeBytes(std::optional<uint64_t> bytes) { freeBytes_ = bytes; }
