@@ -8,10 +8,12 @@
 namespace lumora {
 namespace {
 
-// JPEG data is decoded at the largest libjpeg reduction that still leaves at
-// least the work picture's size: the same setting for every picture, so equal
-// files still give equal signatures, and a camera picture needs no full decode.
-constexpr DecodeOptions kSignatureDecode{kSignatureSide, kSignatureSide};
+// A file is decoded straight to the work picture: the nearest pixels of the
+// full-size picture, exactly as resampling the whole decode would take them,
+// while libjpeg works out only the sampled rows. A reduced decode would be as
+// fast but averages each 8 x 8 block, so a retouch between the sampled pixels
+// would make or break a duplicate.
+constexpr DecodeOptions kSignatureDecode{0, 0, kSignatureSide, kSignatureSide};
 
 constexpr int kBlocksPerSide = 4;
 constexpr int kBlockSide = kSignatureSide / kBlocksPerSide;

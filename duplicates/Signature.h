@@ -18,8 +18,9 @@ using SignatureValues = std::array<double, kSignatureLength>;
 bool hasSignature(const PictureEntry& picture);
 
 // Decodes the picture the signature is taken from: the embedded thumbnail,
-// read as the film reads it, else the file. A thumbnail that cannot be read
-// or decoded gives way to the file. Invalid when neither decodes.
+// read as the film reads it, else the file, already sampled to the work
+// picture's size. A thumbnail that cannot be read or decoded gives way to the
+// file. Invalid when neither decodes.
 Image loadSignatureImage(const PictureEntry& picture, FileSystem& fileSystem);
 
 // The 16 values of a decoded picture. False (values untouched) when the

@@ -148,6 +148,11 @@ bool Image::decodeWith(const uint8_t* data, size_t size, int format, const Decod
             SetLastError("Format not supported");
             break;
     }
+    // Decoders that cannot sample as they decode leave it to the resample.
+    const bool resized = GetWidth() != options.sampleWidth || GetHeight() != options.sampleHeight;
+    if (decoded && options.samples() && resized) {
+        decoded = Resample(options.sampleWidth, options.sampleHeight, 1);
+    }
     if (!decoded) {
         Destroy();
         return false;

@@ -50,10 +50,24 @@ struct RgbQuad {
 // Hints for decoders. A JPEG is decoded reduced by the largest libjpeg scale
 // (1/8 .. 8/8) that still leaves at least minWidth x minHeight; 0 x 0 decodes
 // at full size.
+//
+// With sampleWidth and sampleHeight set, the result is the whole picture
+// sampled to that size by nearest pixel: exactly what Resample mode 1 makes
+// of the full-size decode, pixel for pixel, but a JPEG decoder only works
+// out the rows it samples and never holds the whole picture. The reduced
+// sizes are then not used.
 struct DecodeOptions {
     int minWidth = 0;
     int minHeight = 0;
+    int sampleWidth = 0;
+    int sampleHeight = 0;
+
+    bool samples() const { return sampleWidth > 0 && sampleHeight > 0; }
 };
+
+// The source index that Resample mode 1 takes for each target index along a
+// side of sourceLength pixels resampled to targetLength.
+std::vector<int32_t> nearestPixelIndices(int32_t sourceLength, int32_t targetLength);
 
 // A decoded picture held as one packed device-independent bitmap: the header,
 // then the palette (8-bit pictures), then the pixel rows bottom-up, each padded

@@ -62,11 +62,69 @@ void cmykToBgr(const uint8_t* cmyk, uint8_t* bgr, JDIMENSION width, bool inverte
     }
 }
 
+// Memory that a decode needs beside the picture, owned outside the frames
+// that libjpeg may jump out of.
+struct DecodeBuffers {
+    std::vector<uint8_t> line;  // one scanline: CMYK, or every column when sampling
+    std::vector<int32_t> columns;
+    std::vector<int32_t> rows;
+};
+
+// Stores one decoded scanline's pixel at column into a blue-green-red or grey
+// target pixel.
+void storePixel(const uint8_t* line, JDIMENSION column, int components, bool adobeCmyk,
+                uint8_t* target) {
+    switch (components) {
+        case 1:
+            target[0] = line[column];
+            break;
+        case 3:
+            std::memcpy(target, line + static_cast<size_t>(column) * 3, 3);
+            break;
+        default:
+            cmykToBgr(line + static_cast<size_t>(column) * 4, target, 1, adobeCmyk);
+            break;
+    }
+}
+
+// Reads only the scanlines that the nearest-pixel sample takes, skipping the
+// others (libjpeg still reads their data, so damage anywhere is still seen),
+// and keeps the sampled columns of each. Only plain data lives in this frame.
+void readSampledRows(jpeg_decompress_struct& cinfo, ErrorManager& manager, Image& image,
+                     DecodeBuffers& buffers) {
+    const JDIMENSION height = cinfo.output_height;
+    const int components = cinfo.out_color_components;
+    const bool adobeCmyk = cinfo.saw_Adobe_marker != 0;
+    const size_t stride = image.GetEffWidth();
+    uint8_t* bits = image.GetBits();
+    const int bytesPerPixel = components == 1 ? 1 : 3;
+    // Stored rows count from the bottom and scanlines from the top: the last
+    // target row comes first.
+    JDIMENSION lineHeld = height;  // none yet
+    for (size_t t = buffers.rows.size(); t-- > 0;) {
+        const JDIMENSION scanline = height - 1 - static_cast<JDIMENSION>(buffers.rows[t]);
+        if (scanline != lineHeld) {
+            const JDIMENSION skip = scanline - cinfo.output_scanline;
+            if (skip > 0 && jpeg_skip_scanlines(&cinfo, skip) != skip) {
+                refuse(manager, "Corrupt JPEG data");
+            }
+            JSAMPROW row = buffers.line.data();
+            if (jpeg_read_scanlines(&cinfo, &row, 1) != 1) refuse(manager, "Corrupt JPEG data");
+            lineHeld = scanline;
+        }
+        uint8_t* target = bits + t * stride;
+        for (size_t x = 0; x < buffers.columns.size(); ++x) {
+            storePixel(buffers.line.data(), static_cast<JDIMENSION>(buffers.columns[x]), components,
+                       adobeCmyk, target + x * bytesPerPixel);
+        }
+    }
+    // The bottom row is always sampled, so every scanline has been read.
+}
+
 // Only plain data lives in this frame, so the jump out of libjpeg skips no
-// destructor. The image and the CMYK row belong to the caller.
+// destructor. The image and the buffers belong to the caller.
 bool runDecode(jpeg_decompress_struct& cinfo, ErrorManager& manager, const uint8_t* data,
-               size_t size, const DecodeOptions& options, Image& image,
-               std::vector<uint8_t>& cmykRow) {
+               size_t size, const DecodeOptions& options, Image& image, DecodeBuffers& buffers) {
     if (setjmp(manager.jump)) return false;
 
     jpeg_create_decompress(&cinfo);
@@ -96,35 +154,52 @@ bool runDecode(jpeg_decompress_struct& cinfo, ErrorManager& manager, const uint8
         default:
             refuse(manager, "Unsupported JPEG colour space");
     }
-    cinfo.scale_num = static_cast<unsigned>(jpegScaleNumerator(
-        static_cast<int>(cinfo.image_width), static_cast<int>(cinfo.image_height), options));
+    const bool sampled = options.samples();
+    cinfo.scale_num = sampled ? 8U
+                              : static_cast<unsigned>(jpegScaleNumerator(
+                                    static_cast<int>(cinfo.image_width),
+                                    static_cast<int>(cinfo.image_height), options));
     cinfo.scale_denom = 8;
     jpeg_calc_output_dimensions(&cinfo);
 
+    const auto width = static_cast<int32_t>(cinfo.output_width);
+    const auto height = static_cast<int32_t>(cinfo.output_height);
     uint8_t* bits =
-        image.Create(static_cast<int32_t>(cinfo.output_width),
-                     static_cast<int32_t>(cinfo.output_height), bitsPerPixel, kFormatJpeg);
+        sampled ? image.Create(options.sampleWidth, options.sampleHeight, bitsPerPixel, kFormatJpeg)
+                : image.Create(width, height, bitsPerPixel, kFormatJpeg);
     if (bits == nullptr) refuse(manager, image.GetLastError().c_str());
-    if (cmyk) cmykRow.resize(static_cast<size_t>(cinfo.output_width) * 4);
+    if (sampled) {
+        buffers.columns = nearestPixelIndices(width, options.sampleWidth);
+        buffers.rows = nearestPixelIndices(height, options.sampleHeight);
+        buffers.line.resize(static_cast<size_t>(width) *
+                            static_cast<size_t>(cinfo.out_color_components));
+    } else if (cmyk) {
+        buffers.line.resize(static_cast<size_t>(width) * 4);
+    }
 
     jpeg_start_decompress(&cinfo);
-    const JDIMENSION height = cinfo.output_height;
+    if (sampled) {
+        readSampledRows(cinfo, manager, image, buffers);
+        jpeg_finish_decompress(&cinfo);
+        return true;
+    }
+    const JDIMENSION rowCount = cinfo.output_height;
     const size_t stride = image.GetEffWidth();
-    while (cinfo.output_scanline < height) {
+    while (cinfo.output_scanline < rowCount) {
         if (cmyk) {
-            JSAMPROW row = cmykRow.data();
+            JSAMPROW row = buffers.line.data();
             const JDIMENSION line = cinfo.output_scanline;
             if (jpeg_read_scanlines(&cinfo, &row, 1) != 1) refuse(manager, "Corrupt JPEG data");
-            cmykToBgr(cmykRow.data(), bits + (height - 1 - line) * stride, cinfo.output_width,
-                      cinfo.saw_Adobe_marker != 0);
+            cmykToBgr(buffers.line.data(), bits + (rowCount - 1 - line) * stride,
+                      cinfo.output_width, cinfo.saw_Adobe_marker != 0);
             continue;
         }
         // Several rows a call: the picture is stored bottom-up, so scanline s
         // goes to row height - 1 - s.
         JSAMPROW rows[16];
-        const JDIMENSION batch = std::min<JDIMENSION>(16, height - cinfo.output_scanline);
+        const JDIMENSION batch = std::min<JDIMENSION>(16, rowCount - cinfo.output_scanline);
         for (JDIMENSION i = 0; i < batch; ++i) {
-            rows[i] = bits + (height - 1 - (cinfo.output_scanline + i)) * stride;
+            rows[i] = bits + (rowCount - 1 - (cinfo.output_scanline + i)) * stride;
         }
         if (jpeg_read_scanlines(&cinfo, rows, batch) == 0) refuse(manager, "Corrupt JPEG data");
     }
@@ -157,9 +232,9 @@ bool decodeJpeg(const uint8_t* data, size_t size, const DecodeOptions& options, 
     manager.pub.error_exit = onErrorExit;
     manager.pub.emit_message = onEmitMessage;
     manager.pub.output_message = onOutputMessage;
-    std::vector<uint8_t> cmykRow;
+    DecodeBuffers buffers;
 
-    const bool decoded = runDecode(cinfo, manager, data, size, options, image, cmykRow);
+    const bool decoded = runDecode(cinfo, manager, data, size, options, image, buffers);
     jpeg_destroy_decompress(&cinfo);
     if (!decoded) {
         image.Destroy();

@@ -6,14 +6,12 @@
 #include <vector>
 
 namespace lumora {
-namespace {
 
-// Source index of each target index for the nearest-pixel mode: the scale is
-// a 32-bit float and the product is truncated toward zero, so the numbers
-// match the other programs that read these thumbnails and signatures. The
-// clamp only matters for enormous enlargements, where float rounding could
-// reach one past the last pixel.
-std::vector<int32_t> nearestIndices(int32_t sourceLength, int32_t targetLength) {
+// The scale is a 32-bit float and the product is truncated toward zero, so
+// the numbers match the other programs that read these thumbnails and
+// signatures. The clamp only matters for enormous enlargements, where float
+// rounding could reach one past the last pixel.
+std::vector<int32_t> nearestPixelIndices(int32_t sourceLength, int32_t targetLength) {
     const float scale = static_cast<float>(sourceLength) / static_cast<float>(targetLength);
     std::vector<int32_t> indices(static_cast<size_t>(targetLength));
     for (int32_t i = 0; i < targetLength; ++i) {
@@ -23,12 +21,14 @@ std::vector<int32_t> nearestIndices(int32_t sourceLength, int32_t targetLength) 
     return indices;
 }
 
+namespace {
+
 // Per-pixel masks (alpha, selection) follow their picture's size change.
 std::vector<uint8_t> resampleMask(const std::vector<uint8_t>& mask, int32_t width, int32_t height,
                                   int32_t newWidth, int32_t newHeight) {
     if (mask.empty()) return {};
-    const auto columns = nearestIndices(width, newWidth);
-    const auto rows = nearestIndices(height, newHeight);
+    const auto columns = nearestPixelIndices(width, newWidth);
+    const auto rows = nearestPixelIndices(height, newHeight);
     std::vector<uint8_t> result(static_cast<size_t>(newWidth) * newHeight);
     for (int32_t y = 0; y < newHeight; ++y) {
         const uint8_t* source = mask.data() + static_cast<size_t>(rows[y]) * width;
@@ -96,8 +96,8 @@ bool Image::Resample(int32_t newWidth, int32_t newHeight, int mode, Image* desti
     const int bytesPerPixel = GetBpp() / 8;
     const size_t targetStride = result.GetEffWidth();
     if (mode == 1) {
-        const auto columns = nearestIndices(width, newWidth);
-        const auto rows = nearestIndices(height, newHeight);
+        const auto columns = nearestPixelIndices(width, newWidth);
+        const auto rows = nearestPixelIndices(height, newHeight);
         for (int32_t y = 0; y < newHeight; ++y) {
             setProgress(y, newHeight);
             if (escape_) return false;

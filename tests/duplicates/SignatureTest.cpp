@@ -9,6 +9,7 @@
 #include "samples/ExifBlockWriter.h"
 #include "samples/JpegFileWriter.h"
 #include "tests/duplicates/SignaturePictures.h"
+#include "tests/imaging/TestImages.h"
 #include "tests/support/FaultyFileSystem.h"
 #include "tests/support/TempDir.h"
 
@@ -221,6 +222,50 @@ TEST(Signature, largerPicturesAreSampledToTheNearestPixel) {
         return (x % 2 == 1 || y % 2 == 1) ? 255 : pattern(x / 2, y / 2);
     }));
     EXPECT_TRUE(sameBits(small, speckled));
+}
+
+// However large the file, its signature is that of its whole picture, bit for
+// bit, although only the sampled rows are decoded.
+TEST(Signature, aFileGivesTheSignatureOfItsWholePicture) {
+    test::TempDir dir;
+    const int sizes[][2] = {{100, 80}, {333, 250}, {640, 480}, {1600, 1200}};
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(std::to_string(size[0]) + " x " + std::to_string(size[1]));
+        PictureEntry picture =
+            plainFile(dir, "p" + std::to_string(size[0]) + ".jpg", 9, size[0], size[1]);
+        ASSERT_TRUE(computeSignature(picture));
+        const Image whole(picture.path, kFormatUnknown);
+        ASSERT_EQ(whole.GetWidth(), size[0]);
+        EXPECT_TRUE(sameBits(signatureOf(picture), valuesOf(whole)));
+    }
+}
+
+// Duplicates are decided by the whole picture's sampled pixels. For 1024 x 768
+// they are the columns 16 i and the rows 12 j from the bottom. One sampled
+// pixel changed, with its 8 x 8 block's average kept, makes another picture,
+// which a decode that averaged each block would miss; a change in a block
+// that holds no sampled pixel leaves the signature as it was.
+TEST(Signature, picturesDifferingInOneSampledPixelAreNoDuplicates) {
+    const Image base = greyPicture(1024, 768, [](int x, int y) {
+        const uint32_t hash =
+            (static_cast<uint32_t>(x) * 7919u ^ static_cast<uint32_t>(y) * 104729u) * 2654435761u;
+        return 60 + static_cast<int>(hash >> 25);  // 60 .. 187: no clamping below
+    });
+    Image sampledPixel = base;
+    sampledPixel.GetBits(12)[16] += 40;
+    sampledPixel.GetBits(12)[23] -= 40;  // same block, same sum
+    Image unsampledBlock = base;
+    unsampledBlock.GetBits(20)[10] += 60;  // columns 8-15, rows 16-23 from the bottom
+
+    test::TempDir dir;
+    const auto fileOf = [&](const std::string& name, const Image& image) {
+        PictureEntry picture = signedPicture(dir.writeFile(name, test::encodeJpeg(image)), {});
+        EXPECT_TRUE(computeSignature(picture));
+        return picture;
+    };
+    const PictureEntry original = fileOf("original.jpg", base);
+    EXPECT_GT(signatureDistance(original, fileOf("sampled.jpg", sampledPixel)), 0.0);
+    EXPECT_EQ(signatureDistance(original, fileOf("unsampled.jpg", unsampledBlock)), 0.0);
 }
 
 TEST(SignatureDistance, isTheEuclideanDistanceOfAllSixteenElements) {

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -95,6 +97,52 @@ TEST(JpegDecode, reducedDecodeChoosesTheSmallestScaleThatKeepsTheTarget) {
     expectNear(reduced.GetBits(119) + 80 * 3, 0, 0, 255);
 }
 
+DecodeOptions sampledTo(int width, int height) {
+    DecodeOptions options;
+    options.sampleWidth = width;
+    options.sampleHeight = height;
+    return options;
+}
+
+// Byte for byte what the whole decode gives after the nearest-pixel resample,
+// however many rows are skipped: the duplicate signature depends on it.
+TEST(JpegDecode, sampledDecodeIsTheWholeDecodeResampledToTheNearestPixel) {
+    std::unique_ptr<uint8_t[]> bmp;
+    size_t bmpSize = 0;
+    ASSERT_TRUE(test::texturedImage(90, 70).Encode(bmp, bmpSize, kFormatBmp));
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> bytes;
+        int width, height;
+    };
+    const Case cases[] = {
+        {"colour 640 x 480", encodeJpeg(test::texturedImage(640, 480), 85), 64, 64},
+        {"colour of an odd size", encodeJpeg(test::texturedImage(333, 250), 85), 64, 64},
+        {"grey", encodeJpeg(test::texturedImage(1024, 768, true), 85), 64, 64},
+        {"progressive", encodeJpeg(test::texturedImage(300, 200), 85, true), 64, 64},
+        {"tall: whole block rows skipped", encodeJpeg(test::texturedImage(48, 2000), 85), 64, 64},
+        {"smaller than the sample: rows repeat", encodeJpeg(test::texturedImage(40, 30)), 64, 64},
+        {"already the sample's size", encodeJpeg(test::texturedImage(64, 64)), 64, 64},
+        {"another sample size", encodeJpeg(test::texturedImage(500, 375), 85), 160, 120},
+        {"cmyk", test::encodeCmykJpeg(48, 40, 10, 200, 30, 5), 64, 64},
+        {"bmp: resampled after decoding", {bmp.get(), bmp.get() + bmpSize}, 64, 64},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Image whole(c.bytes.data(), c.bytes.size(), kFormatUnknown);
+        ASSERT_TRUE(whole.IsValid()) << whole.GetLastError();
+        ASSERT_TRUE(whole.Resample(c.width, c.height, 1));
+        const Image sampled(c.bytes.data(), c.bytes.size(), kFormatUnknown,
+                            sampledTo(c.width, c.height));
+        ASSERT_TRUE(sampled.IsValid()) << sampled.GetLastError();
+        EXPECT_EQ(sampled.GetType(), whole.GetType());
+        EXPECT_EQ(sampled.GetWidth(), c.width);
+        EXPECT_EQ(sampled.GetHeight(), c.height);
+        ASSERT_EQ(sampled.GetDibSize(), whole.GetDibSize());
+        EXPECT_EQ(std::memcmp(sampled.GetDib(), whole.GetDib(), whole.GetDibSize()), 0);
+    }
+}
+
 TEST(JpegDecode, damagedDataGivesAnInvalidImageWithTheDecodersMessage) {
     const auto good = encodeJpeg(twoBands(64, 48), 90);
     const size_t sos = markerOffset(good, 0xDA);
@@ -133,7 +181,24 @@ TEST(JpegDecode, damagedDataGivesAnInvalidImageWithTheDecodersMessage) {
             EXPECT_EQ(image.GetLastError(), c.message) << c.name;
         }
         EXPECT_EQ(image.GetBits(), nullptr) << c.name;
+        // Skipping rows still reads their data.
+        const Image sampled(c.bytes.data(), c.bytes.size(), kFormatJpeg, sampledTo(64, 64));
+        EXPECT_FALSE(sampled.IsValid()) << c.name;
+        EXPECT_EQ(sampled.GetLastError(), image.GetLastError()) << c.name;
     }
+
+    // Damage in the middle of a tall picture, among rows the sampled decode skips.
+    auto tall = encodeJpeg(test::texturedImage(48, 2000), 85);
+    const size_t tallSos = markerOffset(tall, 0xDA);
+    ASSERT_LT(tallSos, tall.size());
+    const size_t middle = (tallSos + tall.size()) / 2;
+    tall[middle] = 0xFF;
+    tall[middle + 1] = 0xD9;
+    const Image whole(tall.data(), tall.size(), kFormatJpeg);
+    EXPECT_FALSE(whole.IsValid());
+    const Image sampled(tall.data(), tall.size(), kFormatJpeg, sampledTo(64, 64));
+    EXPECT_FALSE(sampled.IsValid());
+    EXPECT_EQ(sampled.GetLastError(), whole.GetLastError());
 }
 
 TEST(JpegDecode, strayBytesBeforeAMarkerStillDecodeTheWholePicture) {

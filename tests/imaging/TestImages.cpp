@@ -76,11 +76,29 @@ Image greyImage(int32_t width, int32_t height, uint8_t value) {
     return image;
 }
 
-std::vector<uint8_t> encodeJpeg(const Image& image, int quality) {
+Image texturedImage(int32_t width, int32_t height, bool grey) {
+    Image image;
+    const int bytes = grey ? 1 : 3;
+    image.Create(width, height, 8 * bytes, kFormatBmp);
+    for (int32_t y = 0; y < height; ++y) {
+        uint8_t* row = image.GetBits(y);
+        for (int32_t x = 0; x < width * bytes; ++x) {
+            uint32_t hash =
+                static_cast<uint32_t>(x) * 0x9E3779B1u ^ static_cast<uint32_t>(y) * 0x85EBCA77u;
+            hash ^= hash >> 15;
+            hash *= 0x2C1B3C6Du;
+            row[x] = static_cast<uint8_t>(hash >> 24);
+        }
+    }
+    return image;
+}
+
+std::vector<uint8_t> encodeJpeg(const Image& image, int quality, bool progressive) {
     const bool grey = image.GetBpp() == 8;
     Encoder encoder(image.GetWidth(), image.GetHeight(), grey ? 1 : 3,
                     grey ? JCS_GRAYSCALE : JCS_EXT_BGR);
     jpeg_set_quality(&encoder.cinfo, quality, TRUE);
+    if (progressive) jpeg_simple_progression(&encoder.cinfo);
     jpeg_start_compress(&encoder.cinfo, TRUE);
     while (encoder.cinfo.next_scanline < encoder.cinfo.image_height) {
         // JPEG rows run top-down, the picture's bottom-up.
