@@ -8,13 +8,16 @@
 #include "imaging/Image.h"
 #include "platform/FileSystem.h"
 #include "platform/Time.h"
+#include "platform/WithinFolder.h"
 #include "res/BitmapIds.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lumora::cli {
@@ -76,6 +79,38 @@ std::string relativeTo(const std::string& path, const std::string& root) {
     return skip <= path.size() ? path.substr(skip) : path;
 }
 
+// The picture's place below the source, so that equal names in two folders
+// do not collide.
+std::string outputPath(const PictureEntry& picture, const std::string& source,
+                       const std::string& target) {
+    return joinPath(target, relativeTo(picture.path, source) + ".bmp");
+}
+
+// Finds an output name that is already there as a link (or a second name)
+// of one of the pictures, which writing the thumbnail would replace.
+bool outputReachesAPicture(FileSystem& fileSystem, const PictureList& pictures,
+                           const std::string& source, const std::string& target,
+                           std::string& output, std::string& picturePath) {
+    std::map<std::pair<uint64_t, uint64_t>, const std::string*> inputs;
+    for (const PictureEntry& picture : pictures) {
+        FileIdentity identity;
+        if (fileSystem.identify(picture.path, identity)) {
+            inputs.emplace(std::pair(identity.device, identity.inode), &picture.path);
+        }
+    }
+    for (const PictureEntry& picture : pictures) {
+        output = outputPath(picture, source, target);
+        FileIdentity identity;
+        if (!fileSystem.identify(output, identity)) continue;
+        const auto found = inputs.find(std::pair(identity.device, identity.inode));
+        if (found != inputs.end()) {
+            picturePath = *found->second;
+            return true;
+        }
+    }
+    return false;
+}
+
 // The placeholder the film shows for a picture it cannot read.
 Image placeholder(bool negative) {
     Image image;
@@ -119,6 +154,15 @@ int runThumbnail(const Arguments& args) {
     if (!file) {
         std::fprintf(stderr, "lumora-cli thumbnail: %s: cannot open the file (error %u)\n",
                      source.c_str(), error);
+        return kExitFailure;
+    }
+    // Under any name (a link, another spelling of the path) the picture
+    // itself would be replaced by its thumbnail.
+    if (sameFile(fileSystem, source, target)) {
+        std::fprintf(stderr,
+                     "lumora-cli thumbnail: %s: is the picture itself; choose another output "
+                     "file\n",
+                     target.c_str());
         return kExitFailure;
     }
     // The EXIF record says whether an embedded thumbnail can stand in for
@@ -182,11 +226,27 @@ int runThumbnails(const Arguments& args) {
                      source.c_str(), error);
         return kExitFailure;
     }
+    if (isWithinFolder(fileSystem, target, source)) {
+        std::fprintf(stderr,
+                     "lumora-cli thumbnails: %s: lies in the source folder %s; choose an output "
+                     "folder outside it\n",
+                     target.c_str(), source.c_str());
+        return kExitFailure;
+    }
     // Files the scan cannot open are skipped, and said so on standard error.
     PolicyPrompter prompter({kAnswerOk});
     PictureCatalog catalog(fileSystem, systemClock());
     catalog.scanSource(source, true, prompter);
     const PictureList& pictures = catalog.pictures();
+    std::string output;
+    std::string reached;
+    if (outputReachesAPicture(fileSystem, pictures, source, target, output, reached)) {
+        std::fprintf(stderr,
+                     "lumora-cli thumbnails: %s: is the picture %s under another name; choose "
+                     "another output folder\n",
+                     output.c_str(), reached.c_str());
+        return kExitFailure;
+    }
 
     std::set<std::string> made;
     std::string why;
@@ -226,10 +286,7 @@ int runThumbnails(const Arguments& args) {
             ++failed;
             thumbnail = placeholder(negative);
         }
-        // The picture's place below the source, so that equal names in two
-        // folders do not collide.
-        const std::string relative = relativeTo(picture.path, source);
-        const std::string output = joinPath(target, relative + ".bmp");
+        const std::string output = outputPath(picture, source, target);
         const std::string folder = output.substr(0, output.find_last_of(kPathSeparator));
         if (!makeDirectories(fileSystem, folder, made, why) ||
             !writeBmp(fileSystem, thumbnail, output, why)) {

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -84,6 +87,39 @@ TEST(ThumbnailsCommand, anUnreadablePictureGetsThePlaceholderAndFails) {
     EXPECT_EQ(readBytes(dir.file("out/broken.jpg.bmp")), encoded(placeholder));
 
     EXPECT_EQ(runThumbnail({dir.file("source/broken.jpg"), dir.file("x.bmp")}), kExitFailure);
+}
+
+TEST(ThumbnailsCommand, neverWritesOverAPictureItReads) {
+    test::TempDir dir;
+    const std::vector<uint8_t> bytes = test::exifPicture(dated(1, true));
+    const std::string picture = dir.writeFile("source/a.jpg", bytes);
+    dir.writeFile("source/sub/b.jpg", test::exifPicture(dated(2, true)));
+    ASSERT_EQ(::link(picture.c_str(), dir.file("second name.jpg").c_str()), 0);
+    dir.makeSymlink(picture, "link.jpg");
+
+    // The picture under its own name, another spelling, a second name or a link.
+    for (const std::string& target : {picture, dir.file("source/sub/../a.jpg"),
+                                      dir.file("second name.jpg"), dir.file("link.jpg")}) {
+        EXPECT_EQ(runThumbnail({picture, target}), kExitFailure) << target;
+    }
+
+    // An output folder that is the source or lies in it, whether it exists or not.
+    for (const std::string& out :
+         {dir.file("source"), dir.file("source/"), dir.file("source/sub"),
+          dir.file("source/thumbs/new"), dir.file("source/sub/../thumbs")}) {
+        EXPECT_EQ(runThumbnails({dir.file("source"), out}), kExitFailure) << out;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("source/thumbs")));
+
+    // An output name already there as a link to a picture: nothing is written.
+    dir.makeSymlink(picture, "out/a.jpg.bmp");
+    EXPECT_EQ(runThumbnails({dir.file("source"), dir.file("out")}), kExitFailure);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out/sub")));
+
+    EXPECT_EQ(readBytes(picture), bytes);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.file("source"))) {
+        EXPECT_NE(entry.path().extension(), ".bmp") << entry.path();
+    }
 }
 
 TEST(ThumbnailsCommand, wrongArgumentsAreUsageErrors) {

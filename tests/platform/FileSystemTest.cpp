@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "platform/WithinFolder.h"
 #include "tests/support/FifoWatch.h"
 #include "tests/support/TempDir.h"
 
@@ -104,6 +106,34 @@ TEST(PosixFileSystem, opensOnlyRegularFilesAndNeverWaitsOnAFifo) {
     EXPECT_EQ(namesOf(entries), (std::vector<std::string>{"folder.jpg", "link.jpg", "pipe.jpg"}));
 
     EXPECT_EQ(fifo.meetings(), 0);
+}
+
+TEST(IsWithinFolder, followsLinksAndDotDotAsTheSystemDoes) {
+    test::TempDir dir;
+    const std::string root = dir.makeDir("root");
+    dir.makeDir("root/sub");
+    dir.makeDir("beside");
+    dir.makeSymlink(dir.file("root/sub"), "beside/intoSub");
+    FileSystem& fs = realFileSystem();
+    const std::pair<std::string, bool> cases[] = {
+        {root, true},
+        {dir.file("root/sub"), true},
+        {dir.file("root/sub/new/deeper"), true},  // made later, inside
+        {dir.file("root/sub/.."), true},
+        {dir.file("root/.."), false},
+        {dir.file("root/../beside"), false},
+        {dir.file("rootless"), false},  // a name that only starts alike
+        {dir.file("beside/new"), false},
+        {dir.file("beside/intoSub"), true},
+        {dir.file("beside/intoSub/new"), true},
+        {dir.file("beside/intoSub/../new"), true},  // the link's parent, not beside's
+        {"/", false},
+        {"", false},
+    };
+    for (const auto& [path, within] : cases) {
+        EXPECT_EQ(isWithinFolder(fs, path, root), within) << path;
+    }
+    EXPECT_FALSE(isWithinFolder(fs, root, dir.file("missing")));
 }
 
 TEST(ReadFileRange, readsExactlyTheRangeOrFails) {
