@@ -5,7 +5,6 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 
 #include <jpeglib.h>
 
@@ -214,12 +213,11 @@ std::vector<uint8_t> commentSegment(const std::string& text) {
 }
 
 bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return static_cast<bool>(out);
+    // "x": a new file only, never one that appeared since the caller looked.
+    std::FILE* out = std::fopen(path.c_str(), "wbx");
+    if (out == nullptr) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    return std::fclose(out) == 0 && written;
 }
 
 }  // namespace lumora::samples

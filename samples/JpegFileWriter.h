@@ -37,6 +37,7 @@ std::vector<uint8_t> buildJpegFile(const std::vector<uint8_t>& encodedImage,
 
 std::vector<uint8_t> commentSegment(const std::string& text);  // 0xFF 0xFE
 
+// Writes a new file; false when the name is taken or the write fails.
 bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes);
 
 }  // namespace lumora::samples

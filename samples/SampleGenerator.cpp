@@ -85,6 +85,16 @@ bool writeSamples(const std::string& folder, const SampleOptions& options, Sampl
     counts = countSamples(plan);
     BodyCache cache(options);
     const std::filesystem::path root(folder);
+    // Samples go into a folder of their own: a name already taken (somebody's
+    // real picture, perhaps) stops the set before anything is written.
+    for (const PlannedSample& sample : plan) {
+        const std::filesystem::path path = root / sample.path;
+        std::error_code failure;
+        if (std::filesystem::exists(std::filesystem::symlink_status(path, failure))) {
+            error = path.string() + " already exists; samples never replace a file";
+            return false;
+        }
+    }
     for (const PlannedSample& sample : plan) {
         const std::filesystem::path path = root / sample.path;
         std::error_code failure;

@@ -60,5 +60,25 @@ TEST(SamplesCommand, folderThatCannotBeMadeFails) {
     fs::remove_all(dir);
 }
 
+
+// Written into a folder that already holds pictures, the set must not take
+// the name of one of them.
+TEST(SamplesCommand, neverReplacesAFile) {
+    const fs::path dir = freshFolder("taken");
+    ASSERT_EQ(runSamples({"--count", "3", "--flat", dir.string()}), kExitSuccess);
+    const fs::path mine = dir / fs::directory_iterator(dir)->path().filename();
+    fs::remove(mine);
+    std::ofstream(mine) << "my own picture";
+    const size_t before = filesUnder(dir);
+
+    EXPECT_EQ(runSamples({"--count", "3", "--flat", dir.string()}), kExitFailure);
+    std::ifstream in(mine);
+    std::string text;
+    std::getline(in, text);
+    EXPECT_EQ(text, "my own picture");
+    EXPECT_EQ(filesUnder(dir), before);
+    fs::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace lumora::cli
