@@ -24,6 +24,7 @@ class ExifReaderFiles : public ::testing::Test {
 
     std::string write(const std::string& name, const Bytes& bytes) {
         const std::string path = dir_ + "/" + name;
+        std::filesystem::remove(path);  // the writer makes new files only
         EXPECT_TRUE(samples::writeFile(path, bytes));
         return path;
     }
