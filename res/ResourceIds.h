@@ -1,0 +1,51 @@
+#pragma once
+
+// The control and command ids of the dialog templates and menus. Every
+// widget's objectName is its id as decimal text (see idName), so tests and
+// screenshots find controls by these numbers.
+namespace lumora::res {
+
+// Ids shared by every dialog.
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+
+// Main window ("Lumora - Professional").
+inline constexpr int kIdSourceText = 1001;
+inline constexpr int kIdTargetText = 1003;
+inline constexpr int kIdEasyStepsGroup = 1004;
+inline constexpr int kIdStep1Group = 1005;
+inline constexpr int kIdStep2Group = 1006;
+inline constexpr int kIdStatusText = 1008;
+inline constexpr int kIdAlbumList = 1009;
+inline constexpr int kIdAlbumDetails = 1010;
+inline constexpr int kIdDeleteAlbum = 1011;
+inline constexpr int kIdStep3Group = 1037;
+inline constexpr int kIdProcess = 1038;
+inline constexpr int kIdStatusLabel = 1050;
+inline constexpr int kIdTargetLabel = 1051;
+inline constexpr int kIdAlbumsSummary = 1102;
+inline constexpr int kIdTargetButton = 1154;
+inline constexpr int kIdSourceButton = 1155;
+inline constexpr int kIdBanner = 1156;
+
+// Main window menu commands.
+inline constexpr int kCmdExit = 32771;
+inline constexpr int kCmdAbout = 32772;
+inline constexpr int kCmdSelectSource = 32779;
+inline constexpr int kCmdSelectTarget = 32780;
+inline constexpr int kCmdTimeFormat = 32782;
+inline constexpr int kCmdEditSelected = 32783;
+inline constexpr int kCmdSearchDuplicates = 32785;
+inline constexpr int kCmdStartFromNegative = 32787;
+inline constexpr int kCmdStartFromPositive = 32788;
+inline constexpr int kCmdSaveSession = 32789;
+inline constexpr int kCmdLoadSession = 32790;
+inline constexpr int kCmdHelpManual = 32793;
+inline constexpr int kCmdHomepage = 32794;
+inline constexpr int kCmdProcessOption = 32795;
+
+// "Date and Time format".
+inline constexpr int kIdDateFormatList = 1101;
+inline constexpr int kIdTimeFormatList = 1102;
+
+}  // namespace lumora::res
