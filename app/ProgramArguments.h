@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lumora {
+
+// What the command line of the program `lumora` asks for.
+struct ProgramArguments {
+    std::string source;          // --source DIR: chosen and scanned at start
+    std::string target;          // --target DIR: chosen after the source
+    std::string session;         // SESSION.lsn: loaded at start
+    std::string screenshotsDir;  // --screenshots DIR: write the window's pictures, then end
+    bool help = false;
+    bool version = false;
+};
+
+// Reads the arguments after the program name (Qt's own options already
+// taken out). False on a usage error, with error saying why in one line.
+bool parseProgramArguments(const std::vector<std::string>& arguments, ProgramArguments& parsed,
+                           std::string& error);
+
+// The text of `lumora --help`.
+std::string programUsageText();
+
+}  // namespace lumora

@@ -1,0 +1,62 @@
+#include "app/ProgramArguments.h"
+
+#include <gtest/gtest.h>
+
+namespace lumora {
+namespace {
+
+struct Parsed {
+    bool ok;
+    ProgramArguments arguments;
+    std::string error;
+};
+
+Parsed parse(const std::vector<std::string>& arguments) {
+    Parsed result;
+    result.ok = parseProgramArguments(arguments, result.arguments, result.error);
+    return result;
+}
+
+TEST(ProgramArgumentsTest, readsTheFoldersTheSessionAndTheModes) {
+    const Parsed folders = parse({"--source", "/pics", "--target=/albums"});
+    ASSERT_TRUE(folders.ok) << folders.error;
+    EXPECT_EQ(folders.arguments.source, "/pics");
+    EXPECT_EQ(folders.arguments.target, "/albums");
+    EXPECT_TRUE(folders.arguments.session.empty());
+
+    const Parsed session = parse({"work.lsn"});
+    ASSERT_TRUE(session.ok) << session.error;
+    EXPECT_EQ(session.arguments.session, "work.lsn");
+    EXPECT_TRUE(session.arguments.source.empty());
+
+    const Parsed shots = parse({"--screenshots", "out", "--source=/pics"});
+    ASSERT_TRUE(shots.ok) << shots.error;
+    EXPECT_EQ(shots.arguments.screenshotsDir, "out");
+
+    EXPECT_TRUE(parse({}).ok);
+    EXPECT_TRUE(parse({"--help"}).arguments.help);
+    EXPECT_TRUE(parse({"--version"}).arguments.version);
+    // A folder may be named like an option once it follows its option.
+    EXPECT_EQ(parse({"--source", "--odd"}).arguments.source, "--odd");
+}
+
+TEST(ProgramArgumentsTest, refusesWhatTheWindowCouldNotDoWithAClearReason) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--source"}, "--source needs a folder"},
+        {{"--source="}, "--source needs a folder"},
+        {{"--target", "/albums"}, "--target needs --source"},
+        {{"--source", "/pics", "work.lsn"},
+         "a session file brings its own folders: give either SESSION.lsn or --source"},
+        {{"one.lsn", "two.lsn"}, "only one session file can be loaded"},
+        {{"--move"}, "unknown option '--move'"},
+        {{"--screenshots", "out"}, "--screenshots needs --source"},
+    };
+    for (const auto& [arguments, error] : cases) {
+        const Parsed parsed = parse(arguments);
+        EXPECT_FALSE(parsed.ok) << arguments.front();
+        EXPECT_EQ(parsed.error, error) << arguments.front();
+    }
+}
+
+}  // namespace
+}  // namespace lumora
