@@ -3,8 +3,11 @@
 // thumbnail routine makes the 160 x 120 thumbnail from the embedded one or
 // from the file decoded reduced. When an embedded thumbnail was used, the
 // file itself is decoded too, as the duplicate search falls back to it.
+// Last, the duplicate search's sampled decode is checked against a whole
+// decode resampled: the same pixels, and a failure exactly when it fails.
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -24,6 +27,33 @@ void requireThumbnail(lumora::ThumbnailResult result, const lumora::Image& thumb
     if (result != lumora::ThumbnailResult::Made) return;
     if (thumbnail.GetWidth() != lumora::kThumbnailWidth ||
         thumbnail.GetHeight() != lumora::kThumbnailHeight) {
+        std::abort();
+    }
+}
+
+// Whole decodes of pictures larger than this are left out, so that one input
+// cannot take the run's memory.
+constexpr int64_t kWholeDecodePixels = int64_t{1} << 22;
+
+void checkSampledDecode(const uint8_t* data, size_t size) {
+    lumora::DecodeOptions sampling;
+    sampling.sampleWidth = 64;
+    sampling.sampleHeight = 64;
+    lumora::Image sampled(data, size, lumora::kFormatJpeg, sampling);
+    lumora::DecodeOptions smallest;  // the smallest reduced decode tells the size cheaply
+    smallest.minWidth = 1;
+    smallest.minHeight = 1;
+    lumora::Image probe(data, size, lumora::kFormatJpeg, smallest);
+    if (probe.IsValid() &&
+        int64_t{probe.GetWidth()} * probe.GetHeight() * 64 > kWholeDecodePixels) {
+        return;
+    }
+    lumora::Image whole(data, size, lumora::kFormatJpeg);
+    if (whole.IsValid() != sampled.IsValid()) std::abort();
+    if (!whole.IsValid()) return;
+    if (!whole.Resample(64, 64, 1)) std::abort();
+    if (whole.GetDibSize() != sampled.GetDibSize() ||
+        std::memcmp(whole.GetDib(), sampled.GetDib(), whole.GetDibSize()) != 0) {
         std::abort();
     }
 }
@@ -58,6 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (result == lumora::ThumbnailResult::Unreadable && thumbnail.GetLastError().empty()) {
         std::abort();  // an unreadable picture always says why
     }
+
+    checkSampledDecode(data, size);
 
     if (embedded) {
         picture.exif->ThumbnailSize = 0;
