@@ -77,7 +77,13 @@ class Run {
                                                 settings_.timeFormat, services_.clock);
         if (!isPlainFileName(name)) return leaveInPlace(picture, name, album.id);
         const std::string target = targets_.claim(folder, name);
-        switch (guard_.classify(picture.path, target)) {
+        const ExistingTarget existing = guard_.classify(picture.path, target);
+        if (settings_.planOnly && existing != ExistingTarget::Protected) {
+            report_.plannedTransfers.push_back({picture.path, target, album.id, existing});
+            services_.lower.step();
+            return true;
+        }
+        switch (existing) {
             case ExistingTarget::ItsOwnSource:
                 ++report_.filesTransferred;
                 services_.lower.step();
@@ -118,12 +124,24 @@ class Run {
     bool prepareFolders(const Album& album, const std::string& folder) {
         const std::vector<std::string> folders = albumFolders(album, settings_.targetDirectory);
         if (!albumNamesArePlain(album)) {
+            if (settings_.planOnly) {
+                continueFlag = 0;
+                return false;
+            }
             int folderAnswer = 0;
             context_.about(QuestionSubject::Folder);
             reportSystemError(kErrorDirectory, continueFlag, folderAnswer, folder,
                               services_.prompter);
             continueFlag = 0;  // its only button gives the album up
             return false;
+        }
+        if (settings_.planOnly) {
+            for (const std::string& path : folders) {
+                FileIdentity identity;
+                report_.plannedFolders.push_back(
+                    {path, services_.fileSystem.identify(path, identity)});
+            }
+            return true;
         }
         for (const std::string& path : folders) {
             int folderAnswer = 0;
@@ -135,10 +153,12 @@ class Run {
     }
 
     bool leaveInPlace(const PictureEntry& picture, const std::string& name, int32_t albumId) {
-        context_.about(QuestionSubject::File);
-        char text[512];
-        std::snprintf(text, sizeof text, kInvalidPictureNameText, name.c_str());
-        services_.prompter.ask(text, kApplicationTitle, Buttons::Ok, Icon::Error);
+        if (!settings_.planOnly) {
+            context_.about(QuestionSubject::File);
+            char text[512];
+            std::snprintf(text, sizeof text, kInvalidPictureNameText, name.c_str());
+            services_.prompter.ask(text, kApplicationTitle, Buttons::Ok, Icon::Error);
+        }
         report_.untransferred.push_back(
             {picture.path, std::string(), albumId, FileOutcome::InvalidName});
         services_.lower.step();
@@ -177,6 +197,10 @@ ProcessReport processAlbums(AlbumList& albums, const PictureList& pictures,
         Album& album = albums[index];
         ++report.albumsVisited;
         if (album.processed) {
+            if (settings.planOnly) {
+                services.upper.step();
+                continue;
+            }
             context.about(QuestionSubject::Album);
             services.prompter.ask("Album '" + album.name + "' is processed. Skip to next album",
                                   kApplicationTitle, Buttons::Ok, Icon::None);
@@ -185,12 +209,17 @@ ProcessReport processAlbums(AlbumList& albums, const PictureList& pictures,
         }
         services.upper.step();
         if (run.continueFlag == 1) {
-            if (!album.processed) album.processed = 1;
+            if (!album.processed && !settings.planOnly) album.processed = 1;
             continue;
         }
         ++report.albumsFailed;
         const bool last = index + 1 == albums.size();
         if (last) break;
+        if (settings.planOnly) {
+            // A preview shows every album a run that goes on would reach.
+            run.continueFlag = 1;
+            continue;
+        }
         context.about(QuestionSubject::Album);
         if (services.prompter.ask(kMoveToNextAlbumText, "", Buttons::YesNo, Icon::None) !=
             kAnswerYes) {
@@ -202,6 +231,7 @@ ProcessReport processAlbums(AlbumList& albums, const PictureList& pictures,
         run.continueFlag = 1;
     }
     report.summaryText = summaryText(report.albumsVisited, report.albumsFailed, report.albumCount);
+    if (settings.planOnly) return report;
     services.upper.setStatus(report.summaryText);
     services.lower.setStatus(kCloseWindowText);
     return report;

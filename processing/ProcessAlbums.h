@@ -11,6 +11,7 @@
 #include "platform/Prompter.h"
 #include "platform/Time.h"
 #include "processing/QuestionSubject.h"
+#include "processing/ReplaceGuard.h"
 
 namespace lumora {
 
@@ -25,6 +26,11 @@ struct ProcessSettings {
     int32_t moveMode = 0;         // 1 move, 0 copy
     int32_t dateFormat = 1;
     int32_t timeFormat = 1;
+    // A preview: every decision of a real run is taken and reported (the
+    // names, collisions included, and what stands at each target), but no
+    // folder is made, no file transferred, no question asked and no album
+    // marked processed.
+    bool planOnly = false;
 };
 
 // Where a run works and reports. The upper sink is the first status line and
@@ -59,6 +65,23 @@ struct UntransferredFile {
     FileOutcome outcome = FileOutcome::Skipped;
 };
 
+// An album folder a previewed run reaches at the album's first picture.
+struct PlannedFolder {
+    std::string path;
+    bool exists = false;  // something is there already: the run would ask before using it
+};
+
+// A picture a previewed run would transfer, or find already in place.
+struct PlannedTransfer {
+    std::string source;
+    std::string target;
+    int32_t albumId = 0;
+    // None: a new file; Replaceable: a file is there, which the run asks
+    // about; ItsOwnSource: the picture is already there. (Protected targets
+    // are untransferred files.)
+    ExistingTarget existing = ExistingTarget::None;
+};
+
 struct ProcessReport {
     int albumsVisited = 0;  // skipped processed albums included
     int albumsFailed = 0;
@@ -66,6 +89,9 @@ struct ProcessReport {
     int filesTransferred = 0;  // pictures already at their targets included
     std::string summaryText;   // also the last first status line
     std::vector<UntransferredFile> untransferred;
+    // Filled by a preview only.
+    std::vector<PlannedFolder> plannedFolders;
+    std::vector<PlannedTransfer> plannedTransfers;
 };
 
 // One press of "Process": walks the albums in list order and copies or moves
