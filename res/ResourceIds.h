@@ -47,5 +47,16 @@ inline constexpr int kCmdProcessOption = 32795;
 // "Date and Time format".
 inline constexpr int kIdDateFormatList = 1101;
 inline constexpr int kIdTimeFormatList = 1102;
+// Its "Save" is kIdOk, "Discard" kIdCancel.
+
+// "Albums Processing"; "Close Window" is kIdOk. Ids of our own choosing.
+inline constexpr int kIdProcessingFirstStatus = 1017;
+inline constexpr int kIdAlbumProgress = 1018;
+inline constexpr int kIdProcessingSecondStatus = 1019;
+inline constexpr int kIdFileProgress = 1020;
+inline constexpr int kIdProcessAlbums = 1021;  // its "Process"
+
+// "Process Option"; "Save" is kIdOk, "Discard" kIdCancel. Ids of our own choosing.
+inline constexpr int kIdMoveFilesCheck = 1022;
 
 }  // namespace lumora::res
