@@ -1,0 +1,176 @@
+#include "app/ScreenshotTour.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "albums/CTimeFormatDialog.h"
+#include "albums/DateTimeText.h"
+#include "app/CAboutDialog.h"
+#include "app/CMainDialog.h"
+#include "app/Workspace.h"
+#include "platform/QtScreenshot.h"
+#include "platform/QtText.h"
+#include "processing/CAlbumsProcessingDialog.h"
+#include "processing/CProcessOptionDialog.h"
+#include "res/ResourceIds.h"
+
+namespace lumora {
+namespace {
+
+// Nobody is there to answer: every question is printed and declined (a box
+// with OK alone gets OK).
+class UnattendedPrompter : public Prompter {
+  public:
+    int ask(const std::string& text, const std::string& caption, Buttons buttons,
+            Icon /*icon*/) override {
+        std::fprintf(stderr, "lumora: %s%s%s\n", caption.c_str(), caption.empty() ? "" : ": ",
+                     text.c_str());
+        switch (buttons) {
+            case Buttons::Ok:
+                return kAnswerOk;
+            case Buttons::OkCancel:
+            case Buttons::RetryCancel:
+                return kAnswerCancel;
+            case Buttons::YesNo:
+            case Buttons::YesNoCancel:
+                return kAnswerNo;
+            case Buttons::AbortRetryIgnore:
+                return kAnswerAbort;
+        }
+        return kAnswerCancel;
+    }
+};
+
+class UnattendedShell : public Shell {
+  public:
+    std::optional<std::string> browseForFolder(const std::string&) override { return {}; }
+    std::optional<std::string> openFileName(const std::string&, const std::string&,
+                                            const std::string&) override {
+        return {};
+    }
+    std::optional<std::string> saveFileName(const std::string&, const std::string&,
+                                            const std::string&, const std::string&) override {
+        return {};
+    }
+    int open(const std::string&, const std::string&) override { return kShellSuccess; }
+};
+
+bool anyPictureInNoAlbum(Workspace& workspace) {
+    return std::any_of(workspace.pictures().begin(), workspace.pictures().end(),
+                       [](const PictureEntry& picture) { return picture.albumId == 0; });
+}
+
+// Albums of the pictures by day, made as the Edit Album dialog makes them: a
+// new album whose range runs from the first to the last picture of the
+// film's first day, saved.
+void makeDayAlbums(Workspace& workspace, Prompter& prompter, size_t count) {
+    while (workspace.albums.size() < count && anyPictureInNoAlbum(workspace)) {
+        if (!workspace.startNewAlbum(0, prompter)) return;
+        Album& album = *workspace.currentAlbum();
+        workspace.selectFilm();
+        if (workspace.film.empty()) {
+            workspace.finishAlbumDialog(DialogEnd::Discard, prompter);
+            return;
+        }
+        const uint64_t first = workspace.film.front().dateTime;
+        const std::string day = dateText(first, 1, workspace.clock());
+        uint64_t last = first;
+        for (const PictureEntry& picture : workspace.film) {
+            if (dateText(picture.dateTime, 1, workspace.clock()) == day) {
+                last = std::max(last, picture.dateTime);
+            }
+        }
+        album.name = "Day " + day.substr(1, day.size() - 2);
+        album.directoryName = std::string(1, kPathSeparator);
+        album.startTime = album.startKey = first;
+        album.endTime = album.endKey = last;
+        workspace.selectFilm();
+        workspace.finishAlbumDialog(DialogEnd::Save, prompter);
+    }
+}
+
+class Tour {
+  public:
+    explicit Tour(std::string folder) : folder_(std::move(folder)) {}
+
+    bool shoot(QWidget& widget, const char* name) {
+        const std::string path = (std::filesystem::path(folder_) / name).string();
+        if (saveScreenshot(widget, path)) {
+            std::printf("%s\n", path.c_str());
+            return true;
+        }
+        std::fprintf(stderr, "lumora: %s: the picture could not be written\n", path.c_str());
+        ok_ = false;
+        return false;
+    }
+    bool ok() const { return ok_; }
+
+  private:
+    std::string folder_;
+    bool ok_ = true;
+};
+
+}  // namespace
+
+bool writeScreenshots(const std::string& source, const std::string& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    std::string targetTemplate =
+        (std::filesystem::temp_directory_path(error) / "lumora-screenshots-XXXXXX").string();
+    if (::mkdtemp(targetTemplate.data()) == nullptr) {
+        std::fprintf(stderr, "lumora: no temporary folder for the processing run\n");
+        return false;
+    }
+    const std::string target = targetTemplate;
+
+    Tour tour(folder);
+    {
+        Workspace workspace;
+        UnattendedPrompter prompter;
+        UnattendedShell shell;
+        CMainDialog window(workspace, prompter, shell);
+        window.show();
+        window.useSource(source);
+        makeDayAlbums(workspace, prompter, 4);
+        window.useTarget(target);
+        window.refreshAlbumList();
+        if (auto* albums = window.findChild<QListWidget*>(idName(res::kIdAlbumList))) {
+            albums->setCurrentRow(albums->count() > 1 ? 1 : 0);
+        }
+        tour.shoot(window, "main-window.png");
+
+        CTimeFormatDialog format(workspace.dateFormat, workspace.timeFormat, workspace.clock(),
+                                 &window);
+        tour.shoot(format, "time-format.png");
+
+        CProcessOptionDialog option(workspace.albums, workspace.moveMode, prompter, &window);
+        tour.shoot(option, "process-option.png");
+
+        workspace.targetDirectory = workspace.targetText;
+        CAlbumsProcessingDialog processing(workspace, prompter, &window);
+        processing.show();
+        tour.shoot(processing, "processing-before.png");
+        if (auto* run = processing.findChild<QPushButton*>(idName(res::kIdProcessAlbums))) {
+            run->click();
+        }
+        tour.shoot(processing, "processing.png");
+        processing.hide();
+
+        window.refreshAlbumList();
+        tour.shoot(window, "main-window-processed.png");
+
+        CAboutDialog about(&window);
+        tour.shoot(about, "about.png");
+        window.hide();
+    }
+    std::filesystem::remove_all(target, error);
+    return tour.ok();
+}
+
+}  // namespace lumora

@@ -1,0 +1,69 @@
+// lumora: the program's window.
+#include <QApplication>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/CPhotoAlbumApp.h"
+#include "app/ProgramArguments.h"
+#include "app/ProgramIcon.h"
+#include "app/ProgramInfo.h"
+
+namespace {
+
+constexpr int kExitUsage = 2;
+
+int usageError(const std::string& error) {
+    std::fprintf(stderr, "lumora: %s\nTry 'lumora --help'.\n", error.c_str());
+    return kExitUsage;
+}
+
+// The folders and the session must be there before a window opens for them.
+bool checkPaths(const lumora::ProgramArguments& arguments, std::string& error) {
+    namespace fs = std::filesystem;
+    std::error_code code;
+    for (const std::string* folder : {&arguments.source, &arguments.target}) {
+        if (!folder->empty() && !fs::is_directory(*folder, code)) {
+            error = *folder + ": no such folder";
+            return false;
+        }
+    }
+    if (!arguments.session.empty() && !fs::is_regular_file(arguments.session, code)) {
+        error = arguments.session + ": no such file";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // --help and --version work without a display.
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            std::fputs(lumora::programUsageText().c_str(), stdout);
+            return 0;
+        }
+        if (argument == "--version") {
+            std::printf("lumora %s\n", lumora::kProgramVersion);
+            return 0;
+        }
+    }
+
+    QApplication application(argc, argv);  // takes Qt's own options out of argv
+    QApplication::setApplicationName(lumora::kProgramName);
+    QApplication::setApplicationVersion(lumora::kProgramVersion);
+    QApplication::setWindowIcon(lumora::programIcon());
+
+    lumora::ProgramArguments arguments;
+    std::string error;
+    if (!lumora::parseProgramArguments(std::vector<std::string>(argv + 1, argv + argc), arguments,
+                                       error) ||
+        !checkPaths(arguments, error)) {
+        return usageError(error);
+    }
+    lumora::CPhotoAlbumApp program(arguments);
+    return program.run();
+}
