@@ -1,6 +1,8 @@
-# Shortcuts for the two scripts the README names.
-.PHONY: run test
+# Shortcuts for the scripts the README names.
+.PHONY: run test screenshots
 run:
 	./scripts/run
 test:
 	./scripts/test
+screenshots:
+	./scripts/screenshots
