@@ -40,13 +40,17 @@ FreeSpaceCheck checkWorkspaceFreeSpace(Workspace& workspace, Prompter& prompter,
                           sinks.lower, listener);
 }
 
-ProcessReport processWorkspaceAlbums(Workspace& workspace, Prompter& prompter,
-                                     const ProcessDialogSinks& sinks, QuestionListener* listener) {
+namespace {
+
+ProcessReport runWorkspaceAlbums(Workspace& workspace, Prompter& prompter,
+                                 const ProcessDialogSinks& sinks, QuestionListener* listener,
+                                 bool planOnly) {
     ProcessSettings settings;
     settings.targetDirectory = workspace.targetDirectory;
     settings.moveMode = workspace.moveMode;
     settings.dateFormat = workspace.dateFormat;
     settings.timeFormat = workspace.timeFormat;
+    settings.planOnly = planOnly;
     const ProcessServices services{workspace.catalog.fileSystem(),
                                    prompter,
                                    sinks.upper,
@@ -54,6 +58,18 @@ ProcessReport processWorkspaceAlbums(Workspace& workspace, Prompter& prompter,
                                    workspace.clock(),
                                    listener};
     return processAlbums(workspace.albums, workspace.pictures(), settings, services);
+}
+
+}  // namespace
+
+ProcessReport processWorkspaceAlbums(Workspace& workspace, Prompter& prompter,
+                                     const ProcessDialogSinks& sinks, QuestionListener* listener) {
+    return runWorkspaceAlbums(workspace, prompter, sinks, listener, false);
+}
+
+ProcessReport planWorkspaceAlbums(Workspace& workspace, Prompter& prompter,
+                                  const ProcessDialogSinks& sinks) {
+    return runWorkspaceAlbums(workspace, prompter, sinks, nullptr, true);
 }
 
 }  // namespace lumora

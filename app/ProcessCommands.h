@@ -52,4 +52,9 @@ ProcessReport processWorkspaceAlbums(Workspace& workspace, Prompter& prompter,
                                      const ProcessDialogSinks& sinks,
                                      QuestionListener* listener = nullptr);
 
+// The same run as a preview: every name and decision, nothing made or moved
+// and no question asked (ProcessSettings::planOnly).
+ProcessReport planWorkspaceAlbums(Workspace& workspace, Prompter& prompter,
+                                  const ProcessDialogSinks& sinks);
+
 }  // namespace lumora

@@ -65,8 +65,7 @@ bool Workspace::refuseSourceAsTarget(const std::string& path, Prompter& prompter
     // The same folder reached through another text ("SRC/", "./SRC", a link)
     // is the source all the same: every rerun would copy the copies again.
     if (!sameFile(catalog.fileSystem(), path, sourceText)) return false;
-    tell(prompter, "Target directory is the same as source directory!",
-         "Please select other target directory", Icon::Error);
+    tell(prompter, kSameAsSourceText, "Please select other target directory", Icon::Error);
     return true;
 }
 

@@ -23,6 +23,8 @@ namespace lumora {
 // compare against it instead of keeping a flag.
 inline constexpr const char* kNotSelectedText = "Not Selected. Please select one first.";
 inline constexpr const char* kWaitForInputText = "Wait for input...";
+inline constexpr const char* kSameAsSourceText =
+    "Target directory is the same as source directory!";
 // Ids are the last album's plus 1: only a loaded session can bring them to
 // the largest 32-bit id.
 inline constexpr const char* kNoAlbumIdLeftText =

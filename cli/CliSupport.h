@@ -1,74 +1,65 @@
 #pragma once
 
 #include <cstdio>
-#include <memory>
+#include <optional>
 #include <string>
 
-#include "platform/ProgressSink.h"
+#include "cli/Console.h"
+#include "cli/FailureWatch.h"
 #include "platform/Prompter.h"
+#include "processing/AnswerPolicy.h"
+#include "processing/QuestionSubject.h"
+#include "session/SessionData.h"
 
 namespace lumora::cli {
 
-// Asks on the terminal: the question and its buttons go to standard error,
-// the answer is read from standard input. End of input answers as the
-// fallback does.
-class TerminalPrompter : public Prompter {
+// A message of the program as one terminal line: "caption: text", or the
+// text alone when the caption is empty or only the program's title.
+std::string messageLine(const std::string& text, const std::string& caption);
+
+// Shows the program's messages on the console and answers its questions:
+// by asking on the terminal, or by a policy. A message with only OK is shown
+// without waiting. Before a question about a failed call of the watched file
+// system, a line says which file or folder failed and why, in words.
+class CliPrompter : public Prompter, public QuestionListener {
   public:
-    explicit TerminalPrompter(std::FILE* input = stdin, std::FILE* output = stderr)
-        : input_(input), output_(output) {}
+    // policy: answer by it and show each question with its answer; none: ask
+    // on input.
+    CliPrompter(Console& console, std::optional<AnswerPolicy> policy, FailureWatch* watch = nullptr,
+                std::FILE* input = stdin)
+        : console_(console), policy_(policy), watch_(watch), input_(input) {}
+
     int ask(const std::string& text, const std::string& caption, Buttons buttons,
             Icon icon) override;
+    void questionAbout(QuestionSubject subject) override { subject_ = subject; }
 
   private:
+    void tellFailure();
+    int askOnInput(const std::string& line, Buttons buttons);
+
+    Console& console_;
+    std::optional<AnswerPolicy> policy_;
+    FailureWatch* watch_;
     std::FILE* input_;
-    std::FILE* output_;
-};
-
-// Answers every question with the first of its preferred answers that the
-// button set offers, and writes the question and the answer to standard
-// error so that nothing is decided silently.
-class PolicyPrompter : public Prompter {
-  public:
-    // Answers in order of preference, e.g. {kAnswerOk, kAnswerIgnore, kAnswerNo}.
-    PolicyPrompter(std::initializer_list<int> preferred, std::FILE* log = stderr);
-    int ask(const std::string& text, const std::string& caption, Buttons buttons,
-            Icon icon) override;
-
-  private:
-    int preferred_[7];
-    int preferredCount_ = 0;
-    std::FILE* log_;
-};
-
-// Shows the status and a percentage on standard error, only when it is a
-// terminal.
-class TerminalProgress : public ProgressSink {
-  public:
-    TerminalProgress();
-    ~TerminalProgress() override;
-    void setStatus(const std::string& text) override;
-    void setRange(int64_t lower, int64_t upper) override;
-    void setPosition(int64_t position) override;
-    void setStep(int64_t step) override { step_ = step; }
-    void step() override { setPosition(position_ + step_); }
-
-  private:
-    void draw();
-    bool enabled_;
-    bool drawn_ = false;
-    std::string status_;
-    int64_t lower_ = 0, upper_ = 0, position_ = 0, step_ = 1;
-    int lastPercent_ = -1;
+    QuestionSubject subject_ = QuestionSubject::Album;
 };
 
 bool standardInputIsTerminal();
 
-// The prompter of the scan's read-error question ("skip the file or stop"):
-// the user on a terminal, unless answerOk is set or input is not a terminal,
-// in which case every such question is answered OK (skip the file).
-std::unique_ptr<Prompter> scanQuestionPrompter(bool answerOk);
+// The policy questions are answered by: the one given; else none (ask) when
+// standard input is a terminal; else --no.
+std::optional<AnswerPolicy> questionPolicy(std::optional<AnswerPolicy> given);
 
-// The first answer of a button set, used when no one can be asked.
-int defaultAnswer(Buttons buttons);
+// Why listing the folder at path failed, in words, the path first.
+std::string folderProblem(FileSystem& fileSystem, const std::string& path, ErrorCode error);
+
+// Whether path is a folder that can be listed; otherwise one error line that
+// names it and says why in words ("no such folder", "is a file, not a folder").
+bool folderReadable(FileSystem& fileSystem, const std::string& path, Console& console);
+
+// Reads and checks a session file; otherwise one error line with the reason,
+// "FILE: File could not be loaded! (the file ends in the header ...)".
+bool readSessionForCommand(FileSystem& fileSystem, const std::string& path, SessionData& data,
+                           Console& console);
 
 }  // namespace lumora::cli

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
+
+namespace lumora {
+class FileSystem;
+}
 
 namespace lumora::cli {
 
@@ -11,6 +16,24 @@ inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
 using Arguments = std::vector<std::string>;
+
+// Where a command works: the file system, its streams, and whether standard
+// input and standard error are terminals (questions are asked only on one,
+// the progress line is drawn only on one).
+struct CommandContext {
+    FileSystem& fileSystem;
+    std::FILE* out = stdout;
+    std::FILE* err = stderr;
+    std::FILE* input = stdin;
+    bool inputIsTerminal = false;
+    bool errIsTerminal = false;
+};
+
+// The machine's file system and standard streams.
+CommandContext standardContext();
+
+// The whole command line after the program's name; the exit code.
+int runCommandLine(const Arguments& args, const char* version);
 
 // Each subcommand gets the arguments after its name.
 int runScan(const Arguments& args);
@@ -24,5 +47,8 @@ int runSession(const Arguments& args);
 int runDuplicates(const Arguments& args);
 int runProcess(const Arguments& args);
 int runOrganize(const Arguments& args);
+
+int organizeCommand(const Arguments& args, const CommandContext& context);
+int processCommand(const Arguments& args, const CommandContext& context);
 
 }  // namespace lumora::cli

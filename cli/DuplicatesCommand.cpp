@@ -10,6 +10,7 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/ExifJson.h"
+#include "cli/Options.h"
 #include "duplicates/DuplicateSearch.h"
 #include "duplicates/DuplicateTexts.h"
 #include "duplicates/SignatureAnalysis.h"
@@ -18,11 +19,6 @@
 
 namespace lumora::cli {
 namespace {
-
-int usage() {
-    std::fprintf(stderr, "Usage: lumora-cli duplicates [--json] [--yes] DIR\n");
-    return kExitUsage;
-}
 
 // The groups of the comparison's lines, each one JSON object on one line:
 // {"group":1,"pictures":["the picture that stays","a duplicate",...]}.
@@ -50,36 +46,45 @@ void printJsonGroups(const std::vector<std::string>& lines, std::FILE* out) {
 }  // namespace
 
 int runDuplicates(const Arguments& args) {
+    constexpr const char* kCommand = "duplicates";
+    ParsedArguments parsed;
+    std::string problem;
+    if (!parseArguments(args, {}, parsed, problem)) return usageError(kCommand, problem);
     bool json = false;
     bool answerYes = false;
-    std::string source;
-    for (const std::string& arg : args) {
-        if (arg == "--json") {
+    bool quiet = false;
+    for (const Option& option : parsed.options) {
+        if (option.name == "--json") {
             json = true;
-        } else if (arg == "--yes" || arg == "-y") {
+        } else if (option.name == "--yes" || option.name == "-y") {
             answerYes = true;
-        } else if (!arg.empty() && arg[0] == '-') {
-            std::fprintf(stderr, "lumora-cli duplicates: unknown option '%s'\n", arg.c_str());
-            return usage();
-        } else if (source.empty()) {
-            source = arg;
+        } else if (option.name == "-q" || option.name == "--quiet") {
+            quiet = true;
         } else {
-            return usage();
+            return usageError(kCommand, "unknown option '" + option.name + "'");
         }
     }
-    if (source.empty()) return usage();
+    if (parsed.operands.size() != 1) return usageError(kCommand, "give one folder");
 
-    const std::unique_ptr<Prompter> prompter = scanQuestionPrompter(answerYes);
-    TerminalProgress progress;
-    return printDuplicates(source, json, realFileSystem(), *prompter, progress, stdout, stderr);
+    Console console(kCommand);
+    console.setQuiet(quiet);
+    FailureWatch fileSystem(realFileSystem());
+    CliPrompter prompter(console,
+                         answerYes ? std::optional(AnswerPolicy::No) : questionPolicy(std::nullopt),
+                         &fileSystem);
+    TerminalProgress progress(console);
+    const int code =
+        printDuplicates(parsed.operands[0], json, fileSystem, prompter, progress, stdout, stderr);
+    console.clearProgress();
+    return code;
 }
 
 int printDuplicates(const std::string& source, bool json, FileSystem& fileSystem,
                     Prompter& prompter, ProgressSink& progress, std::FILE* out, std::FILE* err) {
     std::vector<DirectoryEntry> probe;
     if (ErrorCode error = fileSystem.listDirectory(source, probe); error != kErrorSuccess) {
-        std::fprintf(err, "lumora-cli duplicates: %s: cannot read the folder (error %u)\n",
-                     source.c_str(), error);
+        std::fprintf(err, "lumora-cli duplicates: %s\n",
+                     folderProblem(fileSystem, source, error).c_str());
         return kExitFailure;
     }
     PictureCatalog catalog(fileSystem, systemClock());

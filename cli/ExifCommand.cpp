@@ -4,35 +4,13 @@
 #include <vector>
 
 #include "catalog/ExifReader.h"
+#include "cli/ErrorWords.h"
 #include "cli/ExifJson.h"
 
 namespace lumora::cli {
 namespace {
 
 const char* kUsage = "Usage: lumora-cli exif --json PATH...\n";
-
-std::string describe(ErrorCode error) {
-    switch (error) {
-        case kErrorFileNotFound:
-            return "no such file or folder";
-        case kErrorPathNotFound:
-            return "no such folder on the path";
-        case kErrorAccessDenied:
-            return "access denied";
-        case kErrorNotEnoughMemory:
-            return "not enough memory";
-        case kErrorReadFault:
-            return "read error";
-        case kErrorSharingViolation:
-            return "in use";
-        case kErrorFilenameExcedRange:
-            return "name too long";
-        case kErrorDirectory:
-            return "a part of the path is not a folder";
-        default:
-            return "error " + std::to_string(error);
-    }
-}
 
 bool hasJpegExtension(const std::string& name) {
     const auto endsWith = [&](const char* tail, size_t length) {
@@ -63,7 +41,7 @@ class ExifPrinter {
         } else if (error == kErrorDirectory) {
             printFile(path);  // not a folder: a file, or a path through one
         } else {
-            complain(path, "cannot open: " + describe(error));
+            complain(path, "cannot open: " + describeError(error));
         }
     }
 
@@ -82,7 +60,7 @@ class ExifPrinter {
             std::vector<DirectoryEntry> inner;
             const ErrorCode error = fileSystem_.listDirectory(folder, inner);
             if (error != kErrorSuccess) {
-                complain(folder, "cannot list folder: " + describe(error));
+                complain(folder, "cannot list folder: " + describeError(error));
                 continue;
             }
             visitFolder(folder, inner);
@@ -93,13 +71,13 @@ class ExifPrinter {
         ErrorCode error = kErrorSuccess;
         const auto file = fileSystem_.openRead(path, error);
         if (!file) {
-            complain(path, "cannot open: " + describe(error));
+            complain(path, "cannot open: " + describeError(error));
             return;
         }
         unsigned char start[2] = {};
         const bool jpeg = file->read(start, 2) == 2 && start[0] == 0xFF && start[1] == 0xD8;
         if (file->error() != kErrorSuccess) {
-            complain(path, "cannot read: " + describe(file->error()));
+            complain(path, "cannot read: " + describeError(file->error()));
             return;
         }
         if (!jpeg) {
@@ -107,13 +85,13 @@ class ExifPrinter {
             return;
         }
         if (!file->seek(0)) {
-            complain(path, "cannot read: " + describe(file->error()));
+            complain(path, "cannot read: " + describeError(file->error()));
             return;
         }
         reader_.reset();
         reader_.decode(*file);
         if (file->error() != kErrorSuccess) {
-            complain(path, "cannot read: " + describe(file->error()));
+            complain(path, "cannot read: " + describeError(file->error()));
             return;
         }
         const std::string line = exifJsonLine(path, reader_.info()) + '\n';

@@ -10,6 +10,8 @@
 #include "catalog/ExifReader.h"
 #include "catalog/PictureCatalog.h"
 #include "cli/Commands.h"
+#include "cli/ErrorWords.h"
+#include "cli/Options.h"
 
 namespace lumora::cli {
 namespace {
@@ -58,22 +60,21 @@ int printPictureInfo(const std::string& path, FileSystem& fileSystem, const Cloc
     }
     ErrorCode error = kErrorSuccess;
     const auto file = fileSystem.openRead(path, error);
-    if (!file) return fail(err, path, "cannot open the file (error " + std::to_string(error) + ")");
+    if (!file) return fail(err, path, "cannot open the file: " + describeError(error));
     unsigned char start[2] = {};
     const bool jpeg = file->read(start, 2) == 2 && start[0] == 0xFF && start[1] == 0xD8;
     if (file->error() != kErrorSuccess) {
-        return fail(err, path,
-                    "cannot read the file (error " + std::to_string(file->error()) + ")");
+        return fail(err, path, "cannot read the file: " + describeError(file->error()));
     }
     if (!jpeg) return fail(err, path, "not a JPEG file");
-    if (!file->seek(0)) return fail(err, path, "cannot read the file");
+    if (!file->seek(0))
+        return fail(err, path, "cannot read the file: " + describeError(file->error()));
 
     ExifReader reader;
     reader.setDiagnostics(nullptr);
     reader.decode(*file);
     if (file->error() != kErrorSuccess) {
-        return fail(err, path,
-                    "cannot read the file (error " + std::to_string(file->error()) + ")");
+        return fail(err, path, "cannot read the file: " + describeError(file->error()));
     }
     ExifInfo& exif = reader.info();
     // The program shows Picture Info only for pictures the scan lists.
@@ -89,11 +90,14 @@ int printPictureInfo(const std::string& path, FileSystem& fileSystem, const Cloc
 }
 
 int runInfo(const Arguments& args) {
-    if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
-        std::fprintf(stderr, "Usage: lumora-cli info FILE\n");
-        return kExitUsage;
+    ParsedArguments parsed;
+    std::string problem;
+    if (!parseArguments(args, {}, parsed, problem)) return usageError("info", problem);
+    if (!parsed.options.empty()) {
+        return usageError("info", "unknown option '" + parsed.options[0].name + "'");
     }
-    return printPictureInfo(args[0], realFileSystem(), systemClock(), stdout, stderr);
+    if (parsed.operands.size() != 1) return usageError("info", "give one picture file");
+    return printPictureInfo(parsed.operands[0], realFileSystem(), systemClock(), stdout, stderr);
 }
 
 }  // namespace lumora::cli

@@ -1,4 +1,7 @@
+#include <unistd.h>
+
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -6,20 +9,18 @@
 #include "albums/DateTimeText.h"
 #include "albums/Megabytes.h"
 #include "albums/PictureSort.h"
+#include "app/SessionCommands.h"
 #include "app/Workspace.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/ErrorWords.h"
+#include "cli/Options.h"
 #include "cli/ProcessRun.h"
 
 namespace lumora::cli {
 namespace {
 
-int usage() {
-    std::fprintf(stderr,
-                 "Usage: lumora-cli organize SRC TARGET [--by day|month] [--move] "
-                 "[--yes|--no|--abort]\n");
-    return kExitUsage;
-}
+constexpr const char* kCommand = "organize";
 
 // The album name of a picture: its date in date format 1 without the
 // brackets, cut to the month when grouping by month.
@@ -51,83 +52,198 @@ void makeDateAlbums(Workspace& workspace, bool byMonth) {
     }
 }
 
-// Leaves out the pictures below the target when the target lies inside the
-// source: they are the results of an earlier run, and organising them again
-// would copy the copies on every run.
-void leaveOutTarget(Workspace& workspace, const std::string& target) {
+// Takes the pictures below the target out of the list when the target lies
+// inside the source: they are the results of an earlier run, and organising
+// them again would copy the copies on every run. Returns them.
+PictureList leaveOutTarget(Workspace& workspace, const std::string& target) {
     FileSystem& fileSystem = workspace.catalog.fileSystem();
     std::vector<std::string> inside;
     for (const std::string& folder : workspace.catalog.directories()) {
         if (sameFile(fileSystem, folder, target)) inside.push_back(folder + kPathSeparator);
     }
-    if (inside.empty()) return;
-    std::erase_if(workspace.pictures(), [&](const PictureEntry& picture) {
-        return std::any_of(inside.begin(), inside.end(), [&](const std::string& prefix) {
-            return picture.path.compare(0, prefix.size(), prefix) == 0;
-        });
-    });
+    PictureList leftOut;
+    if (inside.empty()) return leftOut;
+    PictureList kept;
+    for (PictureEntry& picture : workspace.pictures()) {
+        const bool below =
+            std::any_of(inside.begin(), inside.end(), [&](const std::string& prefix) {
+                return picture.path.compare(0, prefix.size(), prefix) == 0;
+            });
+        (below ? leftOut : kept).push_back(std::move(picture));
+    }
+    workspace.pictures() = std::move(kept);
+    return leftOut;
 }
 
-}  // namespace
+// A session is opened later, from anywhere: its folders are kept as full paths.
+std::string fullPath(const std::string& path) {
+    if (!path.empty() && path[0] == kPathSeparator) return path;
+    char folder[PATH_MAX];
+    if (::getcwd(folder, sizeof folder) == nullptr) return path;
+    return joinPath(folder, path);
+}
 
-int runOrganize(const Arguments& arguments) {
-    Arguments args = arguments;
+// Answers nothing and shows nothing: the command says itself what failed.
+class SilentPrompter : public Prompter {
+  public:
+    int ask(const std::string&, const std::string&, Buttons, Icon) override { return kAnswerOk; }
+};
+
+// Writes the albums through the window's "Save Session". The pictures left
+// out because they lie in a target inside the source go in as removed
+// pictures: loading rescans the whole source, and must find every picture
+// it holds among the session's records, but they join no album.
+bool saveAlbumsAsSession(Workspace& workspace, PictureList leftOut, const std::string& file,
+                         ProcessEnvironment& env) {
+    for (PictureEntry& picture : leftOut) {
+        picture.isRemoved = 1;
+        picture.albumId = 0;
+        workspace.removedPictures.push_back(std::move(picture));
+    }
+    SilentPrompter silent;
+    env.fileSystem.takeLastFailure();
+    if (saveSessionCommand(workspace, file, silent) != SessionResult::Done) {
+        const std::optional<FailedCall> failure = env.fileSystem.takeLastFailure();
+        env.console.error(file + ": " + kFileCouldNotBeSavedText +
+                          (failure ? " (" + describeFailure(*failure) + ")" : std::string()));
+        return false;
+    }
+    env.console.result("Session saved to " + file + ": " + std::to_string(workspace.albums.size()) +
+                       " albums of " + std::to_string(workspace.pictures().size()) +
+                       " pictures. Open it in the window, or run 'lumora-cli process " + file +
+                       "'.");
+    return true;
+}
+
+struct OrganizeRequest {
     ProcessOptions options;
-    if (!takeProcessOptions(args, options, "organize")) return usage();
     bool byMonth = false;
-    Arguments folders;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--by") {
-            if (i + 1 >= args.size()) return usage();
-            const std::string& unit = args[++i];
-            if (unit != "day" && unit != "month") {
-                std::fprintf(stderr, "lumora-cli organize: --by takes day or month\n");
-                return usage();
+    std::string sessionFile;
+    std::string source;
+    std::string target;
+};
+
+// The target: made when missing (its parent must exist), or only noted as
+// to be made by a preview. False after an error line.
+bool prepareTarget(const OrganizeRequest& request, ProcessEnvironment& env, bool& missing) {
+    FileIdentity identity;
+    missing = !env.fileSystem.identify(request.target, identity);
+    const bool preview = request.options.dryRun;
+    if (missing) {
+        if (preview) {
+            const size_t slash = request.target.find_last_of(kPathSeparator);
+            const std::string parent = slash == std::string::npos ? "."
+                                       : slash == 0               ? "/"
+                                                                  : request.target.substr(0, slash);
+            std::vector<DirectoryEntry> entries;
+            if (env.fileSystem.listDirectory(parent, entries) != kErrorSuccess) {
+                env.fileSystem.takeLastFailure();
+                env.console.error(request.target +
+                                  ": cannot be made: " + describeError(kErrorPathNotFound));
+                return false;
             }
-            byMonth = unit == "month";
-        } else if (!arg.empty() && arg[0] == '-') {
-            std::fprintf(stderr, "lumora-cli organize: unknown option '%s'\n", arg.c_str());
-            return usage();
-        } else {
-            folders.push_back(arg);
+            return true;
         }
+        const ErrorCode error = env.fileSystem.createDirectory(request.target);
+        env.fileSystem.takeLastFailure();
+        if (error != kErrorSuccess) {
+            env.console.error(request.target +
+                              ": cannot create the folder: " + describeError(error));
+            return false;
+        }
+        missing = false;
     }
-    if (folders.size() != 2) return usage();
-    const std::string& source = folders[0];
-    const std::string& target = folders[1];
+    return targetFolderUsable(request.target, !preview, env);
+}
 
-    Workspace workspace;
-    FileSystem& fileSystem = workspace.catalog.fileSystem();
-    std::vector<DirectoryEntry> probe;
-    if (ErrorCode error = fileSystem.listDirectory(source, probe); error != kErrorSuccess) {
-        std::fprintf(stderr, "lumora-cli organize: %s: cannot read the folder (error %u)\n",
-                     source.c_str(), error);
+int organize(OrganizeRequest request, const CommandContext& context) {
+    Console console(kCommand, context.out, context.err, context.errIsTerminal);
+    console.setQuiet(request.options.quiet);
+    FailureWatch fileSystem(context.fileSystem);
+    if (!request.sessionFile.empty()) {
+        request.source = fullPath(request.source);
+        request.target = fullPath(request.target);
+    }
+    const std::optional<AnswerPolicy> policy = request.options.policy ? request.options.policy
+                                               : context.inputIsTerminal
+                                                   ? std::nullopt
+                                                   : std::optional(AnswerPolicy::No);
+    CliPrompter prompter(console, policy, &fileSystem, context.input);
+    ProcessEnvironment env{console, fileSystem, prompter, policy};
+
+    if (!folderReadable(fileSystem, request.source, console)) return kExitFailure;
+    // Refused before anything is made or written in it.
+    if (sameFile(fileSystem, request.source, request.target)) {
+        console.error(request.target + ": " + kSameAsSourceText);
         return kExitFailure;
     }
-    // The target itself is made when missing; its parent must exist.
-    if (ErrorCode error = fileSystem.createDirectory(target);
-        error != kErrorSuccess && error != kErrorAlreadyExists) {
-        std::fprintf(stderr, "lumora-cli organize: %s: cannot create the folder (error %u)\n",
-                     target.c_str(), error);
+    bool missingTarget = false;
+    if (!prepareTarget(request, env, missingTarget)) return kExitFailure;
+
+    Workspace workspace(fileSystem);
+    fileSystem.setListingFailureHandler([&](const FailedCall& call) {
+        console.error(describeFailure(call) + "; its pictures are left out");
+    });
+    TerminalProgress progress(console);
+    const ScanOutcome scanned = workspace.setSource(request.source, prompter, progress);
+    fileSystem.setListingFailureHandler(nullptr);
+    console.clearProgress();
+    if (!scanned.completed) {
+        console.error("the scan was stopped");
         return kExitFailure;
     }
-
-    // An unreadable picture is skipped, as `scan` does without a terminal.
-    PolicyPrompter scanPrompter({kAnswerOk});
-    TerminalProgress progress;
-    const ScanOutcome scanned = workspace.setSource(source, scanPrompter, progress);
-    progress.setStatus("");
-    if (!scanned.completed) return kExitFailure;
-    leaveOutTarget(workspace, target);
+    console.notice(scanned.statusText);
+    PictureList leftOut = leaveOutTarget(workspace, request.target);
     if (workspace.pictures().empty()) {
-        std::printf("%s\n", scanned.statusText.c_str());
+        console.error(request.source + ": " + kNoPicturesStatusText);
         return kExitFailure;
     }
     sortPictures(workspace.pictures(), kSortByDate, false);
     workspace.assignPictureIds();
-    makeDateAlbums(workspace, byMonth);
-    return processIntoTarget(workspace, target, options, "organize");
+    makeDateAlbums(workspace, request.byMonth);
+
+    if (!request.sessionFile.empty()) {
+        if (!workspace.selectTarget(request.target, prompter)) return kExitFailure;
+        if (!saveAlbumsAsSession(workspace, std::move(leftOut), request.sessionFile, env)) {
+            return kExitFailure;
+        }
+        if (!request.options.dryRun) return kExitSuccess;
+    }
+    return processIntoTarget(workspace, request.target, request.options, env, missingTarget);
+}
+
+}  // namespace
+
+int organizeCommand(const Arguments& args, const CommandContext& context) {
+    ParsedArguments parsed;
+    std::string problem;
+    if (!parseArguments(args, {"--by", "--save-session"}, parsed, problem)) {
+        return usageError(kCommand, problem);
+    }
+    OrganizeRequest request;
+    for (const Option& option : parsed.options) {
+        if (takeProcessOption(option, request.options, problem)) {
+            if (!problem.empty()) return usageError(kCommand, problem);
+        } else if (option.name == "--by") {
+            if (option.value != "day" && option.value != "month") {
+                return usageError(kCommand, "--by takes day or month");
+            }
+            request.byMonth = option.value == "month";
+        } else if (option.name == "--save-session") {
+            if (option.value.empty()) return usageError(kCommand, "--save-session needs a file");
+            request.sessionFile = option.value;
+        } else {
+            return usageError(kCommand, "unknown option '" + option.name + "'");
+        }
+    }
+    if (parsed.operands.size() != 2) return usageError(kCommand, "give SRC and TARGET");
+    request.source = parsed.operands[0];
+    request.target = parsed.operands[1];
+    return organize(request, context);
+}
+
+int runOrganize(const Arguments& args) {
+    return organizeCommand(args, standardContext());
 }
 
 }  // namespace lumora::cli

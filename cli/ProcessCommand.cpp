@@ -5,62 +5,93 @@
 #include "app/Workspace.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/Options.h"
 #include "cli/ProcessRun.h"
+#include "session/SessionLoad.h"
 
 namespace lumora::cli {
 namespace {
 
-int usage() {
-    std::fprintf(stderr,
-                 "Usage: lumora-cli process SESSION.lsn [--target DIR] [--move] "
-                 "[--yes|--no|--abort]\n");
-    return kExitUsage;
-}
+constexpr const char* kCommand = "process";
+
+// Shows loading's messages, except the two failures the command words
+// itself with the reason.
+class LoadPrompter : public Prompter {
+  public:
+    explicit LoadPrompter(Prompter& inner) : inner_(inner) {}
+    int ask(const std::string& text, const std::string& caption, Buttons buttons,
+            Icon icon) override {
+        if (text == kSourceModifiedText || text == kFileCouldNotBeLoadedText) return kAnswerOk;
+        return inner_.ask(text, caption, buttons, icon);
+    }
+
+  private:
+    Prompter& inner_;
+};
 
 }  // namespace
 
-int runProcess(const Arguments& arguments) {
-    Arguments args = arguments;
+int processCommand(const Arguments& args, const CommandContext& context) {
+    ParsedArguments parsed;
+    std::string problem;
+    if (!parseArguments(args, {"--target"}, parsed, problem)) return usageError(kCommand, problem);
     ProcessOptions options;
-    if (!takeProcessOptions(args, options, "process")) return usage();
-    std::string sessionPath;
     std::string target;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--target") {
-            if (i + 1 >= args.size()) return usage();
-            target = args[++i];
-        } else if (!arg.empty() && arg[0] == '-') {
-            std::fprintf(stderr, "lumora-cli process: unknown option '%s'\n", arg.c_str());
-            return usage();
-        } else if (sessionPath.empty()) {
-            sessionPath = arg;
+    for (const Option& option : parsed.options) {
+        if (takeProcessOption(option, options, problem)) {
+            if (!problem.empty()) return usageError(kCommand, problem);
+        } else if (option.name == "--target") {
+            target = option.value;
         } else {
-            return usage();
+            return usageError(kCommand, "unknown option '" + option.name + "'");
         }
     }
-    if (sessionPath.empty()) return usage();
+    if (parsed.operands.size() != 1) return usageError(kCommand, "give one session file");
+    const std::string& sessionPath = parsed.operands[0];
 
-    Workspace workspace;
-    // Loading asks nothing of a fresh workspace; its messages (a file that is
-    // not sound, a source that changed, an unreadable picture) are shown and
-    // answered OK.
-    PolicyPrompter loadPrompter({kAnswerOk});
-    TerminalProgress progress;
+    Console console(kCommand, context.out, context.err, context.errIsTerminal);
+    console.setQuiet(options.quiet);
+    FailureWatch fileSystem(context.fileSystem);
+    SessionData data;
+    if (!readSessionForCommand(fileSystem, sessionPath, data, console)) return kExitFailure;
+    if (target.empty()) target = data.values.targetText;
+    if (target == kNotSelectedText) {
+        return usageError(kCommand, "the session has no target; give --target DIR");
+    }
+    const std::optional<AnswerPolicy> policy = options.policy ? options.policy
+                                               : context.inputIsTerminal
+                                                   ? std::nullopt
+                                                   : std::optional(AnswerPolicy::No);
+    CliPrompter prompter(console, policy, &fileSystem, context.input);
+    ProcessEnvironment env{console, fileSystem, prompter, policy};
+    if (!targetFolderUsable(target, !options.dryRun, env)) return kExitFailure;
+
+    Workspace workspace(fileSystem);
+    LoadPrompter loadPrompter(prompter);
+    TerminalProgress progress(console);
+    fileSystem.setListingFailureHandler([&](const FailedCall& call) {
+        console.error(describeFailure(call) + "; its pictures are left out");
+    });
     const SessionResult loaded = loadSessionCommand(
         workspace, [&] { return std::optional<std::string>(sessionPath); }, loadPrompter, progress);
-    progress.setStatus("");
-    if (loaded != SessionResult::Done) {
-        std::fprintf(stderr, "lumora-cli process: %s: the session could not be loaded\n",
-                     sessionPath.c_str());
+    fileSystem.setListingFailureHandler(nullptr);
+    console.clearProgress();
+    if (loaded == SessionResult::SourceModified) {
+        console.error(sessionPath + ": " + kSourceModifiedText + " (" + data.values.sourceText +
+                      " no longer holds the pictures the session was saved with; 'lumora-cli "
+                      "session check " +
+                      sessionPath + "' tells more)");
         return kExitFailure;
     }
-    if (target.empty()) target = workspace.targetText;
-    if (target == kNotSelectedText) {
-        std::fprintf(stderr, "lumora-cli process: the session has no target; give --target DIR\n");
-        return kExitUsage;
+    if (loaded != SessionResult::Done) {
+        console.error(sessionPath + ": " + kFileCouldNotBeLoadedText);
+        return kExitFailure;
     }
-    return processIntoTarget(workspace, target, options, "process");
+    return processIntoTarget(workspace, target, options, env);
+}
+
+int runProcess(const Arguments& args) {
+    return processCommand(args, standardContext());
 }
 
 }  // namespace lumora::cli

@@ -2,50 +2,62 @@
 
 #include <unistd.h>
 
-#include <cstdio>
 #include <map>
-#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/ProcessCommands.h"
-#include "cli/CliSupport.h"
+#include "cli/ErrorWords.h"
+#include "cli/SourceLeftovers.h"
 #include "processing/ProcessOption.h"
 
 namespace lumora::cli {
 namespace {
 
-// Answers by a policy, knowing from the engine what each question is about,
-// and writes every question with its answer to standard error.
-class ProcessPolicyPrompter : public Prompter, public QuestionListener {
+// One line for the whole run: pictures done of all, the percentage, the
+// album and the file at hand. The window's last words ("Press 'Close
+// Window' to exit.") never reach it.
+class RunProgress {
   public:
-    explicit ProcessPolicyPrompter(AnswerPolicy policy) : policy_(policy) {}
+    RunProgress(Console& console, int64_t total) : console_(console), total_(total) {}
 
-    void questionAbout(QuestionSubject subject) override { subject_ = subject; }
-
-    int ask(const std::string& text, const std::string& caption, Buttons buttons,
-            Icon /*icon*/) override {
-        const int answer = policyAnswer(policy_, subject_, buttons);
-        std::fprintf(stderr, "%s: %s [%s] -> %s\n", caption.c_str(), text.c_str(),
-                     buttonsName(buttons), answerName(answer));
-        subject_ = QuestionSubject::Album;
-        return answer;
-    }
+    ProgressSink& upper() { return upper_; }
+    ProgressSink& lower() { return lower_; }
 
   private:
-    AnswerPolicy policy_;
-    QuestionSubject subject_ = QuestionSubject::Album;
-};
+    struct Upper : ProgressSink {
+        explicit Upper(RunProgress& run) : owner(run) {}
+        void setStatus(const std::string& text) override { owner.album_ = text; }
+        RunProgress& owner;
+    };
+    struct Lower : ProgressSink {
+        explicit Lower(RunProgress& run) : owner(run) {}
+        void setStatus(const std::string& text) override {
+            if (text == kCloseWindowText) return;
+            owner.file_ = text;
+            owner.draw();
+        }
+        void step() override {
+            ++owner.done_;
+            owner.draw();
+        }
+        RunProgress& owner;
+    };
 
-// The first status line: printed as a line of its own on a terminal.
-class StatusLines : public ProgressSink {
-  public:
-    void setStatus(const std::string& text) override {
-        if (enabled_ && !text.empty()) std::fprintf(stderr, "\r\033[K%s\n", text.c_str());
+    void draw() {
+        const int64_t percent = total_ > 0 ? done_ * 100 / total_ : 100;
+        console_.showProgress(std::to_string(done_) + "/" + std::to_string(total_) + " " +
+                              std::to_string(percent) + "% " + album_ + ": " + file_);
     }
 
-  private:
-    bool enabled_ = ::isatty(STDERR_FILENO) == 1;
+    Console& console_;
+    int64_t total_;
+    int64_t done_ = 0;
+    std::string album_;
+    std::string file_;
+    Upper upper_{*this};
+    Lower lower_{*this};
 };
 
 const char* outcomeName(FileOutcome outcome) {
@@ -65,7 +77,7 @@ const char* outcomeName(FileOutcome outcome) {
 }
 
 // Why pictures did not arrive, for the last line: "2 skipped, 1 not
-// reached", most common first in the order of the outcomes.
+// reached", in the order of the outcomes.
 std::string untransferredReasons(const std::vector<UntransferredFile>& files) {
     std::map<FileOutcome, int> counts;
     for (const UntransferredFile& file : files) ++counts[file.outcome];
@@ -77,87 +89,206 @@ std::string untransferredReasons(const std::vector<UntransferredFile>& files) {
     return text;
 }
 
+void printUntransferred(const std::vector<UntransferredFile>& files, Console& console) {
+    for (const UntransferredFile& file : files) {
+        console.result(std::string("untransferred\t") + outcomeName(file.outcome) + "\t" +
+                       file.source + "\t" + file.target);
+    }
+}
+
+std::string parentFolder(const std::string& path) {
+    const size_t slash = path.find_last_of(kPathSeparator);
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? std::string(1, kPathSeparator) : path.substr(0, slash);
+}
+
+int64_t picturesToProcess(Workspace& workspace) {
+    std::set<int32_t> open;
+    for (const Album& album : workspace.albums) {
+        if (!album.processed) open.insert(album.id);
+    }
+    int64_t count = 0;
+    for (const PictureEntry& picture : workspace.pictures()) count += open.count(picture.albumId);
+    return count;
+}
+
+// Files left in the source after a move, or that a previewed move would leave.
+void printLeftovers(Workspace& workspace, const std::string& target, ProcessEnvironment& env,
+                    const std::set<std::string>& moving, bool preview) {
+    std::set<std::string> listed;
+    for (const PictureEntry& picture : workspace.pictures()) listed.insert(picture.path);
+    for (const PictureEntry& picture : workspace.removedPictures) listed.insert(picture.path);
+    const SourceLeftovers leftovers =
+        countSourceLeftovers(env.fileSystem, workspace.sourceText, target, listed, moving,
+                             env.fileSystem.unreadableFiles());
+    env.console.result(leftoversLine(leftovers, workspace.sourceText, preview));
+}
+
+int printPlan(Workspace& workspace, const ProcessReport& plan, const FreeSpaceCheck& check,
+              const std::string& target, bool missingTarget, ProcessEnvironment& env) {
+    Console& console = env.console;
+    const bool move = workspace.moveMode == 1;
+    int folders = 0;
+    if (missingTarget) {
+        console.result("folder\t" + target);
+        ++folders;
+    }
+    for (const PlannedFolder& folder : plan.plannedFolders) {
+        if (folder.exists) continue;
+        console.result("folder\t" + folder.path);
+        ++folders;
+    }
+    std::vector<UntransferredFile> staying = plan.untransferred;
+    std::set<std::string> moving;
+    int written = 0;
+    for (const PlannedTransfer& transfer : plan.plannedTransfers) {
+        const std::string paths = transfer.source + "\t" + transfer.target;
+        switch (transfer.existing) {
+            case ExistingTarget::None:
+                console.result((move ? "move\t" : "copy\t") + paths);
+                break;
+            case ExistingTarget::ItsOwnSource:
+                console.result("in place\t" + paths);
+                continue;
+            case ExistingTarget::Replaceable:
+                if (env.policy == AnswerPolicy::Yes) {
+                    console.result("replace\t" + paths);
+                    break;
+                }
+                if (env.policy == AnswerPolicy::No) {
+                    staying.push_back(
+                        {transfer.source, transfer.target, transfer.albumId, FileOutcome::Skipped});
+                    continue;
+                }
+                // Asked on a terminal, or the first question under --abort.
+                console.result("exists\t" + paths);
+                continue;
+            case ExistingTarget::Protected:
+                continue;
+        }
+        moving.insert(transfer.source);
+        ++written;
+    }
+    printUntransferred(staying, console);
+    console.result("Dry run: " + std::to_string(written) + " pictures would be " +
+                   (move ? "moved" : "copied") + " and " + std::to_string(folders) +
+                   " folders made under " + target + "; nothing was written.");
+    if (move) printLeftovers(workspace, target, env, moving, true);
+    if (!check.processEnabled) return kExitFailure;
+    return staying.empty() ? kExitSuccess : kExitFailure;
+}
+
 }  // namespace
 
-bool takeProcessOptions(Arguments& args, ProcessOptions& options, const char* command) {
-    Arguments rest;
-    for (const std::string& arg : args) {
-        std::optional<AnswerPolicy> policy;
-        if (arg == "--yes")
-            policy = AnswerPolicy::Yes;
-        else if (arg == "--no")
-            policy = AnswerPolicy::No;
-        else if (arg == "--abort")
-            policy = AnswerPolicy::Abort;
-        else if (arg == "--move")
-            options.move = true;
-        else
-            rest.push_back(arg);
-        if (!policy) continue;
+bool takeProcessOption(const Option& option, ProcessOptions& options, std::string& problem) {
+    std::optional<AnswerPolicy> policy;
+    if (option.name == "--yes") {
+        policy = AnswerPolicy::Yes;
+    } else if (option.name == "--no") {
+        policy = AnswerPolicy::No;
+    } else if (option.name == "--abort") {
+        policy = AnswerPolicy::Abort;
+    } else if (option.name == "--move") {
+        options.move = true;
+    } else if (option.name == "--dry-run") {
+        options.dryRun = true;
+    } else if (option.name == "-q" || option.name == "--quiet") {
+        options.quiet = true;
+    } else {
+        return false;
+    }
+    if (policy) {
         if (options.policy && *options.policy != *policy) {
-            std::fprintf(stderr, "lumora-cli %s: --yes, --no and --abort exclude each other\n",
-                         command);
-            return false;
+            problem = "--yes, --no and --abort exclude each other";
         }
         options.policy = policy;
     }
-    args = rest;
+    return true;
+}
+
+bool targetFolderUsable(const std::string& target, bool tryWriting, ProcessEnvironment& env) {
+    FileSystem& fileSystem = env.fileSystem;
+    const bool readable = folderReadable(fileSystem, target, env.console);
+    env.fileSystem.takeLastFailure();
+    if (!readable) return false;
+    if (!tryWriting) return true;
+    // Folders cannot be asked whether they take new files (permission bits
+    // do not bind root, a read-only mount shows none): a file made and
+    // removed again tells, before the first album would fail.
+    const std::string probe =
+        joinPath(target, ".lumora-write-check-" + std::to_string(static_cast<long>(::getpid())));
+    ErrorCode writeError = kErrorSuccess;
+    auto file = fileSystem.openWrite(probe, CreateMode::New, writeError);
+    if (file && !file->close()) writeError = file->error();
+    file.reset();
+    if (writeError == kErrorSuccess) fileSystem.removeFile(probe);
+    env.fileSystem.takeLastFailure();
+    if (writeError != kErrorSuccess) {
+        env.console.error(target + ": cannot write into the folder: " + describeError(writeError));
+        return false;
+    }
     return true;
 }
 
 int processIntoTarget(Workspace& workspace, const std::string& target,
-                      const ProcessOptions& options, const char* command) {
-    const bool askUser = !options.policy && standardInputIsTerminal();
-    std::unique_ptr<Prompter> prompter;
-    ProcessPolicyPrompter* policy = nullptr;
-    if (askUser) {
-        prompter = std::make_unique<TerminalPrompter>();
-    } else {
-        auto owned =
-            std::make_unique<ProcessPolicyPrompter>(options.policy.value_or(AnswerPolicy::No));
-        policy = owned.get();
-        prompter = std::move(owned);
+                      const ProcessOptions& options, ProcessEnvironment& env, bool missingTarget) {
+    Console& console = env.console;
+    CliPrompter& prompter = env.prompter;
+    if (workspace.albums.empty()) {
+        console.error(kNoAlbumsText);
+        return kExitFailure;
     }
-
-    if (!workspace.selectTarget(target, *prompter)) return kExitFailure;
+    if (!workspace.selectTarget(target, prompter)) return kExitFailure;
     if (options.move) {
         // The choice is fixed once an album is processed; the option says why.
-        ProcessOption option(workspace.albums, workspace.moveMode, *prompter);
+        ProcessOption option(workspace.albums, workspace.moveMode, prompter);
         if (!option.editable()) return kExitFailure;
         workspace.moveMode = 1;
     }
-    if (startProcess(workspace, *prompter) != ProcessStart::OpenDialog) return kExitFailure;
+    if (startProcess(workspace, prompter) != ProcessStart::OpenDialog) return kExitFailure;
 
-    StatusLines upper;
-    TerminalProgress lower;
-    const ProcessDialogSinks sinks{upper, lower};
-    const FreeSpaceCheck check = checkWorkspaceFreeSpace(workspace, *prompter, sinks, policy);
+    ProgressSink quietSink;
+    // A preview of a target still to be made asks its parent's volume.
+    const std::string spaceFolder = missingTarget ? parentFolder(target) : target;
+    const FreeSpaceCheck check =
+        checkFreeSpace(workspace.albums, workspace.pictures(), spaceFolder, workspace.moveMode,
+                       env.fileSystem, prompter, quietSink, quietSink, &prompter);
+    if (options.dryRun) {
+        console.result(check.firstStatus);
+        if (!check.processEnabled) console.result(check.secondStatus);
+        const ProcessReport plan =
+            planWorkspaceAlbums(workspace, prompter, ProcessDialogSinks{quietSink, quietSink});
+        return printPlan(workspace, plan, check, target, missingTarget, env);
+    }
     if (!check.processEnabled) {
-        lower.setStatus("");
-        std::printf("%s\n%s\n", check.firstStatus.c_str(), check.secondStatus.c_str());
+        console.result(check.firstStatus);
+        console.result(check.secondStatus);
         bool allProcessed = true;
         for (const Album& album : workspace.albums) allProcessed = allProcessed && album.processed;
         return allProcessed ? kExitSuccess : kExitFailure;
     }
-    const ProcessReport report = processWorkspaceAlbums(workspace, *prompter, sinks, policy);
-    lower.setStatus("");
+    console.notice(check.firstStatus);
 
-    std::printf("%s\n", report.summaryText.c_str());
-    for (const UntransferredFile& file : report.untransferred) {
-        std::printf("untransferred\t%s\t%s\t%s\n", outcomeName(file.outcome), file.source.c_str(),
-                    file.target.c_str());
-    }
+    RunProgress progress(console, picturesToProcess(workspace));
+    const ProcessReport report = processWorkspaceAlbums(
+        workspace, prompter, ProcessDialogSinks{progress.upper(), progress.lower()}, &prompter);
+    console.clearProgress();
+
+    console.result(report.summaryText);
+    printUntransferred(report.untransferred, console);
+    if (workspace.moveMode == 1) printLeftovers(workspace, target, env, {}, false);
     if (report.albumsFailed > 0) {
-        std::fprintf(stderr, "lumora-cli %s: %d of %d albums were not processed\n", command,
-                     report.albumsFailed, report.albumCount);
+        console.error(std::to_string(report.albumsFailed) + " of " +
+                      std::to_string(report.albumCount) + " albums were not processed");
     }
     // A script may remove the source after a success: any picture that did
     // not arrive makes the run fail, whatever the albums' flags say.
     if (!report.untransferred.empty()) {
         const size_t missing = report.untransferred.size();
-        std::fprintf(stderr, "lumora-cli %s: %zu of %zu pictures were not transferred (%s)\n",
-                     command, missing, missing + static_cast<size_t>(report.filesTransferred),
-                     untransferredReasons(report.untransferred).c_str());
+        console.error(std::to_string(missing) + " of " +
+                      std::to_string(missing + static_cast<size_t>(report.filesTransferred)) +
+                      " pictures were not transferred (" +
+                      untransferredReasons(report.untransferred) + ")");
         return kExitFailure;
     }
     return report.albumsFailed > 0 ? kExitFailure : kExitSuccess;

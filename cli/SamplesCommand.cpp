@@ -3,19 +3,11 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/Options.h"
 #include "samples/SampleGenerator.h"
 
 namespace lumora::cli {
 namespace {
-
-constexpr const char* kUsage =
-    "Usage: lumora-cli samples [--count N] [--camera-size | --size WxH] [--no-thumbnails]\n"
-    "                          [--flat] [--distinct] [--seed S] DIR\n";
-
-int usage() {
-    std::fputs(kUsage, stderr);
-    return kExitUsage;
-}
 
 bool parseNumber(const std::string& text, long long low, long long high, long long& value) {
     const char* end = text.data() + text.size();
@@ -39,48 +31,44 @@ bool parseSize(const std::string& text, int& width, int& height) {
 }  // namespace
 
 int runSamples(const Arguments& args) {
+    constexpr const char* kCommand = "samples";
+    ParsedArguments parsed;
+    std::string problem;
+    if (!parseArguments(args, {"--count", "--seed", "--size"}, parsed, problem)) {
+        return usageError(kCommand, problem);
+    }
     samples::SampleOptions options;
-    std::string folder;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
+    for (const Option& option : parsed.options) {
         long long number = 0;
-        if (arg == "--count" && hasValue) {
-            if (!parseNumber(args[++i], 0, 1'000'000, number)) {
-                std::fprintf(stderr, "lumora-cli samples: bad count '%s'\n", args[i].c_str());
-                return usage();
+        if (option.name == "--count") {
+            if (!parseNumber(option.value, 0, 1'000'000, number)) {
+                return usageError(kCommand, "bad count '" + option.value + "'");
             }
             options.count = static_cast<int>(number);
-        } else if (arg == "--seed" && hasValue) {
-            if (!parseNumber(args[++i], 0, 0xFFFFFFFFLL, number)) {
-                std::fprintf(stderr, "lumora-cli samples: bad seed '%s'\n", args[i].c_str());
-                return usage();
+        } else if (option.name == "--seed") {
+            if (!parseNumber(option.value, 0, 0xFFFFFFFFLL, number)) {
+                return usageError(kCommand, "bad seed '" + option.value + "'");
             }
             options.seed = static_cast<uint32_t>(number);
-        } else if (arg == "--size" && hasValue) {
-            if (!parseSize(args[++i], options.width, options.height)) {
-                std::fprintf(stderr, "lumora-cli samples: bad size '%s'\n", args[i].c_str());
-                return usage();
+        } else if (option.name == "--size") {
+            if (!parseSize(option.value, options.width, options.height)) {
+                return usageError(kCommand, "bad size '" + option.value + "'");
             }
-        } else if (arg == "--camera-size") {
+        } else if (option.name == "--camera-size") {
             options.width = samples::kCameraWidth;
             options.height = samples::kCameraHeight;
-        } else if (arg == "--no-thumbnails") {
+        } else if (option.name == "--no-thumbnails") {
             options.thumbnails = false;
-        } else if (arg == "--flat") {
+        } else if (option.name == "--flat") {
             options.nested = false;
-        } else if (arg == "--distinct") {
+        } else if (option.name == "--distinct") {
             options.distinct = true;
-        } else if (!arg.empty() && arg[0] == '-') {
-            std::fprintf(stderr, "lumora-cli samples: unknown option '%s'\n", arg.c_str());
-            return usage();
-        } else if (folder.empty()) {
-            folder = arg;
         } else {
-            return usage();
+            return usageError(kCommand, "unknown option '" + option.name + "'");
         }
     }
-    if (folder.empty()) return usage();
+    if (parsed.operands.size() != 1) return usageError(kCommand, "give one folder");
+    const std::string& folder = parsed.operands[0];
 
     samples::SampleCounts counts;
     std::string error;

@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <memory>
 #include <string>
 
 #include "albums/DateTimeText.h"
@@ -7,65 +6,62 @@
 #include "catalog/ScanCommand.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/Options.h"
 #include "platform/FileSystem.h"
 #include "platform/Time.h"
 
 namespace lumora::cli {
 namespace {
 
+constexpr const char* kCommand = "scan";
 constexpr int kDefaultDateFormat = 1;
 constexpr int kDefaultTimeFormat = 1;
-
-int usage() {
-    std::fprintf(stderr, "Usage: lumora-cli scan [--yes] DIR\n");
-    return kExitUsage;
-}
 
 }  // namespace
 
 int runScan(const Arguments& args) {
+    ParsedArguments parsed;
+    std::string problem;
+    if (!parseArguments(args, {}, parsed, problem)) return usageError(kCommand, problem);
     bool answerYes = false;
-    std::string source;
-    for (const std::string& arg : args) {
-        if (arg == "--yes" || arg == "-y") {
+    bool quiet = false;
+    for (const Option& option : parsed.options) {
+        if (option.name == "--yes" || option.name == "-y") {
             answerYes = true;
-        } else if (!arg.empty() && arg[0] == '-') {
-            std::fprintf(stderr, "lumora-cli scan: unknown option '%s'\n", arg.c_str());
-            return usage();
-        } else if (source.empty()) {
-            source = arg;
+        } else if (option.name == "-q" || option.name == "--quiet") {
+            quiet = true;
         } else {
-            return usage();
+            return usageError(kCommand, "unknown option '" + option.name + "'");
         }
     }
-    if (source.empty()) return usage();
+    if (parsed.operands.size() != 1) return usageError(kCommand, "give one folder");
+    const std::string& source = parsed.operands[0];
 
-    FileSystem& fileSystem = realFileSystem();
-    std::vector<DirectoryEntry> probe;
-    if (ErrorCode error = fileSystem.listDirectory(source, probe); error != kErrorSuccess) {
-        std::fprintf(stderr, "lumora-cli scan: %s: cannot read the folder (error %u)\n",
-                     source.c_str(), error);
-        return kExitFailure;
-    }
-    probe.clear();
-
-    const std::unique_ptr<Prompter> prompter = scanQuestionPrompter(answerYes);
-    TerminalProgress progress;
+    Console console(kCommand);
+    console.setQuiet(quiet);
+    FailureWatch fileSystem(realFileSystem());
+    if (!folderReadable(fileSystem, source, console)) return kExitFailure;
+    fileSystem.setListingFailureHandler([&](const FailedCall& call) {
+        console.error(describeFailure(call) + "; its pictures are left out");
+    });
+    CliPrompter prompter(console,
+                         answerYes ? std::optional(AnswerPolicy::No) : questionPolicy(std::nullopt),
+                         &fileSystem);
+    TerminalProgress progress(console);
     const Clock& clock = systemClock();
     PictureCatalog catalog(fileSystem, clock);
-    const ScanOutcome outcome = runScanCommand(catalog, source, *prompter, progress);
-    progress.setStatus("");
+    const ScanOutcome outcome = runScanCommand(catalog, source, prompter, progress);
+    console.clearProgress();
 
     for (const PictureEntry& entry : catalog.pictures()) {
-        std::printf("%s\t%s\t%s\t%s\t%s\n", entry.path.c_str(),
-                    dateText(entry.dateTime, kDefaultDateFormat, clock).c_str(),
-                    timeText(entry.dateTime, kDefaultTimeFormat, clock).c_str(),
-                    entry.exif->CameraMake, entry.exif->CameraModel);
+        console.result(entry.path + "\t" + dateText(entry.dateTime, kDefaultDateFormat, clock) +
+                       "\t" + timeText(entry.dateTime, kDefaultTimeFormat, clock) + "\t" +
+                       entry.exif->CameraMake + "\t" + entry.exif->CameraModel);
     }
-    std::printf("%s\n", outcome.statusText.c_str());
-    if (!outcome.warningText.empty()) std::printf("%s\n", outcome.warningText.c_str());
+    console.result(outcome.statusText);
+    if (!outcome.warningText.empty()) console.result(outcome.warningText);
     if (!outcome.completed) {
-        std::fprintf(stderr, "lumora-cli scan: the scan was stopped\n");
+        console.error("the scan was stopped");
         return kExitFailure;
     }
     return kExitSuccess;

@@ -10,19 +10,13 @@
 #include "catalog/ScanCommand.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/Options.h"
 #include "session/AlbumFields.h"
 #include "session/SessionLoad.h"
 #include "session/SessionSave.h"
 
 namespace lumora::cli {
 namespace {
-
-int usage() {
-    std::fprintf(stderr,
-                 "Usage: lumora-cli session show FILE\n"
-                 "       lumora-cli session check FILE\n");
-    return kExitUsage;
-}
 
 // Texts are shown in quotes with bytes outside printable ASCII escaped, so an
 // empty text and trailing spaces stay visible.
@@ -119,21 +113,23 @@ int show(const std::string& path, const SessionData& data) {
 }
 
 // Runs the scan that Load Session runs and the check that follows it.
-int check(const std::string& path, const SessionData& data) {
+int check(const std::string& path, const SessionData& data, Console& console) {
     const SessionValues& v = data.values;
-    PolicyPrompter prompter({kAnswerOk});
-    TerminalProgress progress;
-    PictureCatalog catalog(realFileSystem(), systemClock());
+    FailureWatch fileSystem(realFileSystem());
+    CliPrompter prompter(console, AnswerPolicy::No, &fileSystem);
+    TerminalProgress progress(console);
+    PictureCatalog catalog(fileSystem, systemClock());
     runScanCommand(catalog, v.sourceText, prompter, progress);
-    progress.setStatus("");
+    console.clearProgress();
     PictureList& pictures = catalog.pictures();
     sortPictures(pictures, kSortByDate, false);
     if (!sourceMatches(pictures, data)) {
-        std::fprintf(stderr,
-                     "lumora-cli session check: %s: %s (the source holds %zu pictures of "
-                     "%.17g MB; the session %zu of %.17g MB)\n",
-                     path.c_str(), kSourceModifiedText, pictures.size(),
-                     totalMegabytes(pictures, false), data.pictures.size(), data.totalSize);
+        char sizes[256];
+        std::snprintf(sizes, sizeof sizes,
+                      " (the source holds %zu pictures of %.17g MB; the session %zu of %.17g MB)",
+                      pictures.size(), totalMegabytes(pictures, false), data.pictures.size(),
+                      data.totalSize);
+        console.error(path + ": " + kSourceModifiedText + sizes);
         return kExitFailure;
     }
     size_t removed = 0;
@@ -146,17 +142,26 @@ int check(const std::string& path, const SessionData& data) {
 }  // namespace
 
 int runSession(const Arguments& args) {
-    if (args.size() != 2 || (args[0] != "show" && args[0] != "check")) return usage();
-    const std::string& path = args[1];
-    SessionData data;
-    ErrorCode error = kErrorSuccess;
+    ParsedArguments parsed;
     std::string problem;
-    if (!readSessionFile(realFileSystem(), path, data, error, problem)) {
-        std::fprintf(stderr, "lumora-cli session %s: %s: File could not be loaded! (%s)\n",
-                     args[0].c_str(), path.c_str(), problem.c_str());
-        return kExitFailure;
+    if (!parseArguments(args, {}, parsed, problem)) return usageError("session", problem);
+    bool quiet = false;
+    for (const Option& option : parsed.options) {
+        if (option.name != "-q" && option.name != "--quiet") {
+            return usageError("session", "unknown option '" + option.name + "'");
+        }
+        quiet = true;
     }
-    return args[0] == "show" ? show(path, data) : check(path, data);
+    const Arguments& operands = parsed.operands;
+    if (operands.size() != 2 || (operands[0] != "show" && operands[0] != "check")) {
+        return usageError("session", "give show or check and one session file");
+    }
+    const std::string& path = operands[1];
+    Console console("session " + operands[0]);
+    console.setQuiet(quiet);
+    SessionData data;
+    if (!readSessionForCommand(realFileSystem(), path, data, console)) return kExitFailure;
+    return operands[0] == "show" ? show(path, data) : check(path, data, console);
 }
 
 }  // namespace lumora::cli

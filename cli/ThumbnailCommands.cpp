@@ -5,6 +5,8 @@
 #include "catalog/ExifReader.h"
 #include "catalog/PictureCatalog.h"
 #include "cli/CliSupport.h"
+#include "cli/ErrorWords.h"
+#include "cli/Options.h"
 #include "imaging/Image.h"
 #include "platform/FileSystem.h"
 #include "platform/Time.h"
@@ -24,7 +26,6 @@ namespace lumora::cli {
 namespace {
 
 // The film's own texts.
-constexpr const char* kDiskErrorText = "Error while reading from disk";
 constexpr const char* kBuildingFilmText = "Building film. Adding picture: %d, left %d.";
 constexpr const char* kBuildingNegativeFilmText =
     "Building negative film. Adding picture: %d, left %d.";
@@ -39,11 +40,11 @@ bool writeBmp(FileSystem& fileSystem, Image& image, const std::string& path, std
     ErrorCode error = kErrorSuccess;
     auto file = fileSystem.openWrite(path, CreateMode::Always, error);
     if (!file) {
-        why = "cannot create the file (error " + std::to_string(error) + ")";
+        why = "cannot create the file: " + describeError(error);
         return false;
     }
     if (!file->write(bytes.get(), size) || !file->close()) {
-        why = "cannot write the file (error " + std::to_string(file->error()) + ")";
+        why = "cannot write the file: " + describeError(file->error());
         return false;
     }
     return true;
@@ -60,7 +61,7 @@ bool makeDirectories(FileSystem& fileSystem, const std::string& path, std::set<s
         if (made.count(prefix) != 0) continue;
         const ErrorCode error = fileSystem.createDirectory(prefix);
         if (error != kErrorSuccess && error != kErrorAlreadyExists) {
-            why = "cannot create the folder " + prefix + " (error " + std::to_string(error) + ")";
+            why = prefix + ": cannot create the folder: " + describeError(error);
             return false;
         }
         made.insert(prefix);
@@ -111,6 +112,23 @@ bool outputReachesAPicture(FileSystem& fileSystem, const PictureList& pictures,
     return false;
 }
 
+// Why no thumbnail could be made of a picture that gave nothing to scale:
+// the disk, in words, when the file cannot be read through, else the
+// decoder's reason. A damaged picture is no disk error.
+std::string unreadableReason(FileSystem& fileSystem, const std::string& path,
+                             const Image& attempt) {
+    ErrorCode error = kErrorSuccess;
+    auto file = fileSystem.openRead(path, error);
+    if (file) {
+        uint8_t buffer[65536];
+        while (file->read(buffer, sizeof buffer) == sizeof buffer) {
+        }
+        error = file->error();
+    }
+    if (error != kErrorSuccess) return "cannot read the file: " + describeError(error);
+    return "the picture cannot be decoded (" + attempt.GetLastError() + ")";
+}
+
 // The placeholder the film shows for a picture it cannot read.
 Image placeholder(bool negative) {
     Image image;
@@ -119,41 +137,30 @@ Image placeholder(bool negative) {
     return image;
 }
 
-int thumbnailUsage() {
-    std::fprintf(stderr, "Usage: lumora-cli thumbnail FILE OUT.bmp [--negative]\n");
-    return kExitUsage;
-}
-
-int thumbnailsUsage() {
-    std::fprintf(stderr, "Usage: lumora-cli thumbnails [--negative] [--workers N] DIR OUTDIR\n");
-    return kExitUsage;
-}
-
 }  // namespace
 
 int runThumbnail(const Arguments& args) {
+    constexpr const char* kCommand = "thumbnail";
+    ParsedArguments parsed;
+    std::string problem;
+    if (!parseArguments(args, {}, parsed, problem)) return usageError(kCommand, problem);
     bool negative = false;
-    std::vector<std::string> positional;
-    for (const std::string& arg : args) {
-        if (arg == "--negative") {
-            negative = true;
-        } else if (!arg.empty() && arg[0] == '-') {
-            std::fprintf(stderr, "lumora-cli thumbnail: unknown option '%s'\n", arg.c_str());
-            return thumbnailUsage();
-        } else {
-            positional.push_back(arg);
+    for (const Option& option : parsed.options) {
+        if (option.name != "--negative") {
+            return usageError(kCommand, "unknown option '" + option.name + "'");
         }
+        negative = true;
     }
-    if (positional.size() != 2) return thumbnailUsage();
-    const std::string& source = positional[0];
-    const std::string& target = positional[1];
+    if (parsed.operands.size() != 2) return usageError(kCommand, "give FILE and OUT.bmp");
+    const std::string& source = parsed.operands[0];
+    const std::string& target = parsed.operands[1];
 
     FileSystem& fileSystem = realFileSystem();
     ErrorCode error = kErrorSuccess;
     auto file = fileSystem.openRead(source, error);
     if (!file) {
-        std::fprintf(stderr, "lumora-cli thumbnail: %s: cannot open the file (error %u)\n",
-                     source.c_str(), error);
+        std::fprintf(stderr, "lumora-cli thumbnail: %s: cannot open the file: %s\n", source.c_str(),
+                     describeError(error).c_str());
         return kExitFailure;
     }
     // Under any name (a link, another spelling of the path) the picture
@@ -179,10 +186,11 @@ int runThumbnail(const Arguments& args) {
     const ThumbnailResult result =
         makeThumbnail(fileSystem, picture, ThumbnailOptions{negative}, nullProgress(), thumbnail);
     if (result != ThumbnailResult::Made) {
-        std::fprintf(
-            stderr, "lumora-cli thumbnail: %s: %s (%s)\n", source.c_str(),
-            result == ThumbnailResult::Unreadable ? kDiskErrorText : "the picture cannot be scaled",
-            thumbnail.GetLastError().c_str());
+        const std::string why =
+            result == ThumbnailResult::Unreadable
+                ? unreadableReason(fileSystem, source, thumbnail)
+                : "the picture cannot be scaled (" + thumbnail.GetLastError() + ")";
+        std::fprintf(stderr, "lumora-cli thumbnail: %s: %s\n", source.c_str(), why.c_str());
         return kExitFailure;
     }
     std::string why;
@@ -194,38 +202,38 @@ int runThumbnail(const Arguments& args) {
 }
 
 int runThumbnails(const Arguments& args) {
+    constexpr const char* kCommand = "thumbnails";
+    ParsedArguments parsed;
+    std::string problem;
+    if (!parseArguments(args, {"--workers"}, parsed, problem)) return usageError(kCommand, problem);
     bool negative = false;
+    bool quiet = false;
     int workers = ThumbnailQueue::defaultWorkers();
-    std::vector<std::string> positional;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--negative") {
+    for (const Option& option : parsed.options) {
+        if (option.name == "--negative") {
             negative = true;
-        } else if (arg == "--workers" && i + 1 < args.size()) {
+        } else if (option.name == "-q" || option.name == "--quiet") {
+            quiet = true;
+        } else if (option.name == "--workers") {
             char* end = nullptr;
-            const long value = std::strtol(args[++i].c_str(), &end, 10);
-            if (end == args[i].c_str() || *end != '\0' || value < 0 || value > 64) {
-                return thumbnailsUsage();
+            const long value = std::strtol(option.value.c_str(), &end, 10);
+            if (end == option.value.c_str() || *end != '\0' || value < 0 || value > 64) {
+                return usageError(kCommand, "--workers takes a number from 0 to 64");
             }
             workers = static_cast<int>(value);
-        } else if (!arg.empty() && arg[0] == '-') {
-            std::fprintf(stderr, "lumora-cli thumbnails: unknown option '%s'\n", arg.c_str());
-            return thumbnailsUsage();
         } else {
-            positional.push_back(arg);
+            return usageError(kCommand, "unknown option '" + option.name + "'");
         }
     }
-    if (positional.size() != 2) return thumbnailsUsage();
+    const Arguments& positional = parsed.operands;
+    if (positional.size() != 2) return usageError(kCommand, "give DIR and OUTDIR");
     const std::string source = withoutTrailingSeparators(positional[0]);
     const std::string target = withoutTrailingSeparators(positional[1]);
 
     FileSystem& fileSystem = realFileSystem();
-    std::vector<DirectoryEntry> probe;
-    if (ErrorCode error = fileSystem.listDirectory(source, probe); error != kErrorSuccess) {
-        std::fprintf(stderr, "lumora-cli thumbnails: %s: cannot read the folder (error %u)\n",
-                     source.c_str(), error);
-        return kExitFailure;
-    }
+    Console console(kCommand);
+    console.setQuiet(quiet);
+    if (!folderReadable(fileSystem, source, console)) return kExitFailure;
     if (isWithinFolder(fileSystem, target, source)) {
         std::fprintf(stderr,
                      "lumora-cli thumbnails: %s: lies in the source folder %s; choose an output "
@@ -234,8 +242,9 @@ int runThumbnails(const Arguments& args) {
         return kExitFailure;
     }
     // Files the scan cannot open are skipped, and said so on standard error.
-    PolicyPrompter prompter({kAnswerOk});
-    PictureCatalog catalog(fileSystem, systemClock());
+    FailureWatch watch(fileSystem);
+    CliPrompter prompter(console, AnswerPolicy::No, &watch);
+    PictureCatalog catalog(watch, systemClock());
     catalog.scanSource(source, true, prompter);
     const PictureList& pictures = catalog.pictures();
     std::string output;
@@ -255,7 +264,7 @@ int runThumbnails(const Arguments& args) {
         return kExitFailure;
     }
 
-    TerminalProgress progress;
+    TerminalProgress progress(console);
     progress.setRange(0, static_cast<int64_t>(pictures.size()));
     const int count = static_cast<int>(pictures.size());
     ThumbnailQueue queue(fileSystem, pictures, ThumbnailOptions{negative}, workers);
@@ -274,30 +283,28 @@ int runThumbnails(const Arguments& args) {
         Image thumbnail;
         queue.next(result, thumbnail, nullProgress());
         if (result == ThumbnailResult::ScaleFailed) {
-            std::fprintf(stderr, "lumora-cli thumbnails: %s: the picture cannot be scaled (%s)\n",
-                         picture.path.c_str(), thumbnail.GetLastError().c_str());
+            console.error(picture.path + ": the picture cannot be scaled (" +
+                          thumbnail.GetLastError() + ")");
             ++failed;
             continue;
         }
         if (result == ThumbnailResult::Unreadable) {
             // As the film does when told to go on: the placeholder takes its place.
-            std::fprintf(stderr, "lumora-cli thumbnails: %s: %s (%s)\n", picture.path.c_str(),
-                         kDiskErrorText, thumbnail.GetLastError().c_str());
+            console.error(picture.path + ": " +
+                          unreadableReason(fileSystem, picture.path, thumbnail));
             ++failed;
             thumbnail = placeholder(negative);
         }
-        const std::string output = outputPath(picture, source, target);
-        const std::string folder = output.substr(0, output.find_last_of(kPathSeparator));
+        const std::string bmpPath = outputPath(picture, source, target);
+        const std::string folder = bmpPath.substr(0, bmpPath.find_last_of(kPathSeparator));
         if (!makeDirectories(fileSystem, folder, made, why) ||
-            !writeBmp(fileSystem, thumbnail, output, why)) {
-            progress.setStatus("");
-            std::fprintf(stderr, "lumora-cli thumbnails: %s: %s\n", output.c_str(), why.c_str());
+            !writeBmp(fileSystem, thumbnail, bmpPath, why)) {
+            console.error(bmpPath + ": " + why);
             return kExitFailure;
         }
         ++written;
     }
-    progress.setStatus("");
-    std::printf("%d thumbnails written to %s\n", written, target.c_str());
+    console.result(std::to_string(written) + " thumbnails written to " + target);
     return failed == 0 ? kExitSuccess : kExitFailure;
 }
 

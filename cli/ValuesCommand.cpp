@@ -1,13 +1,12 @@
 #include <cstdio>
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "albums/PictureSort.h"
 #include "catalog/PictureCatalog.h"
 #include "catalog/ScanCommand.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/Options.h"
 #include "filters/FilterValueLists.h"
 #include "filters/ValueListReport.h"
 #include "platform/FileSystem.h"
@@ -16,43 +15,37 @@
 namespace lumora::cli {
 namespace {
 
-int usage() {
-    std::fprintf(stderr, "Usage: lumora-cli values DIR\n");
-    return kExitUsage;
-}
+constexpr const char* kCommand = "values";
 
 }  // namespace
 
 // Scans DIR and prints the filter's value lists as the Advanced Filter dialog
 // would fill its boxes from a film of all the listed pictures in date order.
 int runValues(const Arguments& args) {
-    std::string source;
-    for (const std::string& arg : args) {
-        if (!arg.empty() && arg[0] == '-') {
-            std::fprintf(stderr, "lumora-cli values: unknown option '%s'\n", arg.c_str());
-            return usage();
+    ParsedArguments parsed;
+    std::string problem;
+    if (!parseArguments(args, {}, parsed, problem)) return usageError(kCommand, problem);
+    bool quiet = false;
+    for (const Option& option : parsed.options) {
+        if (option.name != "-q" && option.name != "--quiet") {
+            return usageError(kCommand, "unknown option '" + option.name + "'");
         }
-        if (!source.empty()) return usage();
-        source = arg;
+        quiet = true;
     }
-    if (source.empty()) return usage();
+    if (parsed.operands.size() != 1) return usageError(kCommand, "give one folder");
+    const std::string& source = parsed.operands[0];
 
-    FileSystem& fileSystem = realFileSystem();
-    std::vector<DirectoryEntry> probe;
-    if (ErrorCode error = fileSystem.listDirectory(source, probe); error != kErrorSuccess) {
-        std::fprintf(stderr, "lumora-cli values: %s: cannot read the folder (error %u)\n",
-                     source.c_str(), error);
-        return kExitFailure;
-    }
-    probe.clear();
-
-    const std::unique_ptr<Prompter> prompter = scanQuestionPrompter(false);
-    TerminalProgress progress;
+    Console console(kCommand);
+    console.setQuiet(quiet);
+    FailureWatch fileSystem(realFileSystem());
+    if (!folderReadable(fileSystem, source, console)) return kExitFailure;
+    CliPrompter prompter(console, questionPolicy(std::nullopt), &fileSystem);
+    TerminalProgress progress(console);
     PictureCatalog catalog(fileSystem, systemClock());
-    const ScanOutcome outcome = runScanCommand(catalog, source, *prompter, progress);
-    progress.setStatus("");
+    const ScanOutcome outcome = runScanCommand(catalog, source, prompter, progress);
+    console.clearProgress();
     if (!outcome.completed) {
-        std::fprintf(stderr, "lumora-cli values: the scan was stopped\n");
+        console.error("the scan was stopped");
         return kExitFailure;
     }
 

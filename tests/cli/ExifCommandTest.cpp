@@ -120,9 +120,10 @@ TEST(ExifCommand, fileSystemFailuresAreReported) {
     fileSystem.failSuffix(FsCall::Read, "unreadable.jpg", kErrorReadFault);
     const CommandRun run = runExif({"--json", dir.path()}, fileSystem);
     EXPECT_EQ(run.exitCode, kExitFailure);
-    EXPECT_EQ(run.err,
-              "lumora-cli: " + dir.file("locked") + ": cannot list folder: access denied\n" +
-                  "lumora-cli: " + dir.file("open/unreadable.jpg") + ": cannot read: read error\n");
+    EXPECT_EQ(run.err, "lumora-cli: " + dir.file("locked") +
+                           ": cannot list folder: permission denied\n" +
+                           "lumora-cli: " + dir.file("open/unreadable.jpg") +
+                           ": cannot read: the disk could not be read\n");
     ASSERT_EQ(lines(run.out).size(), 1u);
     EXPECT_EQ(pathOf(run.out), dir.file("top.jpg"));
 }

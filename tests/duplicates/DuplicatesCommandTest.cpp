@@ -149,8 +149,7 @@ TEST(DuplicatesCommand, aFolderWithoutDuplicatesAndOneThatCannotBeRead) {
     runOn(dir.file("nowhere"), false, missing);
     EXPECT_EQ(missing.exitCode, kExitFailure);
     EXPECT_EQ(missing.out, "");
-    EXPECT_EQ(missing.err, "lumora-cli duplicates: " + dir.file("nowhere") +
-                               ": cannot read the folder (error 2)\n");
+    EXPECT_EQ(missing.err, "lumora-cli duplicates: " + dir.file("nowhere") + ": no such folder\n");
 }
 
 TEST(DuplicatesCommand, refusesUnknownOptionsAndMissingFolders) {

@@ -1,0 +1,221 @@
+#include "cli/CommandHelp.h"
+
+#include <cstring>
+
+namespace lumora::cli {
+namespace {
+
+// Shared by the commands that scan a folder.
+constexpr const char* kQuietText =
+    "show no progress line and none of the program's messages; "
+    "results and errors are still printed";
+
+// What organize and process answer; the same words in both helps.
+constexpr const char* kYesText =
+    "answer every question without asking: replace a file already at a picture's target, "
+    "go on into an album folder that is already there, skip a picture that cannot be copied "
+    "or moved, go on with the next album after one was given up; a file that cannot be read "
+    "while the source is scanned is skipped";
+constexpr const char* kNoText =
+    "as --yes, but never replace a file: a picture whose target is already there stays where "
+    "it is and is listed as skipped; a file that cannot be read while the source is scanned "
+    "is skipped. This is the answer when standard input is not a terminal";
+constexpr const char* kAbortText =
+    "give up at the first question: the album at hand is given up and the run ends; a file "
+    "that cannot be read while the source is scanned stops the scan";
+constexpr const char* kMoveText =
+    "move the pictures instead of copying them (the choice is fixed once an album is "
+    "processed); afterwards a line tells how many files were left in the source and why";
+constexpr const char* kDryRunText =
+    "show what a run would do and write nothing: the free-space check, every folder that "
+    "would be made (\"folder\" lines), and for every picture its source and the exact target "
+    "it would get (\"copy\"/\"move\" lines, \"replace\" under --yes when a file is there, "
+    "\"in place\" when it is already there), with the lines of pictures that would stay "
+    "(\"untransferred\"); the names are those the real run gives, collisions included";
+
+const std::vector<CommandHelp> kHelps = {
+    {"scan",
+     "scan [-y] [-q] [--] DIR",
+     "list the pictures the scan of DIR finds, with date, time and camera",
+     "Scans DIR and its sub-folders (never a folder named 'Temporary Internet Files') for "
+     ".jpg files with an EXIF date and prints one tab-separated line per picture: path, "
+     "date, time, camera make, camera model; then the scan's status line. A file that cannot "
+     "be read is asked about on a terminal (OK skips it, Cancel stops the scan) and skipped "
+     "otherwise.",
+     {{"-y, --yes", "skip every file that cannot be read without asking"},
+      {"-q, --quiet", kQuietText}}},
+    {"exif",
+     "exif --json [--] PATH...",
+     "print the EXIF values of JPEG files, one JSON object per line",
+     "Reads each named file, whatever its name, and every .jpg or .jpeg file below each named "
+     "folder, and prints one JSON object per line (JSON Lines) for each: {\"path\":...} and "
+     "every value the EXIF reader fills. Texts that are not UTF-8 are read as Latin-1.",
+     {{"--json", "the output format (required): one JSON object per line, one line per file"}}},
+    {"samples",
+     "samples [--count N] [--camera-size | --size WxH] [--no-thumbnails] [--flat] [--distinct] "
+     "[--seed S] [--] DIR",
+     "write the generated sample pictures into DIR",
+     "Writes camera-like JPEG pictures with EXIF data (several cameras and dates, a few "
+     "duplicates, a few without EXIF) into DIR, which must hold no file of the same names.",
+     {{"--count N", "how many files to write"},
+      {"--camera-size", "pictures of a camera's full size instead of small ones"},
+      {"--size WxH", "pictures of this width and height"},
+      {"--no-thumbnails", "leave the embedded EXIF thumbnails out"},
+      {"--flat", "write every file directly into DIR, no camera folders"},
+      {"--distinct", "make every picture differ from the others (no duplicates)"},
+      {"--seed S", "another seed gives other pictures; the same seed the same files"}}},
+    {"thumbnail",
+     "thumbnail [--negative] [--] FILE OUT.bmp",
+     "write the 160 x 120 film thumbnail of one picture as a BMP file",
+     "Makes the film's thumbnail of FILE (from its embedded thumbnail when it has one) and "
+     "writes it as a BMP file. OUT.bmp must not be FILE itself under another name.",
+     {{"--negative", "the thumbnail of the negative film"}}},
+    {"thumbnails",
+     "thumbnails [--negative] [--workers N] [-q] [--] DIR OUTDIR",
+     "write the film thumbnail of every picture the scan of DIR lists",
+     "Writes OUTDIR/<the picture's path below DIR>.bmp for every picture the scan lists. "
+     "OUTDIR must lie outside DIR. A picture that cannot be read or decoded gets the film's "
+     "placeholder and is named on standard error; the exit status is then 1.",
+     {{"--negative", "thumbnails of the negative film"},
+      {"--workers N", "decode on N threads (0 to 64)"},
+      {"-q, --quiet", kQuietText}}},
+    {"info",
+     "info [--] FILE",
+     "print the Picture Info lines of one picture",
+     "Prints the lines the Picture Info box shows for FILE, dates and times in the default "
+     "formats.",
+     {}},
+    {"values",
+     "values [-q] [--] DIR",
+     "print the advanced filter's value lists over the pictures of DIR",
+     "Scans DIR and prints the value lists the Advanced Filter offers over all its pictures. "
+     "Files that cannot be read are asked about on a terminal and skipped otherwise.",
+     {{"-q, --quiet", kQuietText}}},
+    {"session",
+     "session show|check [-q] [--] FILE",
+     "show every value of a session file, or check that it loads against its source today",
+     "show: prints every value the session file holds, each album as the window lists and "
+     "details it. check: scans the session's source as loading does and tells whether the "
+     "session still loads (exit 0) or not (exit 1, with the reason). A damaged file is named "
+     "with the reason it cannot be loaded.",
+     {{"-q, --quiet", kQuietText}}},
+    {"duplicates",
+     "duplicates [--json] [-y] [-q] [--] DIR",
+     "analyse and compare the pictures of DIR and list the duplicates in groups",
+     "Scans DIR, makes the signature of every picture and lists the groups of pictures that "
+     "look the same: the picture that would stay first, then its duplicates.",
+     {{"--json",
+       "one JSON object per line, one line per group: "
+       "{\"group\":1,\"pictures\":[\"the picture that stays\",\"a duplicate\",...]}"},
+      {"-y, --yes", "skip every file that cannot be read without asking"},
+      {"-q, --quiet", kQuietText}}},
+    {"process",
+     "process [--target DIR] [--move] [--dry-run] [--yes|--no|--abort] [-q] [--] SESSION.lsn",
+     "copy or move the albums of a session into their folders",
+     "Loads a session file as the window does (its source is scanned again and must still "
+     "hold the same pictures), checks the free space on the target and processes every album "
+     "not yet processed. Prints the summary, a line for every picture left untransferred "
+     "(\"untransferred\", why, source, target) and, after --move, the files left in the "
+     "source. Exit status 1 when any picture did not arrive.",
+     {{"--target DIR", "process into DIR instead of the session's target"},
+      {"--move", kMoveText},
+      {"--dry-run", kDryRunText},
+      {"--yes", kYesText},
+      {"--no", kNoText},
+      {"--abort", kAbortText},
+      {"-q, --quiet", kQuietText}}},
+    {"organize",
+     "organize [--by day|month] [--move] [--dry-run] [--save-session FILE] [--yes|--no|--abort] "
+     "[-q] [--] SRC TARGET",
+     "put the pictures of SRC into one album folder per day or month under TARGET",
+     "Scans SRC and makes one album per day (or month) of its pictures, named by the date "
+     "(2019-11-03), each going into a folder of that name under TARGET with names like "
+     "\"2019-11-03-0 [2019-11-03] [10 20 30].jpg\". TARGET is made when it is missing (its "
+     "parent must exist); a TARGET inside SRC is left out of the scan. Prints the same lines "
+     "as process.",
+     {{"--by day|month", "one album per day (the default) or per month"},
+      {"--move", kMoveText},
+      {"--dry-run", kDryRunText},
+      {"--save-session FILE",
+       "write the albums as a session file instead of copying or moving anything: open it in "
+       "the window to look at the albums, change them and process them, or run "
+       "'lumora-cli process FILE'. Source and target are stored as full paths"},
+      {"--yes", kYesText},
+      {"--no", kNoText},
+      {"--abort", kAbortText},
+      {"-q, --quiet", kQuietText}}},
+};
+
+}  // namespace
+
+const std::vector<CommandHelp>& commandHelps() {
+    return kHelps;
+}
+
+const CommandHelp* findCommandHelp(const std::string& name) {
+    for (const CommandHelp& help : kHelps) {
+        if (name == help.name) return &help;
+    }
+    return nullptr;
+}
+
+namespace {
+
+// Writes text from column indent on, broken at spaces before width.
+void printWrapped(std::FILE* out, const std::string& text, size_t indent, size_t firstColumn) {
+    constexpr size_t kWidth = 79;
+    size_t column = firstColumn;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(' ', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string word = text.substr(start, end - start);
+        if (column > indent && column + 1 + word.size() > kWidth) {
+            std::fprintf(out, "\n%*s", static_cast<int>(indent), "");
+            column = indent;
+        } else if (column > indent) {
+            std::fputc(' ', out);
+            ++column;
+        }
+        std::fputs(word.c_str(), out);
+        column += word.size();
+        start = end + 1;
+    }
+    std::fputc('\n', out);
+}
+
+}  // namespace
+
+void printCommandHelp(const CommandHelp& help, std::FILE* out) {
+    std::fprintf(out, "Usage: lumora-cli %s\n\n", help.usage);
+    printWrapped(out, help.description, 0, 0);
+    std::fprintf(out, "\nOptions:\n");
+    for (const OptionHelp& option : help.options) {
+        std::fprintf(out, "  %s\n      ", option.names);
+        printWrapped(out, option.text, 6, 6);
+    }
+    std::fprintf(out, "  --\n      ");
+    printWrapped(out,
+                 "end of the options: what follows is a file or folder even when its name "
+                 "begins with -",
+                 6, 6);
+    std::fprintf(out,
+                 "  -h, --help\n      show this help\n"
+                 "\nExit status: 0 on success, 1 on failure, 2 on a usage error.\n");
+}
+
+void printProgramHelp(std::FILE* out) {
+    std::fprintf(out,
+                 "Usage: lumora-cli COMMAND [OPTIONS] [--] [ARGUMENTS]\n\n"
+                 "Lumora organises camera pictures into albums by date and time.\n\n"
+                 "Commands:\n");
+    for (const CommandHelp& help : kHelps) {
+        std::fprintf(out, "  %-11s %s\n", help.name, help.summary);
+    }
+    std::fprintf(out,
+                 "\nOptions:\n  -h, --help  show this help\n  --version   show the version\n"
+                 "\n'lumora-cli COMMAND --help' tells what a command does and what each of its "
+                 "options does.\n");
+}
+
+}  // namespace lumora::cli
