@@ -8,13 +8,6 @@
 
 namespace lumora {
 
-std::string fileTitle(const std::string& sourcePath) {
-    const auto slash = sourcePath.find_last_of(kPathSeparator);
-    const size_t start = slash == std::string::npos ? 0 : slash + 1;
-    const auto dot = sourcePath.find('.', start);
-    return sourcePath.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
-}
-
 namespace {
 
 bool hasAlbumFolder(const Album& album) {

@@ -4,13 +4,14 @@
 #include <vector>
 
 #include "albums/Album.h"
+#include "albums/FilmLabel.h"
 #include "catalog/PictureEntry.h"
 #include "platform/Time.h"
 
 namespace lumora {
 
-// The source file's name after its folder, up to the first "." in it.
-std::string fileTitle(const std::string& sourcePath);
+// fileTitle (the source file's name after its folder, up to the first "."
+// in it) is the film label's: one definition for the film and the new names.
 
 // The folders an album's pictures go into, outermost first: the album folder
 // (unless the directory name is the separator alone) and then the sub-folder.
