@@ -132,10 +132,19 @@ int check(const std::string& path, const SessionData& data, Console& console) {
         console.error(path + ": " + kSourceModifiedText + sizes);
         return kExitFailure;
     }
-    size_t removed = 0;
-    for (const PictureRecord& record : data.pictures) removed += record.isRemoved != 0;
-    std::printf("%s: loads against %s: %zu pictures (%zu removed as duplicates), %zu albums\n",
-                path.c_str(), v.sourceText.c_str(), pictures.size(), removed, data.albums.size());
+    // Pictures are removed as duplicates, or, by organize, because they lie
+    // in its target inside the source.
+    size_t duplicates = 0;
+    size_t leftOut = 0;
+    for (const PictureRecord& record : data.pictures) {
+        if (record.isRemoved == 0) continue;
+        ++(record.isDuplicate != 0 ? duplicates : leftOut);
+    }
+    const std::string others =
+        leftOut == 0 ? std::string() : ", " + std::to_string(leftOut) + " left out of the albums";
+    std::printf("%s: loads against %s: %zu pictures (%zu removed as duplicates%s), %zu albums\n",
+                path.c_str(), v.sourceText.c_str(), pictures.size(), duplicates, others.c_str(),
+                data.albums.size());
     return kExitSuccess;
 }
 
