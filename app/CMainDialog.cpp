@@ -170,7 +170,7 @@ void CMainDialog::buildControls() {
     albumsLayout->addWidget(albumDetails_, 1, 1);
     albumsLayout->addWidget(deleteAlbum_, 2, 0, Qt::AlignLeft);
     albumsLayout->addWidget(summaryText_, 3, 0, 1, 2);
-    // Room for a dozen albums and for every line of the longest details.
+    // Room for a dozen albums and for the lines of most albums' details.
     const int listHeight = fontMetrics().lineSpacing() * 12;
     albumList_->setMinimumHeight(listHeight);
     albumDetails_->setMinimumHeight(listHeight);
@@ -215,7 +215,16 @@ void CMainDialog::buildControls() {
             [this] { albumSelectionChanged(); });
     connect(albumList_, &QListWidget::itemDoubleClicked, this, [this] { editSelectedAlbum(); });
 
-    resize(840, 740);
+    // The steps sit close, so the window fits a 768-line screen at the default
+    // font.
+    for (QLayout* inner : {static_cast<QLayout*>(step1Layout), static_cast<QLayout*>(albumsLayout),
+                           static_cast<QLayout*>(step2Layout), static_cast<QLayout*>(step3Layout),
+                           static_cast<QLayout*>(stepsLayout)}) {
+        inner->setContentsMargins(8, 4, 8, 6);
+        inner->setSpacing(4);
+    }
+    layout->setContentsMargins(8, 4, 8, 8);
+    resize(840, sizeHint().height());
 }
 
 void CMainDialog::buildMenus() {
@@ -329,6 +338,8 @@ void CMainDialog::useSource(const std::string& path) {
     filmImages_.clear();
     deleteAlbum_->setEnabled(false);
     clearDetails();
+    // The folder shows while it is scanned and while the scan asks.
+    sourceText_->setPath(pathToQString(path));
     // The scan runs here, on the window's thread; the status line repaints
     // after every update while clicks and keys wait.
     LabelProgress progress(statusText_);

@@ -1,5 +1,8 @@
 #include "app/ProgramArguments.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace lumora {
 namespace {
 
@@ -74,6 +77,15 @@ bool parseProgramArguments(const std::vector<std::string>& arguments, ProgramArg
         return false;
     }
     return true;
+}
+
+std::string wholeFolderPath(const std::string& folder) {
+    std::error_code error;
+    const std::filesystem::path whole = std::filesystem::absolute(folder, error);
+    if (error) return folder;
+    std::string path = whole.lexically_normal().string();
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
 }
 
 std::string programUsageText() {

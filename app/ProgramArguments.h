@@ -20,6 +20,11 @@ struct ProgramArguments {
 bool parseProgramArguments(const std::vector<std::string>& arguments, ProgramArguments& parsed,
                            std::string& error);
 
+// A folder given on the command line as the folder browser gives one: a
+// whole path, without "." parts or a trailing separator, so that a session
+// saved from the window loads from any folder.
+std::string wholeFolderPath(const std::string& folder);
+
 // The text of `lumora --help`.
 std::string programUsageText();
 

@@ -1,6 +1,8 @@
 // lumora: the program's window.
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -20,20 +22,37 @@ int usageError(const std::string& error) {
 }
 
 // The folders and the session must be there before a window opens for them.
-bool checkPaths(const lumora::ProgramArguments& arguments, std::string& error) {
+bool checkPaths(lumora::ProgramArguments& arguments, std::string& error) {
     namespace fs = std::filesystem;
     std::error_code code;
-    for (const std::string* folder : {&arguments.source, &arguments.target}) {
-        if (!folder->empty() && !fs::is_directory(*folder, code)) {
+    for (std::string* folder : {&arguments.source, &arguments.target}) {
+        if (folder->empty()) continue;
+        if (!fs::is_directory(*folder, code)) {
             error = *folder + ": no such folder";
             return false;
         }
+        *folder = lumora::wholeFolderPath(*folder);
     }
     if (!arguments.session.empty() && !fs::is_regular_file(arguments.session, code)) {
         error = arguments.session + ": no such file";
         return false;
     }
     return true;
+}
+
+bool isSet(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && *value != '\0';
+}
+
+// Whether Qt has somewhere to open the window: a display, or a platform
+// chosen by hand (-platform, QT_QPA_PLATFORM=offscreen).
+bool haveDisplay(int argc, char** argv) {
+    if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM")) return true;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -52,6 +71,12 @@ int main(int argc, char** argv) {
         }
     }
 
+    if (!haveDisplay(argc, argv)) {
+        std::fprintf(stderr,
+                     "lumora: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are "
+                     "unset); lumora-cli works without one\n");
+        return 1;
+    }
     QApplication application(argc, argv);  // takes Qt's own options out of argv
     QApplication::setApplicationName(lumora::kProgramName);
     QApplication::setApplicationVersion(lumora::kProgramVersion);

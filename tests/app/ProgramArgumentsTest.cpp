@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace lumora {
 namespace {
 
@@ -56,6 +58,14 @@ TEST(ProgramArgumentsTest, refusesWhatTheWindowCouldNotDoWithAClearReason) {
         EXPECT_FALSE(parsed.ok) << arguments.front();
         EXPECT_EQ(parsed.error, error) << arguments.front();
     }
+}
+
+TEST(ProgramArgumentsTest, foldersBecomeWholePathsWithoutTrailingSeparators) {
+    const std::string here = std::filesystem::current_path().string();
+    EXPECT_EQ(wholeFolderPath("pictures"), here + "/pictures");
+    EXPECT_EQ(wholeFolderPath("./pictures/"), here + "/pictures");
+    EXPECT_EQ(wholeFolderPath("/data//pictures///"), "/data/pictures");
+    EXPECT_EQ(wholeFolderPath("/"), "/");
 }
 
 }  // namespace

@@ -186,6 +186,29 @@ TEST_F(MainDialogTest, theSourceIsRefusedAsTargetWhateverPathReachesItAndASubFol
     EXPECT_EQ(shell.calls().back().title, "Select folder that hold pictures to process.");
 }
 
+// Answers OK to everything and runs a check at each question.
+class WatchingPrompter : public Prompter {
+  public:
+    std::function<void()> onAsk;
+    int questions = 0;
+    int ask(const std::string&, const std::string&, Buttons, Icon) override {
+        ++questions;
+        if (onAsk) onAsk();
+        return kAnswerOk;
+    }
+};
+
+TEST_F(MainDialogTest, theFolderBeingScannedShowsWhileTheScanAsks) {
+    dir.writeFile("zero/z.jpg", test::exifPicture("0000:00:00 00:00:00"));
+    WatchingPrompter watching;
+    TestMainDialog watched(workspace, watching, shell);
+    QString shown;
+    watching.onAsk = [&] { shown = controlById<QLabel>(watched, res::kIdSourceText)->text(); };
+    watched.useSource(dir.file("zero"));
+    ASSERT_EQ(watching.questions, 1);  // the zero-date warning
+    EXPECT_EQ(shown.toStdString(), dir.file("zero"));
+}
+
 TEST_F(MainDialogTest, aNewSourceResetsTheTarget) {
     window->useSource(source);
     window->useTarget(dir.makeDir("out"));
