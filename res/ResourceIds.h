@@ -59,4 +59,19 @@ inline constexpr int kIdProcessAlbums = 1021;  // its "Process"
 // "Process Option"; "Save" is kIdOk, "Discard" kIdCancel. Ids of our own choosing.
 inline constexpr int kIdMoveFilesCheck = 1022;
 
+// "Set view options"; "Accept" is kIdOk, "Discard" kIdCancel.
+inline constexpr int kIdSortDirectionList = 1069;
+inline constexpr int kIdSortByNameRadio = 1070;
+inline constexpr int kIdSortByDateRadio = 1071;
+
+// "View Large Image"; "Close" is kIdCancel.
+inline constexpr int kIdLargePicture = 1152;
+inline constexpr int kIdLargePicturePath = 1153;
+
+// "Manual Time Range Settings"; "OK" is kIdOk, "Cancel" kIdCancel.
+inline constexpr int kIdStartDatePicker = 1013;
+inline constexpr int kIdEndDatePicker = 1014;
+inline constexpr int kIdStartTimePicker = 1015;
+inline constexpr int kIdEndTimePicker = 1016;
+
 }  // namespace lumora::res

@@ -1,0 +1,131 @@
+#include "albums/CLargeImageDialog.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "albums/ViewerPicture.h"
+#include "imaging/ImageBitmap.h"
+#include "platform/QtText.h"
+#include "res/ResourceIds.h"
+
+namespace lumora {
+namespace {
+
+int shownPosition = 0;
+CLargeImageDialog* viewerOnScreen = nullptr;
+
+// The picture area fits a 4:3 picture at its viewer size with its sunken
+// frame; taller pictures scroll.
+constexpr int kPictureAreaWidth = 799 + 2;
+constexpr int kPictureAreaHeight = 599 + 2;
+
+}  // namespace
+
+CLargeImageDialog::CLargeImageDialog(FileSystem& fileSystem, QWidget* parent)
+    : QDialog(parent),
+      cache_([&fileSystem](const std::string& path) { return decodeForViewer(fileSystem, path); }),
+      picture_(new QLabel),
+      path_(new QLabel) {
+    if (viewerOnScreen != nullptr) viewerOnScreen->close();
+    viewerOnScreen = this;
+    setWindowTitle("View Large Image");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+
+    setControlId(*picture_, res::kIdLargePicture);
+    picture_->setAlignment(Qt::AlignCenter);
+    picture_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture_->setMinimumSize(kPictureAreaWidth, kPictureAreaHeight);
+    auto* area = new QScrollArea;
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setAlignment(Qt::AlignCenter);
+    area->setWidget(picture_);
+    area->setMinimumSize(kPictureAreaWidth, kPictureAreaHeight);
+
+    setControlId(*path_, res::kIdLargePicturePath);
+    path_->setAlignment(Qt::AlignCenter);
+    path_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* close = new QPushButton("Close");
+    setControlId(*close, res::kIdCancel);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    buttons->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(area, 1);
+    layout->addWidget(path_);
+    layout->addLayout(buttons);
+}
+
+CLargeImageDialog::~CLargeImageDialog() {
+    if (viewerOnScreen == this) viewerOnScreen = nullptr;
+}
+
+int CLargeImageDialog::viewerIndex() {
+    return shownPosition;
+}
+
+CLargeImageDialog* CLargeImageDialog::openViewer() {
+    return viewerOnScreen;
+}
+
+void CLargeImageDialog::openAt(const FilmList& film, int position) {
+    if (position < 0 || static_cast<size_t>(position) >= film.size()) return;
+    const Image* picture = cache_.open(film, position);
+    shownPosition = cache_.index();
+    if (picture == nullptr) {
+        if (!isVisible()) close();
+        return;
+    }
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    } else {
+        show();
+    }
+    showPicture(*picture, film[static_cast<size_t>(position)].path);
+    cache_.preload(film);
+}
+
+void CLargeImageDialog::follow(const FilmList& film, int position) {
+    const ViewerCache::Move move = cache_.follow(film, position);
+    if (!move.moved) return;
+    shownPosition = cache_.index();
+    if (move.picture != nullptr) {
+        showPicture(*move.picture, film[static_cast<size_t>(position)].path);
+    }
+    cache_.preload(film);
+}
+
+void CLargeImageDialog::showPicture(const Image& picture, const std::string& path) {
+    picture_->setPixmap(QPixmap::fromImage(makeBitmap(picture)));
+    path_->setText(pathToQString(path));
+    // Shown before the neighbours are decoded, not after.
+    picture_->repaint();
+    path_->repaint();
+}
+
+void CLargeImageDialog::reject() {
+    close();
+}
+
+void CLargeImageDialog::closeEvent(QCloseEvent* event) {
+    cache_.clear();
+    if (viewerOnScreen == this) viewerOnScreen = nullptr;
+    if (!closedSent_) {
+        closedSent_ = true;
+        emit closed();
+    }
+    // Not QDialog's handler: that one rejects, and rejecting closes here.
+    event->accept();
+}
+
+}  // namespace lumora
