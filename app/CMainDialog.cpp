@@ -279,7 +279,6 @@ void CMainDialog::buildMenus() {
 
 void CMainDialog::initialise() {
     deleteAlbum_->setEnabled(false);
-    workspace_.filterValues = FilterValueLists{};
     workspace_.dateFormat = 1;
     workspace_.timeFormat = 1;
     workspace_.excludeDuplicates = 0;
