@@ -79,6 +79,11 @@ TEST_F(LargeImageDialogTest, showsThePictureAt799WideWithItsPath) {
     viewer->follow(film, 3);
     EXPECT_EQ(pixmapSize(), QSize(799, 599));
     EXPECT_EQ(pathText(), QString::fromStdString(film[3].path));
+
+    // The position last shown is not shown again, even when its file changed.
+    dir.writeFile("d.jpg", samples::encodePattern(300, 200, 3, 85, 4));
+    viewer->follow(film, 3);
+    EXPECT_EQ(pixmapSize(), QSize(799, 599));
 }
 
 TEST_F(LargeImageDialogTest, aPictureThatCannotBeDecodedLeavesThePreviousOneShown) {
