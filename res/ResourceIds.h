@@ -59,6 +59,34 @@ inline constexpr int kIdProcessAlbums = 1021;  // its "Process"
 // "Process Option"; "Save" is kIdOk, "Discard" kIdCancel. Ids of our own choosing.
 inline constexpr int kIdMoveFilesCheck = 1022;
 
+// "Edit Album". "Save Album" is kIdOk.
+inline constexpr int kIdDiscardAlbum = 8;
+inline constexpr int kIdFilm = 1040;
+inline constexpr int kIdSetEndDate = 1048;
+inline constexpr int kIdSetStartDate = 1049;
+inline constexpr int kIdClearEnd = 1050;
+inline constexpr int kIdFilmStatusLine = 1051;  // the overall status, also the film's progress
+inline constexpr int kIdClearStart = 1053;
+inline constexpr int kIdStartLabel = 1056;
+inline constexpr int kIdEndLabel = 1057;
+inline constexpr int kIdSortLine = 1071;
+inline constexpr int kIdPicturePath = 1072;
+inline constexpr int kIdAlbumHeader = 1073;
+inline constexpr int kIdAlbumNameEdit = 1115;
+inline constexpr int kIdDirectoryNameEdit = 1116;
+inline constexpr int kIdCreateSubDirCheck = 1117;
+inline constexpr int kIdKeepOriginalNameCheck = 1118;
+inline constexpr int kIdAddDateCheck = 1029;
+inline constexpr int kIdAddTimeCheck = 1031;
+inline constexpr int kIdAddCameraModelCheck = 1033;
+inline constexpr int kIdAlbumSizeText = 1157;
+inline constexpr int kIdTotalSizeText = 1158;
+inline constexpr int kIdPictureInfoList = 1164;
+// Its menu; "About" is kCmdAbout. Ids of our own choosing.
+inline constexpr int kCmdViewOptions = 32800;
+inline constexpr int kCmdManualTimeRange = 32801;
+inline constexpr int kCmdAdvancedFilterTool = 32802;
+
 // "Set view options"; "Accept" is kIdOk, "Discard" kIdCancel.
 inline constexpr int kIdSortDirectionList = 1069;
 inline constexpr int kIdSortByNameRadio = 1070;

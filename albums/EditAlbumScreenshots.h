@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace lumora {
+
+// The screenshot mode's pictures of the Edit Album dialog over the pictures
+// of source, written into folder as PNG files: "edit-album.png" (a positive
+// film of real thumbnails with two pictures left out, one picture's
+// information shown and a custom picture name being typed) and
+// "edit-album-negative.png" (the next album from a negative film with three
+// pictures developed). Questions are answered OK or Yes and printed. Each
+// path written is printed on standard output. False, with a message on
+// standard error, when a picture could not be written.
+bool writeEditAlbumScreenshots(const std::string& source, const std::string& folder);
+
+}  // namespace lumora

@@ -1,0 +1,91 @@
+#include "albums/FilmView.h"
+
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "albums/FilmDelegate.h"
+#include "imaging/ImageBitmap.h"
+#include "res/BitmapIds.h"
+
+namespace lumora {
+namespace {
+
+const QColor kFilmBase(28, 27, 26);
+
+}  // namespace
+
+FilmView::FilmView(QWidget* parent) : QListView(parent) {
+    setViewMode(QListView::IconMode);
+    setMovement(QListView::Static);
+    setResizeMode(QListView::Adjust);
+    setFlow(QListView::LeftToRight);
+    setWrapping(true);
+    // Every item has the same size, so the view lays out 20,000 items
+    // without asking for each one's size.
+    setUniformItemSizes(true);
+    setGridSize(FilmDelegate::itemSize());
+    setSpacing(0);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    verticalScrollBar()->setSingleStep(FilmDelegate::itemSize().height() / 4);
+    setFrameShape(QFrame::NoFrame);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, kFilmBase);
+    colours.setColor(QPalette::Text, QColor(226, 226, 222));
+    setPalette(colours);
+    setAutoFillBackground(true);
+}
+
+int FilmView::lastSelectedRow() const {
+    if (!selectionModel()) return -1;
+    int last = -1;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes()) {
+        last = std::max(last, index.row());
+    }
+    return last;
+}
+
+void FilmView::selectRow(int row) {
+    const QModelIndex index = model()->index(row, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+}
+
+bool FilmView::isEditing(const QModelIndex& index) const {
+    // Edits always begin on the current item.
+    return state() == QAbstractItemView::EditingState && currentIndex() == index;
+}
+
+void FilmView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (index.isValid()) emit rightDoubleClicked(index);
+        return;
+    }
+    QListView::mouseDoubleClickEvent(event);
+}
+
+PerforationStrip::PerforationStrip(QWidget* parent) : QWidget(parent) {
+    Image bitmap;
+    if (bitmap.LoadResource(res::kBitmapFilmPerforation)) {
+        strip_ = QPixmap::fromImage(makeBitmap(bitmap));
+    }
+    setFixedWidth(strip_.isNull() ? 24 : strip_.width());
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+}
+
+QSize PerforationStrip::sizeHint() const {
+    return QSize(width(), 200);
+}
+
+void PerforationStrip::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), kFilmBase);
+    if (strip_.isNull()) return;
+    for (int y = 0; y < height(); y += strip_.height()) painter.drawPixmap(0, y, strip_);
+}
+
+}  // namespace lumora
