@@ -113,7 +113,8 @@ void CEditAlbumDialog::buildControls() {
     layout->addLayout(columns, 1);
     layout->addWidget(sortText_);
     layout->addLayout(statusRow);
-    resize(1120, 800);
+    // Three thumbnails across, and room on a screen of 768 lines.
+    resize(1064, 730);
 }
 
 QWidget* CEditAlbumDialog::buildFilmGroup() {

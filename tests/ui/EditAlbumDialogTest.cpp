@@ -418,6 +418,25 @@ TEST_F(EditAlbumDialogTest, sortingByNameRebuildsTheFilmAndDiscardDropsTheAlbum)
     for (const PictureEntry& entry : workspace.pictures()) EXPECT_EQ(entry.albumId, 0);
 }
 
+TEST_F(EditAlbumDialogTest, byNameThenDiscardKeepsTheOrderUntilTheNextRebuild) {
+    writeFourPictures();
+    scan();
+    openNewAlbum();
+    dialog->answerDialog = [](QDialog& opened) {
+        auto& options = dynamic_cast<CViewOptionsDialog&>(opened);
+        options.byName();
+        options.discard();
+        return int(QDialog::Rejected);
+    };
+    dialog->viewOptions();
+    EXPECT_EQ(workspace.viewOptions.sortByDate, 0);
+    EXPECT_EQ(text(res::kIdSortLine), "Sorted ascendent by date. Show 4 pic.");
+    EXPECT_TRUE(label(0).startsWith("1.d."));
+    dialog->clearEnd();
+    EXPECT_EQ(text(res::kIdSortLine), "Sorted ascendent by name. Show 4 pic.");
+    EXPECT_TRUE(label(0).startsWith("1.a."));
+}
+
 TEST_F(EditAlbumDialogTest, escapeActsAsDiscard) {
     writeFourPictures();
     scan();
