@@ -286,7 +286,12 @@ void CEditAlbumDialog::initialise() {
     if (!current) return;
     const bool editMode = workspace_.edit.editMode != 0;
     if (editMode) {
-        if (current->processed) saveButton_->setEnabled(false);
+        if (current->processed) {
+            saveButton_->setEnabled(false);
+            // A custom name is written to the picture at once, whatever ends
+            // the dialog: an album already processed keeps its pictures' names.
+            filmView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        }
         workspace_.edit.openedStartTime = current->startTime;
         workspace_.edit.openedEndTime = current->endTime;
         openedCount_ = current->pictureCount;
@@ -697,7 +702,8 @@ void CEditAlbumDialog::labelEditEnded(int row, const QString& text) {
     FilmList& film = workspace_.film;
     if (row < 0 || static_cast<size_t>(row) >= film.size()) return;
     PictureEntry& picture = film[static_cast<size_t>(row)];
-    if (!picture.exif) return;
+    const Album* current = album();
+    if (!picture.exif || (current && current->processed)) return;
     const NameEdit outcome = applyNameEdit(*picture.exif, rememberedLabel_, toStdString(text));
     rememberedLabel_.clear();
     if (outcome == NameEdit::Unchanged) return;

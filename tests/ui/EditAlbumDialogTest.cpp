@@ -461,6 +461,10 @@ TEST_F(EditAlbumDialogTest, aProcessedAlbumOpensReadOnlyAndDiscardKeepsIt) {
     ASSERT_TRUE(workspace.startEditAlbum(0, prompter));
     openDialog();
     EXPECT_FALSE(enabled(res::kIdOk));
+    EXPECT_EQ(dialog->film()->editTriggers(), QAbstractItemView::NoEditTriggers);
+    dialog->labelEditBegan(0, "d");
+    dialog->labelEditEnded(0, "Renamed");
+    EXPECT_EQ(workspace.film[0].exif->hasCustomName, 0);
     EXPECT_EQ(text(res::kIdAlbumHeader), "Album Album 1:  4 pictures in album.");
     EXPECT_EQ(text(res::kIdStartLabel), "[2021-06-01] [10 01 01]");
     dialog->saveAlbum();
