@@ -655,6 +655,33 @@ TEST_F(EditAlbumDialogTest, aRightDoubleClickOpensTheViewerWhichThenFollowsTheSe
     EXPECT_EQ(text(res::kIdPicturePath), QString::fromStdString(workspace.film[3].path));
 }
 
+// Answers OK and notes what the film's status line showed when asked.
+class StatusReadingPrompter : public Prompter {
+  public:
+    int ask(const std::string& text, const std::string&, Buttons, Icon) override {
+        asked.push_back(text);
+        shown.push_back(status ? status->text() : QString());
+        return kAnswerOk;
+    }
+    QLabel* status = nullptr;
+    std::vector<std::string> asked;
+    QStringList shown;
+};
+
+TEST_F(EditAlbumDialogTest, theStatusLineNamesThePictureADiskErrorIsAbout) {
+    writeFourPictures();
+    scan();
+    dir.writeFile("src/c.jpg", std::string("not a picture any more"));
+    ASSERT_TRUE(workspace.startNewAlbum(0, prompter));
+    StatusReadingPrompter reader;
+    CEditAlbumDialog edit(workspace, filmImages, reader);
+    reader.status = controlById<QLabel>(edit, res::kIdFilmStatusLine);
+    edit.firstPaint();
+    ASSERT_EQ(reader.asked, std::vector<std::string>{kDiskErrorText});
+    // c.jpg is the second picture by date.
+    EXPECT_EQ(reader.shown, QStringList{"Building film. Adding picture: 2, left 2."});
+}
+
 TEST(FilmImages, aThumbnailKeepsItsColoursAndRowsInThreeBytesAPixel) {
     Image image;
     ASSERT_NE(image.Create(160, 120, 24, kFormatUnknown), nullptr);
