@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "albums/CEditAlbumDialog.h"
 #include "albums/CTimeFormatDialog.h"
 #include "albums/Thumbnail.h"
 #include "app/AlbumDetailsText.h"
@@ -400,9 +401,9 @@ void CMainDialog::runAlbumDialog() {
 }
 
 DialogEnd CMainDialog::openEditAlbumDialog() {
-    // Not built yet: the Edit Album dialog comes here and returns how it
-    // ended. Until then it ends as a dialog closed by other means.
-    return DialogEnd::Other;
+    CEditAlbumDialog dialog(workspace_, filmImages_, prompter_, this);
+    runDialog(dialog);
+    return dialog.end();
 }
 
 void CMainDialog::albumSelectionChanged() {

@@ -77,9 +77,8 @@ class CMainDialog : public QDialog {
     void reject() override;
 
   protected:
-    // The Edit Album dialog for the workspace's current album. Not built yet:
-    // it shows nothing and ends as a dialog closed without Save Album or
-    // Discard would, which keeps the album as it is.
+    // The Edit Album dialog for the workspace's current album, run modally;
+    // how it ended decides what becomes of the album.
     virtual DialogEnd openEditAlbumDialog();
     // The Search for duplicates dialog. Not built yet: it shows nothing and
     // ends as Cancel would.

@@ -11,6 +11,8 @@
 
 #include "albums/CTimeFormatDialog.h"
 #include "albums/DateTimeText.h"
+#include "albums/EditAlbumScreenshots.h"
+#include "albums/EditToolsScreenshots.h"
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
 #include "app/Workspace.h"
@@ -130,6 +132,7 @@ bool writeScreenshots(const std::string& source, const std::string& folder) {
     const std::string target = targetTemplate;
 
     Tour tour(folder);
+    std::string samplePicture;
     {
         Workspace workspace;
         UnattendedPrompter prompter;
@@ -137,6 +140,7 @@ bool writeScreenshots(const std::string& source, const std::string& folder) {
         CMainDialog window(workspace, prompter, shell);
         window.show();
         window.useSource(source);
+        if (!workspace.pictures().empty()) samplePicture = workspace.pictures().front().path;
         makeDayAlbums(workspace, prompter, 4);
         window.useTarget(target);
         window.refreshAlbumList();
@@ -170,7 +174,10 @@ bool writeScreenshots(const std::string& source, const std::string& folder) {
         window.hide();
     }
     std::filesystem::remove_all(target, error);
-    return tour.ok();
+    bool ok = tour.ok();
+    ok = writeEditAlbumScreenshots(source, folder) && ok;
+    ok = writeEditToolsScreenshots(folder, samplePicture) && ok;
+    return ok;
 }
 
 }  // namespace lumora

@@ -7,7 +7,8 @@ namespace lumora {
 // The program's screenshot mode: over the pictures of source, writes PNG
 // pictures into folder of the main window with albums listed and one album's
 // details shown, the format dialog, the option dialog, the processing dialog
-// after a run and the About box. The run copies into a temporary folder that
+// after a run, the About box, the Edit Album dialog on its film, the view
+// options, the large viewer and the manual time range. The run copies into a temporary folder that
 // is removed afterwards; nothing is asked, and what would have been asked is
 // printed. False (with a message on standard error) when a picture could not
 // be written.
