@@ -33,6 +33,14 @@ bool removeSelectedDuplicate(Workspace& workspace, const std::string& line,
     return true;
 }
 
+int markedDuplicateCount(const Workspace& workspace) {
+    int marked = 0;
+    for (const PictureEntry& picture : workspace.catalog.pictures()) {
+        if (picture.isDuplicate != 0) ++marked;
+    }
+    return marked;
+}
+
 void acceptDuplicates(Workspace& workspace, Prompter& prompter) {
     if (workspace.excludeDuplicates != 0) {
         removeMarkedDuplicates(workspace.pictures(), workspace.removedPictures,

@@ -30,6 +30,10 @@ bool removeSelectedDuplicate(Workspace& workspace, const std::string& line,
                              std::vector<std::string>& lines, Prompter& prompter,
                              ProgressSink& progress);
 
+// How many pictures the last comparison marked as duplicates: the dialog's
+// exclude check box can be used only while there are any.
+int markedDuplicateCount(const Workspace& workspace);
+
 // "OK": with excludeDuplicates set, takes every marked duplicate out of the
 // list; the film is rebuilt next time; the space freed since the scan is
 // reported when there is any.

@@ -127,9 +127,12 @@ TEST(DuplicateCommands, removingAGroupsFirstPictureRegroupsTheRestAndCancelKeeps
     Lines lines;
     test::RecordingProgress progress;
     ASSERT_EQ(compareDuplicates(workspace, lines, progress), 2);
+    EXPECT_EQ(markedDuplicateCount(workspace), 2);
     test::ScriptedPrompter prompter;
     EXPECT_TRUE(removeSelectedDuplicate(workspace, "/a1", lines, prompter, progress));
     EXPECT_EQ(lines, (Lines{"### Duplicate nr.1 ###", "/a2", "/a3"}));
+    // The comparison after the removal marks only the new group's duplicate.
+    EXPECT_EQ(markedDuplicateCount(workspace), 1);
     EXPECT_EQ(pathsOf(workspace.removedPictures), (Lines{"/a1"}));
     EXPECT_EQ(workspace.freedBytes, 2097152.0f);
 
