@@ -102,4 +102,16 @@ inline constexpr int kIdEndDatePicker = 1014;
 inline constexpr int kIdStartTimePicker = 1015;
 inline constexpr int kIdEndTimePicker = 1016;
 
+// "Search for duplicates"; "OK" is kIdOk, "Cancel" kIdCancel. Ids of our own
+// choosing.
+inline constexpr int kIdDuplicatesStatus = 1200;
+inline constexpr int kIdAnalize = 1201;
+inline constexpr int kIdDuplicatesProgress = 1202;
+inline constexpr int kIdCompare = 1203;
+inline constexpr int kIdDuplicatesList = 1204;
+inline constexpr int kIdExcludeDuplicatesCheck = 1205;
+inline constexpr int kIdThumbnailViewerLabel = 1206;
+inline constexpr int kIdThumbnailViewer = 1207;
+inline constexpr int kIdRemoveSelected = 1208;
+
 }  // namespace lumora::res
