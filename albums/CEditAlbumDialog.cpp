@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "albums/CLargeImageDialog.h"
+#include "albums/FilmFilterHost.h"
 #include "albums/CManualTimeRangeDialog.h"
 #include "albums/CViewOptionsDialog.h"
 #include "albums/CustomName.h"
@@ -29,6 +30,7 @@
 #include "albums/StatusLine.h"
 #include "albums/ThumbnailQueue.h"
 #include "app/CAboutDialog.h"
+#include "filters/CAdvancedFilterDialog.h"
 #include "filters/CriterionText.h"
 #include "platform/QtText.h"
 #include "res/ResourceIds.h"
@@ -266,8 +268,6 @@ void CEditAlbumDialog::buildMenu() {
     advancedFilterAction_ = file->addAction(QStringLiteral("Advanced Filter Tool"), this,
                                             [this] { advancedFilterTool(); });
     advancedFilterAction_->setObjectName(idName(res::kCmdAdvancedFilterTool));
-    // The Advanced Filter dialog is not part of the program yet.
-    advancedFilterAction_->setEnabled(false);
     QMenu* help = menuBar->addMenu(QStringLiteral("Help"));
     QAction* aboutAction = help->addAction(QStringLiteral("About"), this, [this] { about(); });
     aboutAction->setObjectName(idName(res::kCmdAbout));
@@ -394,8 +394,9 @@ bool CEditAlbumDialog::buildFilm() {
 void CEditAlbumDialog::selectFilm() {
     Album* current = album();
     if (!current) return;
-    // The Advanced Filter dialog is never open, so no criterion applies.
-    counts_ = workspace_.selectFilm(std::nullopt);
+    // The filter acts only while its window is open, with that window's boxes.
+    counts_ = workspace_.selectFilm(filter_ ? std::optional(filter_->checks()) : std::nullopt);
+    if (filter_) filter_->filmBuilt(counts_.tested);
     current = album();
     headerText_->setText(toQString(albumHeaderLine(*current, workspace_.edit.editMode != 0,
                                                    counts_.filmCount, counts_.excludedCount)));
@@ -529,8 +530,8 @@ void CEditAlbumDialog::saveAlbum() {
             return;
         }
     }
-    // The Advanced Filter dialog would now keep its switches with the album;
-    // it is not part of the program yet.
+    // An open Advanced Filter window keeps its switches with the album when
+    // it closes.
     Album* current = album();
     if (current) readControls(*current);
     end_ = DialogEnd::Save;
@@ -596,9 +597,24 @@ void CEditAlbumDialog::manualTimeRange() {
     buildFilm();
 }
 
+CAdvancedFilterDialog* CEditAlbumDialog::advancedFilter() const {
+    return filter_;
+}
+
 void CEditAlbumDialog::advancedFilterTool() {
-    // The Advanced Filter dialog comes with its own issue; its menu item stays
-    // disabled until then.
+    if (filter_) {
+        filter_->raise();
+        filter_->activateWindow();
+        return;
+    }
+    if (!filterHost_) {
+        filterHost_ = std::make_unique<FilmFilterHost>(workspace_.albums, workspace_.edit,
+                                                       workspace_.film, [this] { buildFilm(); });
+    }
+    filter_ = new CAdvancedFilterDialog(*filterHost_, workspace_.filterValues, prompter_, this);
+    // From closing on, the film build applies no filter.
+    connect(filter_, &CAdvancedFilterDialog::closed, this, [this] { filter_ = nullptr; });
+    filter_->openFor(workspace_.edit.editMode == 0);
 }
 
 void CEditAlbumDialog::about() {

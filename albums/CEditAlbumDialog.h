@@ -21,7 +21,9 @@ class QAction;
 
 namespace lumora {
 
+class CAdvancedFilterDialog;
 class CLargeImageDialog;
+class FilmFilterHost;
 class FilmDelegate;
 class FilmModel;
 class FilmView;
@@ -80,6 +82,8 @@ class CEditAlbumDialog : public QDialog {
     void watchStatus(ProgressSink* watcher);
     FilmView* film() const { return filmView_; }
     FilmModel* filmModel() const { return filmModel_; }
+    // The open Advanced Filter window, null while it is closed.
+    CAdvancedFilterDialog* advancedFilter() const;
 
     // Esc and the close box: taken as Discard, so that a new album is never
     // left half made with its pictures marked as pending.
@@ -125,6 +129,8 @@ class CEditAlbumDialog : public QDialog {
     float openedSize_ = 0.0f;
     std::string rememberedLabel_;
     QPointer<CLargeImageDialog> viewer_;
+    std::unique_ptr<FilmFilterHost> filterHost_;
+    QPointer<CAdvancedFilterDialog> filter_;
 
     FilmView* filmView_ = nullptr;
     FilmModel* filmModel_ = nullptr;

@@ -153,10 +153,10 @@ TEST_F(EditAlbumDialogTest, aNewAlbumOpensWithTheWholeFilmAndBothClearsDisabled)
         EXPECT_EQ(image.size(), QSize(160, 120));
         EXPECT_EQ(image.sizeInBytes(), 57600);
     }
-    // The menu, with the Advanced Filter not there yet.
+    // The menu.
     auto* advanced = dialog->findChild<QAction*>(QString::number(res::kCmdAdvancedFilterTool));
     ASSERT_NE(advanced, nullptr);
-    EXPECT_FALSE(advanced->isEnabled());
+    EXPECT_TRUE(advanced->isEnabled());
     EXPECT_NE(dialog->findChild<QAction*>(QString::number(res::kCmdViewOptions)), nullptr);
     EXPECT_NE(dialog->findChild<QAction*>(QString::number(res::kCmdManualTimeRange)), nullptr);
 }

@@ -1,0 +1,90 @@
+#include "filters/FilterScreenshot.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "albums/CEditAlbumDialog.h"
+#include "albums/FilmModel.h"
+#include "albums/FilmView.h"
+#include "filters/CAdvancedFilterDialog.h"
+#include "platform/QtScreenshot.h"
+
+namespace lumora {
+namespace {
+
+// Answers every question with its first button and prints it.
+class PrintingPrompter : public Prompter {
+  public:
+    int ask(const std::string& text, const std::string& caption, Buttons buttons, Icon) override {
+        std::printf("(%s) %s\n", caption.c_str(), text.c_str());
+        return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? kAnswerYes
+                                                                            : kAnswerOk;
+    }
+};
+
+// The first range with two or more values, its Max moved one entry down.
+void chooseRange(CAdvancedFilterDialog& filter) {
+    for (FilterCriterion criterion : kAllCriteria) {
+        if (!isRange(criterion)) continue;
+        const CriterionGroup& group = filter.panel().group(criterion);
+        if (group.checked && group.max.entries.size() >= 2) {
+            filter.panel().choose(criterion, ComboRole::Max, 1);
+            return;
+        }
+    }
+}
+
+// The last checked criterion is left out, so that a black lamp shows.
+void leaveOneOut(CAdvancedFilterDialog& filter) {
+    for (auto it = kAllCriteria.rbegin(); it != kAllCriteria.rend(); ++it) {
+        if (*it == FilterCriterion::Camera || !filter.panel().group(*it).checked) continue;
+        filter.panel().toggleCheck(*it, false);
+        return;
+    }
+}
+
+}  // namespace
+
+bool writeFilterScreenshot(const std::string& source, const std::string& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    PrintingPrompter prompter;
+    Workspace workspace;
+    std::vector<QImage> filmImages;
+    workspace.setSource(source, prompter, nullProgress());
+    if (!workspace.startNewAlbum(0, prompter)) {
+        std::fprintf(stderr, "lumora: %s: no album can be made of these pictures\n",
+                     source.c_str());
+        return false;
+    }
+    CEditAlbumDialog dialog(workspace, filmImages, prompter);
+    dialog.firstPaint();
+    // The filter acts on pictures inside the album's range: the whole film.
+    const int rows = dialog.filmModel()->rowCount();
+    if (rows > 0) {
+        dialog.film()->selectRow(0);
+        dialog.setStartDate();
+        dialog.film()->selectRow(dialog.filmModel()->rowCount() - 1);
+        dialog.setEndDate();
+    }
+    dialog.advancedFilterTool();
+    CAdvancedFilterDialog* filter = dialog.advancedFilter();
+    if (!filter) return false;
+    filter->panel().toggleMaster(true);
+    chooseRange(*filter);
+    leaveOneOut(*filter);
+    filter->showState();
+    const std::string path = (std::filesystem::path(folder) / "advanced-filter.png").string();
+    const bool written = saveScreenshot(*filter, path);
+    if (written) {
+        std::printf("%s\n", path.c_str());
+    } else {
+        std::fprintf(stderr, "lumora: %s: the picture could not be written\n", path.c_str());
+    }
+    filter->close();
+    dialog.discard();
+    workspace.finishAlbumDialog(dialog.end(), prompter);
+    return written;
+}
+
+}  // namespace lumora
