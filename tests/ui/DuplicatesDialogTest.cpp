@@ -12,6 +12,7 @@
 
 #include "app/DuplicateCommands.h"
 #include "duplicates/DuplicateRemoval.h"
+#include "duplicates/DuplicatesScreenshot.h"
 #include "imaging/Image.h"
 #include "imaging/ImageBitmap.h"
 #include "platform/QtText.h"
@@ -278,6 +279,16 @@ TEST_F(DuplicatesDialogTest, cancelAfterRemoveSelectedKeepsTheRemovalAndRecounts
         EXPECT_EQ(workspace.statusText,
                   "Found 3 .JPG Files with exif information. Duplicates 2. Removed 1");
     }
+}
+
+TEST_F(DuplicatesDialogTest, theScreenshotShowsAGroupOrSaysThereIsNone) {
+    const std::string shots = dir.file("shots");
+    ASSERT_TRUE(writeDuplicatesScreenshot(dir.file("src"), shots));
+    const QImage shot(pathToQString(shots + "/duplicates.png"));
+    EXPECT_FALSE(shot.isNull());
+
+    dir.writeFile("single/b.jpg", test::exifPicture("2021:05:06 09:00:00"));
+    EXPECT_FALSE(writeDuplicatesScreenshot(dir.file("single"), dir.file("none")));
 }
 
 }  // namespace
