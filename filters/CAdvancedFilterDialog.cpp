@@ -99,6 +99,7 @@ void showCombo(QComboBox* box, const ComboState& state) {
 }
 
 constexpr int kLampSide = 12;
+constexpr int kResetWidth = 20;
 
 }  // namespace
 
@@ -167,7 +168,8 @@ QComboBox* CAdvancedFilterDialog::makeCombo(int id, FilterCriterion criterion, C
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(10);
+    // Wide enough for the longest exposure time, "(1/1000)~ 0.001s".
+    box->setMinimumContentsLength(16);
     connect(box, &QComboBox::activated, this, [this, criterion, role](int index) {
         if (index < 0) return;
         panel_.choose(criterion, role, static_cast<std::size_t>(index));
@@ -179,7 +181,8 @@ QComboBox* CAdvancedFilterDialog::makeCombo(int id, FilterCriterion criterion, C
 QToolButton* CAdvancedFilterDialog::makeResetButton(int id, FilterCriterion criterion) {
     auto* button = new QToolButton(this);
     setControlId(*button, id);
-    button->setFixedSize(kLampSide, kLampSide);
+    // Wider than tall, so that it does not pass for a check box.
+    button->setFixedSize(kResetWidth, kLampSide);
     button->setToolTip(QStringLiteral("Reset"));
     connect(button, &QToolButton::clicked, this, [this, criterion] {
         panel_.resetCriterion(criterion);
