@@ -35,6 +35,39 @@ Control* withId(Control* control, int id) {
     return control;
 }
 
+// Shows the lines the comparison has added so far before each status text,
+// so that the list fills while the pass runs; a list the pass has cleared is
+// cleared on the screen too.
+class ListFollowingProgress : public ProgressSink {
+  public:
+    ListFollowingProgress(ProgressSink& shown, QListWidget& list,
+                          const std::vector<std::string>& lines)
+        : shown_(shown), list_(list), lines_(lines) {}
+
+    void setStatus(const std::string& text) override {
+        showNewLines(list_, lines_);
+        shown_.setStatus(text);
+    }
+    void setRange(int64_t lower, int64_t upper) override { shown_.setRange(lower, upper); }
+    void setPosition(int64_t position) override { shown_.setPosition(position); }
+    void setStep(int64_t step) override { shown_.setStep(step); }
+    void step() override { shown_.step(); }
+
+    static void showNewLines(QListWidget& list, const std::vector<std::string>& lines) {
+        // Lines only grow during a pass, which starts from none.
+        const QSignalBlocker quiet(&list);
+        if (static_cast<size_t>(list.count()) > lines.size()) list.clear();
+        for (size_t line = static_cast<size_t>(list.count()); line < lines.size(); ++line) {
+            list.addItem(pathToQString(lines[line]));
+        }
+    }
+
+  private:
+    ProgressSink& shown_;
+    QListWidget& list_;
+    const std::vector<std::string>& lines_;
+};
+
 }  // namespace
 
 ThumbnailArea::ThumbnailArea(QWidget* parent) : QFrame(parent) {
@@ -149,7 +182,8 @@ void CDuplicatesDialog::onAnalize() {
 void CDuplicatesDialog::onCompare() {
     if (busy_) return;
     busy_ = true;
-    const int found = compareDuplicates(workspace_, lines_, progress_);
+    ListFollowingProgress progress(progress_, *list_, lines_);
+    const int found = compareDuplicates(workspace_, lines_, progress);
     busy_ = false;
     showLines();
     exclude_->setEnabled(found != 0);
@@ -180,7 +214,8 @@ void CDuplicatesDialog::onRemoveSelected() {
     if (busy_) return;
     const std::string line = selectedLine();
     busy_ = true;
-    const bool removed = removeSelectedDuplicate(workspace_, line, lines_, prompter_, progress_);
+    ListFollowingProgress progress(progress_, *list_, lines_);
+    const bool removed = removeSelectedDuplicate(workspace_, line, lines_, prompter_, progress);
     busy_ = false;
     if (!removed) return;
     showPlaceholder();
@@ -213,9 +248,10 @@ void CDuplicatesDialog::closeEvent(QCloseEvent* event) {
 }
 
 void CDuplicatesDialog::showLines() {
+    ListFollowingProgress::showNewLines(*list_, lines_);
     const QSignalBlocker quiet(list_);
-    list_->clear();
-    for (const std::string& line : lines_) list_->addItem(pathToQString(line));
+    list_->clearSelection();
+    list_->setCurrentRow(-1);
     // Nothing is selected in the new list, so nothing can be removed.
     remove_->setEnabled(false);
 }

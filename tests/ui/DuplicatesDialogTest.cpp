@@ -134,9 +134,15 @@ TEST_F(DuplicatesDialogTest, opensReadyToCompareOnlyWhenThePicturesCarrySignatur
     EXPECT_TRUE(view.exclude->isChecked());
     EXPECT_FALSE(view.exclude->isEnabled());
     EXPECT_FALSE(view.remove->isEnabled());
+    std::vector<QString> statusAtLines;
+    QObject::connect(view.list->model(), &QAbstractItemModel::rowsInserted,
+                     [&] { statusAtLines.push_back(view.status->text()); });
     dialog.onCompare();
     EXPECT_EQ(view.lines(), (Lines{"### Duplicate nr.1 ###", a1, a2, a3}));
     EXPECT_EQ(view.status->text(), "Ready. Found 2 duplicates");
+    // The lines came while the pass ran, not all at its end.
+    ASSERT_FALSE(statusAtLines.empty());
+    EXPECT_NE(statusAtLines.front(), "Ready. Found 2 duplicates");
     EXPECT_TRUE(view.exclude->isEnabled());
     EXPECT_EQ(workspace.duplicatesFound, 2);
 
