@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -93,8 +94,9 @@ void showCombo(QComboBox* box, const ComboState& state) {
         box->clear();
         box->addItems(entries);
     }
-    box->setCurrentIndex(state.selected ? static_cast<int>(*state.selected) : -1);
-    if (!state.selected) box->setEditText(QString());
+    const int selected = state.selected ? static_cast<int>(*state.selected) : -1;
+    box->setCurrentIndex(selected);
+    box->setEditText(selected >= 0 ? box->itemText(selected) : QString());
     box->setEnabled(state.enabled);
 }
 
@@ -164,9 +166,11 @@ void CAdvancedFilterDialog::buildControls() {
 QComboBox* CAdvancedFilterDialog::makeCombo(int id, FilterCriterion criterion, ComboRole role) {
     auto* box = new QComboBox(this);
     setControlId(*box, id);
-    // Typed text has no effect: only a choice from the list counts.
+    // An edit field that takes no typing: only a choice from the list counts
+    // (an edit field would otherwise take a typed entry's text as a choice).
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    box->lineEdit()->setReadOnly(true);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     // Wide enough for the longest exposure time, "(1/1000)~ 0.001s".
     box->setMinimumContentsLength(16);
