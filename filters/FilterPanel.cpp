@@ -1,6 +1,7 @@
 #include "filters/FilterPanel.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "filters/CameraList.h"
 #include "filters/CriterionText.h"
@@ -20,6 +21,37 @@ void fillWithTexts(ComboState& box, const ValueList& list) {
     box.clear();
     for (const CriterionValue& entry : list) box.add(entry.text);
 }
+
+// Lists pictures as addToValueLists does, remembering the texts already
+// listed: a range or the flash lists a text once, and looking it up in the
+// list itself would take time in proportion to the list for every picture,
+// which a film of many thousand exposure times makes too slow for a live
+// refresh.
+class ListedTexts {
+  public:
+    ListedTexts(FilterValueLists& values, const CriterionFlags& keep)
+        : values_(values), keep_(keep) {}
+
+    void add(const ExifInfo& exif) {
+        for (FilterCriterion criterion : kAllCriteria) {
+            if (keep_[indexOf(criterion)]) continue;
+            if (criterion == FilterCriterion::Camera) {
+                addToCameraList(exif, values_.cameras);
+            } else if (isRange(criterion) || criterion == FilterCriterion::Flash) {
+                const std::optional<std::string> text = formatCriterionValue(criterion, exif);
+                if (!text || !seen_[indexOf(criterion)].insert(*text).second) continue;
+                addToValueList(criterion, exif, values_.of(criterion));
+            } else {
+                addToValueList(criterion, exif, values_.of(criterion));
+            }
+        }
+    }
+
+  private:
+    FilterValueLists& values_;
+    const CriterionFlags& keep_;
+    std::array<std::unordered_set<std::string>, kCriterionCount> seen_;
+};
 
 }  // namespace
 
@@ -187,11 +219,12 @@ void FilterPanel::refreshCriteria() {
         model_.clear();
         make_.add(kAll);
     }
+    ListedTexts lister(values_, keep_);
     for (const ExifInfo* exif : pictures) {
         const std::size_t makesBefore = values_.cameras.size();
         const CameraEntry* entry = findCamera(values_.cameras, cameraMakeText(*exif));
         const std::size_t modelsBefore = entry ? entry->models.size() : 0;
-        addToValueLists(values_, *exif, keep_);
+        lister.add(*exif);
         if (!camera) continue;
         if (values_.cameras.size() > makesBefore) make_.add(values_.cameras.back().make);
         entry = findCamera(values_.cameras, cameraMakeText(*exif));

@@ -82,6 +82,22 @@ TEST_F(FilterPanelTest, anEmptyFilmSaysSoAndKeepsTheLists) {
     EXPECT_EQ(entries(FilterCriterion::Iso), (std::vector<std::string>{"800", "400", "100"}));
 }
 
+TEST_F(FilterPanelTest, theRefreshListsATextOnceWithTheFirstPicturesValue) {
+    host.pictures[0].FocalLength = 50.04f;
+    host.pictures[1].FocalLength = 50.01f;
+    host.pictures[2].FocalLength = 35.0f;
+    panel.open(true);
+    panel.toggleMaster(true);
+    const ValueList& focal = values.of(FilterCriterion::FocalLength);
+    ASSERT_EQ(focal.size(), 2u);
+    EXPECT_EQ(focal[0].text, "50.0mm");
+    EXPECT_FLOAT_EQ(static_cast<float>(focal[0].value), 50.04f);
+    EXPECT_EQ(entries(FilterCriterion::Flash), (std::vector<std::string>{"All", "No"}));
+    // A second refresh starts the lists afresh.
+    panel.refreshCriteria();
+    EXPECT_EQ(values.of(FilterCriterion::FocalLength).size(), 2u);
+}
+
 TEST_F(FilterPanelTest, lampsFollowTheBuildOnlyWhileFilteringIsOn) {
     panel.open(true);
     EXPECT_EQ(panel.group(FilterCriterion::Iso).lamp, Lamp::Black);
