@@ -25,6 +25,7 @@
 #include "app/ProgramIcon.h"
 #include "app/ProgramInfo.h"
 #include "app/SessionCommands.h"
+#include "duplicates/CDuplicatesDialog.h"
 #include "imaging/ImageBitmap.h"
 #include "platform/QtProgress.h"
 #include "platform/QtPrompter.h"
@@ -523,8 +524,8 @@ void CMainDialog::searchForDuplicates() {
 }
 
 void CMainDialog::openDuplicatesDialog() {
-    // Not built yet: the Search for duplicates dialog comes here. Until then
-    // it ends as Cancel would, having changed nothing.
+    CDuplicatesDialog dialog(workspace_, prompter_, this);
+    runDialog(dialog);
 }
 
 int CMainDialog::runDialog(QDialog& dialog) {

@@ -80,8 +80,7 @@ class CMainDialog : public QDialog {
     // The Edit Album dialog for the workspace's current album, run modally;
     // how it ended decides what becomes of the album.
     virtual DialogEnd openEditAlbumDialog();
-    // The Search for duplicates dialog. Not built yet: it shows nothing and
-    // ends as Cancel would.
+    // The Search for duplicates dialog, run modally.
     virtual void openDuplicatesDialog();
     // Runs a modal dialog and returns its result; tests look at the dialog
     // instead of running it.

@@ -16,6 +16,7 @@
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
 #include "app/Workspace.h"
+#include "duplicates/DuplicatesScreenshot.h"
 #include "platform/QtScreenshot.h"
 #include "platform/QtText.h"
 #include "processing/CAlbumsProcessingDialog.h"
@@ -177,6 +178,7 @@ bool writeScreenshots(const std::string& source, const std::string& folder) {
     bool ok = tour.ok();
     ok = writeEditAlbumScreenshots(source, folder) && ok;
     ok = writeEditToolsScreenshots(folder, samplePicture) && ok;
+    ok = writeDuplicatesScreenshot(source, folder) && ok;
     return ok;
 }
 
