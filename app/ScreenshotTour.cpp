@@ -17,6 +17,7 @@
 #include "app/CMainDialog.h"
 #include "app/Workspace.h"
 #include "duplicates/DuplicatesScreenshot.h"
+#include "filters/FilterScreenshot.h"
 #include "platform/QtScreenshot.h"
 #include "platform/QtText.h"
 #include "processing/CAlbumsProcessingDialog.h"
@@ -178,6 +179,7 @@ bool writeScreenshots(const std::string& source, const std::string& folder) {
     bool ok = tour.ok();
     ok = writeEditAlbumScreenshots(source, folder) && ok;
     ok = writeEditToolsScreenshots(folder, samplePicture) && ok;
+    ok = writeFilterScreenshot(source, folder) && ok;
     ok = writeDuplicatesScreenshot(source, folder) && ok;
     return ok;
 }

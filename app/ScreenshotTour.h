@@ -8,8 +8,9 @@ namespace lumora {
 // pictures into folder of the main window with albums listed and one album's
 // details shown, the format dialog, the option dialog, the processing dialog
 // after a run, the About box, the Edit Album dialog on its film, the view
-// options, the large viewer, the manual time range and the Search for
-// duplicates dialog with groups found. The run copies into a temporary folder that
+// options, the large viewer, the manual time range, the Advanced Filter with
+// lamps of all three colours and the Search for duplicates dialog with a
+// group found. The run copies into a temporary folder that
 // is removed afterwards; nothing is asked, and what would have been asked is
 // printed. False (with a message on standard error) when a picture could not
 // be written.
