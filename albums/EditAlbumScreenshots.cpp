@@ -13,16 +13,6 @@
 namespace lumora {
 namespace {
 
-// Answers every question with its first button and prints it.
-class PrintingPrompter : public Prompter {
-  public:
-    int ask(const std::string& text, const std::string& caption, Buttons buttons, Icon) override {
-        std::printf("(%s) %s\n", caption.c_str(), text.c_str());
-        return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? kAnswerYes
-                                                                            : kAnswerOk;
-    }
-};
-
 bool shoot(QWidget& widget, const std::string& folder, const char* name) {
     const std::string path = (std::filesystem::path(folder) / name).string();
     if (saveScreenshot(widget, path)) {
@@ -44,7 +34,7 @@ void toggle(CEditAlbumDialog& dialog, int row) {
 bool writeEditAlbumScreenshots(const std::string& source, const std::string& folder) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    PrintingPrompter prompter;
+    ScreenshotPrompter prompter;
     Workspace workspace;
     std::vector<QImage> filmImages;
     workspace.setSource(source, prompter, nullProgress());

@@ -35,19 +35,7 @@ class UnattendedPrompter : public Prompter {
             Icon /*icon*/) override {
         std::fprintf(stderr, "lumora: %s%s%s\n", caption.c_str(), caption.empty() ? "" : ": ",
                      text.c_str());
-        switch (buttons) {
-            case Buttons::Ok:
-                return kAnswerOk;
-            case Buttons::OkCancel:
-            case Buttons::RetryCancel:
-                return kAnswerCancel;
-            case Buttons::YesNo:
-            case Buttons::YesNoCancel:
-                return kAnswerNo;
-            case Buttons::AbortRetryIgnore:
-                return kAnswerAbort;
-        }
-        return kAnswerCancel;
+        return decliningAnswer(buttons);
     }
 };
 

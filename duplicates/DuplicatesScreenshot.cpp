@@ -11,25 +11,11 @@
 #include "res/ResourceIds.h"
 
 namespace lumora {
-namespace {
-
-// Nobody is there to answer: every question is printed and gets its first
-// button.
-class PrintingPrompter : public Prompter {
-  public:
-    int ask(const std::string& text, const std::string& caption, Buttons buttons, Icon) override {
-        std::printf("(%s) %s\n", caption.c_str(), text.c_str());
-        return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? kAnswerYes
-                                                                            : kAnswerOk;
-    }
-};
-
-}  // namespace
 
 bool writeDuplicatesScreenshot(const std::string& source, const std::string& folder) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    PrintingPrompter prompter;
+    ScreenshotPrompter prompter;
     Workspace workspace;
     workspace.setSource(source, prompter, nullProgress());
 

@@ -12,16 +12,6 @@
 namespace lumora {
 namespace {
 
-// Answers every question with its first button and prints it.
-class PrintingPrompter : public Prompter {
-  public:
-    int ask(const std::string& text, const std::string& caption, Buttons buttons, Icon) override {
-        std::printf("(%s) %s\n", caption.c_str(), text.c_str());
-        return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? kAnswerYes
-                                                                            : kAnswerOk;
-    }
-};
-
 // The first range with two or more values, its Max moved one entry down.
 void chooseRange(CAdvancedFilterDialog& filter) {
     for (FilterCriterion criterion : kAllCriteria) {
@@ -48,7 +38,7 @@ void leaveOneOut(CAdvancedFilterDialog& filter) {
 bool writeFilterScreenshot(const std::string& source, const std::string& folder) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    PrintingPrompter prompter;
+    ScreenshotPrompter prompter;
     Workspace workspace;
     std::vector<QImage> filmImages;
     workspace.setSource(source, prompter, nullProgress());

@@ -38,6 +38,22 @@ bool answerBelongsTo(int answer, Buttons buttons) {
     return false;
 }
 
+int decliningAnswer(Buttons buttons) {
+    switch (buttons) {
+        case Buttons::Ok:
+            return kAnswerOk;
+        case Buttons::YesNo:
+            return kAnswerNo;
+        case Buttons::AbortRetryIgnore:
+            return kAnswerAbort;
+        case Buttons::OkCancel:
+        case Buttons::YesNoCancel:
+        case Buttons::RetryCancel:
+            return kAnswerCancel;
+    }
+    return kAnswerCancel;
+}
+
 const char* answerName(int answer) {
     switch (answer) {
         case kAnswerOk:

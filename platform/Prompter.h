@@ -34,5 +34,8 @@ class Prompter {
 const char* buttonsName(Buttons buttons);
 bool answerBelongsTo(int answer, Buttons buttons);
 const char* answerName(int answer);
+// The answer that stops or declines: Cancel, No, Abort, or OK for a box with
+// only OK (what Esc gives on Windows, or what a box nobody answers gets).
+int decliningAnswer(Buttons buttons);
 
 }  // namespace lumora

@@ -56,22 +56,6 @@ QMessageBox::StandardButton escapeButtonOf(Buttons buttons) {
     return QMessageBox::NoButton;
 }
 
-int stoppingAnswer(Buttons buttons) {
-    switch (buttons) {
-        case Buttons::Ok:
-            return kAnswerOk;
-        case Buttons::YesNo:
-            return kAnswerNo;
-        case Buttons::AbortRetryIgnore:
-            return kAnswerAbort;
-        case Buttons::OkCancel:
-        case Buttons::YesNoCancel:
-        case Buttons::RetryCancel:
-            return kAnswerCancel;
-    }
-    return kAnswerCancel;
-}
-
 QMessageBox::Icon iconOf(Icon icon) {
     switch (icon) {
         case Icon::None:
@@ -140,7 +124,7 @@ int QtPrompter::ask(const std::string& text, const std::string& caption, Buttons
     }
     // Only reached when the box ended without any button: the answer that
     // stops rather than goes on.
-    return stoppingAnswer(buttons);
+    return decliningAnswer(buttons);
 }
 
 }  // namespace lumora

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPixmap>
+#include <cstdio>
 
 #include "platform/QtText.h"
 
@@ -16,6 +17,12 @@ bool saveScreenshot(QWidget& widget, const std::string& pngPath) {
     const QPixmap picture = widget.grab();
     if (wasHidden) widget.hide();
     return !picture.isNull() && picture.save(pathToQString(pngPath), "PNG");
+}
+
+int ScreenshotPrompter::ask(const std::string& text, const std::string& caption, Buttons buttons,
+                            Icon) {
+    std::printf("(%s) %s\n", caption.c_str(), text.c_str());
+    return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? kAnswerYes : kAnswerOk;
 }
 
 }  // namespace lumora

@@ -23,19 +23,7 @@ ScriptedPrompter& ScriptedPrompter::expect(const std::string& text, const std::s
 }
 
 int ScriptedPrompter::declineAnswer(Buttons buttons) {
-    switch (buttons) {
-        case Buttons::Ok:
-            return kAnswerOk;
-        case Buttons::YesNo:
-            return kAnswerNo;
-        case Buttons::AbortRetryIgnore:
-            return kAnswerAbort;
-        case Buttons::OkCancel:
-        case Buttons::YesNoCancel:
-        case Buttons::RetryCancel:
-            return kAnswerCancel;
-    }
-    return kAnswerCancel;
+    return decliningAnswer(buttons);
 }
 
 int ScriptedPrompter::ask(const std::string& text, const std::string& caption, Buttons buttons,
