@@ -15,13 +15,13 @@
 #include <QVBoxLayout>
 
 #include "albums/CLargeImageDialog.h"
-#include "albums/FilmFilterHost.h"
 #include "albums/CManualTimeRangeDialog.h"
 #include "albums/CViewOptionsDialog.h"
 #include "albums/CustomName.h"
 #include "albums/DateTimeText.h"
 #include "albums/EditAlbumText.h"
 #include "albums/FilmDelegate.h"
+#include "albums/FilmFilterHost.h"
 #include "albums/FilmImages.h"
 #include "albums/FilmLabel.h"
 #include "albums/FilmModel.h"
@@ -427,58 +427,48 @@ void CEditAlbumDialog::setEndDate() {
 }
 
 bool CEditAlbumDialog::setStart(bool fromSelection) {
-    selectFilm();
-    Album* current = album();
-    const FilmList& film = workspace_.film;
-    if (!current || film.empty()) return false;
-    const int position = fromSelection ? filmView_->lastSelectedRow() : -1;
-    if (position >= static_cast<int>(film.size())) return false;
-    const bool endSet = endLabel_->text() != kNotSet;
-    uint64_t value = 0;
-    if (position < 0) {
-        value = film.front().dateTime;
-    } else {
-        value = film[static_cast<size_t>(position)].dateTime;
-        if (endSet && value > current->endKey) {
-            prompter_.ask("Start Date could not be later than end date.", "", Buttons::Ok,
-                          Icon::None);
-            return false;
-        }
-    }
-    startLabel_->setText(toQString(
-        dateTimeText(value, workspace_.dateFormat, workspace_.timeFormat, workspace_.clock())));
-    clearStartButton_->setEnabled(true);
-    current->startTime = current->startKey = value;
-    const bool imagesExist = workspace_.filmBuilt != 0 && !filmImages_.empty();
-    if (endSet && (position >= 0 || imagesExist)) buildFilm();
-    return true;
+    return setRangeEnd(true, fromSelection);
 }
 
 bool CEditAlbumDialog::setEnd(bool fromSelection) {
+    return setRangeEnd(false, fromSelection);
+}
+
+// Start and end are set alike: from the selected film picture, or from the
+// film's first (start) or last (end) picture; a choice on the wrong side of
+// the other end is refused.
+bool CEditAlbumDialog::setRangeEnd(bool start, bool fromSelection) {
     selectFilm();
     Album* current = album();
     const FilmList& film = workspace_.film;
     if (!current || film.empty()) return false;
     const int position = fromSelection ? filmView_->lastSelectedRow() : -1;
     if (position >= static_cast<int>(film.size())) return false;
-    const bool startSet = startLabel_->text() != kNotSet;
+    QLabel* label = start ? startLabel_ : endLabel_;
+    const bool otherSet = (start ? endLabel_ : startLabel_)->text() != kNotSet;
     uint64_t value = 0;
     if (position < 0) {
-        value = film.back().dateTime;
+        value = start ? film.front().dateTime : film.back().dateTime;
     } else {
         value = film[static_cast<size_t>(position)].dateTime;
-        if (startSet && value < current->startKey) {
-            prompter_.ask("End Date could not be earlier than start date.", "", Buttons::Ok,
-                          Icon::None);
+        const bool wrongSide = start ? value > current->endKey : value < current->startKey;
+        if (otherSet && wrongSide) {
+            prompter_.ask(start ? "Start Date could not be later than end date."
+                                : "End Date could not be earlier than start date.",
+                          "", Buttons::Ok, Icon::None);
             return false;
         }
     }
-    endLabel_->setText(toQString(
+    label->setText(toQString(
         dateTimeText(value, workspace_.dateFormat, workspace_.timeFormat, workspace_.clock())));
-    clearEndButton_->setEnabled(true);
-    current->endTime = current->endKey = value;
+    (start ? clearStartButton_ : clearEndButton_)->setEnabled(true);
+    if (start) {
+        current->startTime = current->startKey = value;
+    } else {
+        current->endTime = current->endKey = value;
+    }
     const bool imagesExist = workspace_.filmBuilt != 0 && !filmImages_.empty();
-    if (startSet && (position >= 0 || imagesExist)) buildFilm();
+    if (otherSet && (position >= 0 || imagesExist)) buildFilm();
     return true;
 }
 

@@ -107,6 +107,7 @@ class CEditAlbumDialog : public QDialog {
     void showPicture(int position);
     bool setStart(bool fromSelection);
     bool setEnd(bool fromSelection);
+    bool setRangeEnd(bool start, bool fromSelection);
     void readControls(Album& album);
     // Ends the dialog as Discard after a picture error stopped the film.
     void endAsDiscard();

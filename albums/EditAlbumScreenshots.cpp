@@ -31,18 +31,21 @@ void toggle(CEditAlbumDialog& dialog, int row) {
 
 }  // namespace
 
-bool writeEditAlbumScreenshots(const std::string& source, const std::string& folder) {
+bool startScreenshotAlbum(const std::string& source, const std::string& folder,
+                          Workspace& workspace, Prompter& prompter) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
+    workspace.setSource(source, prompter, nullProgress());
+    if (workspace.startNewAlbum(0, prompter)) return true;
+    std::fprintf(stderr, "lumora: %s: no album can be made of these pictures\n", source.c_str());
+    return false;
+}
+
+bool writeEditAlbumScreenshots(const std::string& source, const std::string& folder) {
     ScreenshotPrompter prompter;
     Workspace workspace;
     std::vector<QImage> filmImages;
-    workspace.setSource(source, prompter, nullProgress());
-    if (!workspace.startNewAlbum(0, prompter)) {
-        std::fprintf(stderr, "lumora: %s: no album can be made of these pictures\n",
-                     source.c_str());
-        return false;
-    }
+    if (!startScreenshotAlbum(source, folder, workspace, prompter)) return false;
     bool written = true;
     {
         CEditAlbumDialog dialog(workspace, filmImages, prompter);

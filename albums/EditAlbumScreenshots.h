@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "app/Workspace.h"
+#include "platform/Prompter.h"
+
 namespace lumora {
 
 // The screenshot mode's pictures of the Edit Album dialog over the pictures
@@ -13,5 +16,11 @@ namespace lumora {
 // path written is printed on standard output. False, with a message on
 // standard error, when a picture could not be written.
 bool writeEditAlbumScreenshots(const std::string& source, const std::string& folder);
+
+// What every screenshot of the Edit Album dialog starts from: folder made,
+// source scanned and a new positive album started. False, with a message on
+// standard error, when no album can be made of the pictures.
+bool startScreenshotAlbum(const std::string& source, const std::string& folder,
+                          Workspace& workspace, Prompter& prompter);
 
 }  // namespace lumora

@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "albums/CEditAlbumDialog.h"
+#include "albums/EditAlbumScreenshots.h"
+#include "albums/EditAlbumScreenshots.h"
 #include "albums/FilmModel.h"
 #include "albums/FilmView.h"
 #include "filters/CAdvancedFilterDialog.h"
@@ -36,17 +38,10 @@ void leaveOneOut(CAdvancedFilterDialog& filter) {
 }  // namespace
 
 bool writeFilterScreenshot(const std::string& source, const std::string& folder) {
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
     ScreenshotPrompter prompter;
     Workspace workspace;
     std::vector<QImage> filmImages;
-    workspace.setSource(source, prompter, nullProgress());
-    if (!workspace.startNewAlbum(0, prompter)) {
-        std::fprintf(stderr, "lumora: %s: no album can be made of these pictures\n",
-                     source.c_str());
-        return false;
-    }
+    if (!startScreenshotAlbum(source, folder, workspace, prompter)) return false;
     CEditAlbumDialog dialog(workspace, filmImages, prompter);
     dialog.firstPaint();
     // The filter acts on pictures inside the album's range: the whole film.
