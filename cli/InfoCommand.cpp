@@ -26,28 +26,15 @@ int fail(std::FILE* err, const std::string& path, const std::string& what) {
 
 // The scan lists a picture dated all zeros under its file's creation time,
 // and the program shows that date; so does info.
-void substituteZeroDate(ExifInfo& exif, const std::string& path, FileSystem& fileSystem,
-                        const Clock& clock) {
+void substituteZeroDate(ExifInfo& exif, uint64_t creationTime, const Clock& clock) {
     if (std::strcmp(exif.DateTime, kZeroDateText) != 0) return;
-    const size_t separator = path.rfind(kPathSeparator);
-    const std::string folder = separator == std::string::npos ? "." : path.substr(0, separator);
-    const std::string name = separator == std::string::npos ? path : path.substr(separator + 1);
-    std::vector<DirectoryEntry> entries;
-    if (fileSystem.listDirectory(folder.empty() ? std::string(1, kPathSeparator) : folder,
-                                 entries) != kErrorSuccess) {
-        return;
-    }
-    for (const DirectoryEntry& entry : entries) {
-        if (entry.name != name) continue;
-        std::tm fields{};
-        const int64_t local = fileTimeToUnix(fileTimeToLocalFileTime(entry.creationTime, clock));
-        if (!unixToUtcFields(local, fields)) return;
-        const std::string text = formatTime("%Y:%m:%d %H:%M:%S", fields);
-        std::memset(exif.DateTime, 0, sizeof exif.DateTime);
-        std::memcpy(exif.DateTime, text.data(), std::min(text.size(), sizeof exif.DateTime - 1));
-        exif.dateSubstituted = 1;
-        return;
-    }
+    std::tm fields{};
+    const int64_t local = fileTimeToUnix(fileTimeToLocalFileTime(creationTime, clock));
+    if (!unixToUtcFields(local, fields)) return;
+    const std::string text = formatTime("%Y:%m:%d %H:%M:%S", fields);
+    std::memset(exif.DateTime, 0, sizeof exif.DateTime);
+    std::memcpy(exif.DateTime, text.data(), std::min(text.size(), sizeof exif.DateTime - 1));
+    exif.dateSubstituted = 1;
 }
 
 }  // namespace
@@ -80,7 +67,7 @@ int printPictureInfo(const std::string& path, FileSystem& fileSystem, const Cloc
     // The program shows Picture Info only for pictures the scan lists.
     if (!exif.IsExif) return fail(err, path, "no EXIF information");
 
-    substituteZeroDate(exif, path, fileSystem, clock);
+    substituteZeroDate(exif, file->facts().creationTime, clock);
     const uint64_t dateTime = dateTimeValue(exif.DateTime, clock);
     for (const std::string& line :
          pictureInfoLines(exif, dateTime, kDefaultDateFormat, kDefaultTimeFormat, clock)) {
