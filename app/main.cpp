@@ -11,6 +11,7 @@
 #include "app/ProgramArguments.h"
 #include "app/ProgramIcon.h"
 #include "app/ProgramInfo.h"
+#include "platform/Time.h"
 
 namespace {
 
@@ -58,6 +59,7 @@ bool haveDisplay(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    lumora::pinLocalTimeZone();
     // --help and --version work without a display.
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
