@@ -135,6 +135,26 @@ TEST_F(FilterPanelTest, aResetButtonRebuildsItsListFromTheWholeRangeAndNarrowsTh
     EXPECT_EQ(entries(FilterCriterion::MeteringMode), (std::vector<std::string>{"All", "spot"}));
 }
 
+TEST_F(FilterPanelTest, aTickedCriterionFiltersAndAnUntickedOneShowsBlack) {
+    panel.open(true);
+    panel.toggleMaster(true);
+    panel.toggleMaster(false);
+    panel.toggleLiveUpdate(false);
+    panel.toggleCheck(FilterCriterion::Iso, true);
+    // The master switch the window shows is the one the film build reads.
+    EXPECT_TRUE(panel.masterSwitch());
+    EXPECT_EQ(host.settings.advancedEnabled, 1);
+    panel.choose(FilterCriterion::Iso, ComboRole::Max, 1);  // 400 of 800, 400, 100
+    EXPECT_EQ(host.film.size(), 2u);
+    EXPECT_EQ(panel.group(FilterCriterion::Iso).lamp, Lamp::Green);
+    // Without a refresh after the build, an unticked criterion with values
+    // still shows that it filters nothing.
+    EXPECT_EQ(panel.group(FilterCriterion::MeteringMode).lamp, Lamp::Black);
+    panel.toggleCheck(FilterCriterion::MeteringMode, true);
+    panel.toggleCheck(FilterCriterion::MeteringMode, false);
+    EXPECT_EQ(panel.group(FilterCriterion::MeteringMode).lamp, Lamp::Black);
+}
+
 TEST_F(FilterPanelTest, closingCopiesTheSwitchesIntoTheAlbum) {
     panel.open(true);
     panel.toggleMaster(true);
