@@ -276,8 +276,8 @@ void CAdvancedFilterDialog::showState() {
     live_->setChecked(panel_.liveUpdate());
 }
 
-void CAdvancedFilterDialog::openFor(bool newAlbum) {
-    panel_.open(newAlbum);
+void CAdvancedFilterDialog::openFor(bool /*newAlbum*/) {
+    panel_.open();
     showState();
     show();
 }

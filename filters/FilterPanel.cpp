@@ -174,7 +174,7 @@ void FilterPanel::rebuild() {
 
 // Opening.
 
-void FilterPanel::open(bool newAlbum) {
+void FilterPanel::open() {
     const FilterSettings& stored = settings();
     const CriterionFlags saved = savedChecks(stored);
     for (FilterCriterion criterion : kAllCriteria) {
@@ -190,11 +190,11 @@ void FilterPanel::open(bool newAlbum) {
     make_.enabled = true;
     model_.enabled = true;
     refreshCriteria();
-    if (newAlbum || master_) {
-        for (FilterCriterion criterion : kAllCriteria) {
-            if (!isExifCriterion(criterion)) continue;
-            showOpeningCheck(criterion, saved[indexOf(criterion)]);
-        }
+    // New or edited, the check boxes show what filters: with the master
+    // switch off nothing does, whatever an old record's check fields hold.
+    for (FilterCriterion criterion : kAllCriteria) {
+        if (!isExifCriterion(criterion)) continue;
+        showOpeningCheck(criterion, saved[indexOf(criterion)]);
     }
     // The film on screen was built without the filter; from now on it shows
     // what the window shows.

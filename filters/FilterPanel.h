@@ -68,9 +68,10 @@ class FilterPanel {
     FilterPanel(FilterPanelHost& host, FilterValueLists& values, Prompter& prompter);
 
     // Loads the switches from the album, fills the lists and boxes from the
-    // film, sets the check boxes and lamps for a new or an edited album, and
-    // rebuilds the film so that it shows what the window shows.
-    void open(bool newAlbum);
+    // film, sets the check boxes and lamps from the album's filter (a new
+    // album's and an edited one's alike), and rebuilds the film so that it
+    // shows what the window shows.
+    void open();
     // Rebuilds every list whose keep flag is clear from the film, refills the
     // boxes and restores the album's choices in them.
     void refreshCriteria();
