@@ -673,8 +673,8 @@ bool CEditAlbumDialog::toggleThumbnail(const PictureEntry& picture, bool negativ
     // OK on the disk error leaves the picture as it was; anything else ends
     // the dialog as Discard.
     if (result == ThumbnailResult::Unreadable) {
-        stop = flushingPrompter_->ask(kDiskErrorText, kDiskErrorCaption, Buttons::OkCancel,
-                                      Icon::None) != kAnswerOk;
+        stop = flushingPrompter_->ask(diskErrorText(picture.path), kDiskErrorCaption,
+                                      Buttons::OkCancel, Icon::None) != kAnswerOk;
         return false;
     }
     acceptThumbnail(result, picture, negative, *flushingPrompter_, thumbnail);

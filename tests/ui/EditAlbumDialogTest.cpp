@@ -536,7 +536,8 @@ TEST_F(EditAlbumDialogTest, anUnreadablePictureAsksAndCancelEndsTheDialogAsDisca
     // Damaged after the scan listed it.
     dir.writeFile("src/c.jpg", std::string("not a picture any more"));
     ASSERT_TRUE(workspace.startNewAlbum(0, prompter));
-    prompter.expect(kDiskErrorText, kDiskErrorCaption, Buttons::OkCancel, kAnswerCancel);
+    const std::string damaged = "Error while reading from disk\n" + dir.file("src/c.jpg");
+    prompter.expect(damaged, kDiskErrorCaption, Buttons::OkCancel, kAnswerCancel);
     openDialog();
     EXPECT_EQ(dialog->end(), DialogEnd::Discard);
     EXPECT_EQ(workspace.filmBuilt, 0);
@@ -546,7 +547,7 @@ TEST_F(EditAlbumDialogTest, anUnreadablePictureAsksAndCancelEndsTheDialogAsDisca
 
     // OK puts the placeholder in its place and the film is built.
     ASSERT_TRUE(workspace.startNewAlbum(0, prompter));
-    prompter.expect(kDiskErrorText, kDiskErrorCaption, Buttons::OkCancel, kAnswerOk);
+    prompter.expect(damaged, kDiskErrorCaption, Buttons::OkCancel, kAnswerOk);
     openDialog();
     EXPECT_EQ(dialog->end(), DialogEnd::Other);
     EXPECT_EQ(workspace.filmBuilt, 1);
@@ -677,7 +678,8 @@ TEST_F(EditAlbumDialogTest, theStatusLineNamesThePictureADiskErrorIsAbout) {
     CEditAlbumDialog edit(workspace, filmImages, reader);
     reader.status = controlById<QLabel>(edit, res::kIdFilmStatusLine);
     edit.firstPaint();
-    ASSERT_EQ(reader.asked, std::vector<std::string>{kDiskErrorText});
+    ASSERT_EQ(reader.asked,
+              std::vector<std::string>{"Error while reading from disk\n" + dir.file("src/c.jpg")});
     // c.jpg is the second picture by date.
     EXPECT_EQ(reader.shown, QStringList{"Building film. Adding picture: 2, left 2."});
 }
