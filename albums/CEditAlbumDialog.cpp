@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <initializer_list>
 
+#include "albums/AlbumEdit.h"
 #include "albums/DateTimeText.h"
 #include "albums/EditAlbumText.h"
 #include "albums/FilmFilterHost.h"
@@ -77,12 +79,7 @@ void CEditAlbumDialog::initialise() {
     if (!current) return;
     const bool editMode = workspace_.edit.editMode != 0;
     if (editMode) {
-        if (current->processed) {
-            saveButton_->setEnabled(false);
-            // A custom name is written to the picture at once, whatever ends
-            // the dialog: an album already processed keeps its pictures' names.
-            filmView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        }
+        readOnly_ = current->processed != 0;
         workspace_.edit.openedStartTime = current->startTime;
         workspace_.edit.openedEndTime = current->endTime;
         openedCount_ = current->pictureCount;
@@ -105,7 +102,7 @@ void CEditAlbumDialog::initialise() {
         if (!current) return;
     }
     createSubDirectory_->setChecked(current->createSubDirectory != 0);
-    if (current->name.empty()) current->name = formatText("Album %d", current->id);
+    if (current->name.empty()) current->name = defaultAlbumName(*current);
     nameBox_->setText(toQString(current->name));
     albumNameChanged();
     keepOriginalName_->setChecked(current->keepOriginalName != 0);
@@ -128,6 +125,26 @@ void CEditAlbumDialog::initialise() {
     }
     clearStartButton_->setEnabled(false);
     clearEndButton_->setEnabled(false);
+    if (readOnly_) makeReadOnly();
+    opened_ = *current;
+    readControls(opened_);
+}
+
+void CEditAlbumDialog::makeReadOnly() {
+    saveButton_->setEnabled(false);
+    // A custom name is written to the picture at once, whatever ends the
+    // dialog: an album already processed keeps its pictures' names.
+    filmView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{setStartButton_, setEndButton_, clearStartButton_,
+                                         clearEndButton_, createSubDirectory_, keepOriginalName_,
+                                         addDate_, addTime_, addCameraModel_}) {
+        control->setEnabled(false);
+    }
+    nameBox_->setReadOnly(true);
+    directoryBox_->setReadOnly(true);
+    manualRangeAction_->setEnabled(false);
+    advancedFilterAction_->setEnabled(false);
 }
 
 void CEditAlbumDialog::showEvent(QShowEvent* event) {
@@ -162,10 +179,50 @@ void CEditAlbumDialog::firstPaint() {
 }
 
 FilmWork CEditAlbumDialog::filmWork() {
+    // Every run of the film's thumbnail routines makes the film's polarity.
+    imageList_->showNegative(workspace_.edit.negativeFilm != 0);
     return FilmWork{workspace_.pictures(), *imageList_, thumbnails_, *flushingPrompter_, *status_};
 }
 
+// The film's place (selected picture, scroll) in pictures rather than rows,
+// which change with every rebuild.
+struct CEditAlbumDialog::FilmPlace {
+    FilmView::Place rows;
+    const ExifInfo* selected = nullptr;
+    const ExifInfo* anchor = nullptr;
+};
+
+CEditAlbumDialog::FilmPlace CEditAlbumDialog::filmPlace() const {
+    FilmPlace place;
+    place.rows = filmView_->place();
+    const FilmList& film = workspace_.film;
+    const auto pictureAt = [&film](int row) -> const ExifInfo* {
+        return row >= 0 && static_cast<size_t>(row) < film.size()
+                   ? film[static_cast<size_t>(row)].exif.get()
+                   : nullptr;
+    };
+    place.selected = pictureAt(place.rows.selected);
+    place.anchor = pictureAt(place.rows.anchor);
+    return place;
+}
+
+void CEditAlbumDialog::returnToPlace(FilmPlace place) {
+    const FilmList& film = workspace_.film;
+    const auto rowOf = [&film](const ExifInfo* picture) {
+        if (!picture) return -1;
+        for (size_t row = 0; row < film.size(); ++row) {
+            if (film[row].exif.get() == picture) return static_cast<int>(row);
+        }
+        return -1;
+    };
+    place.rows.selected = rowOf(place.selected);
+    place.rows.anchor = rowOf(place.anchor);
+    filmView_->returnTo(place.rows);
+}
+
 bool CEditAlbumDialog::buildFilm() {
+    // A rebuild keeps the picture the user is at, in a film of thousands.
+    const FilmPlace place = filmPlace();
     filmModel_->deleteItems();
     selectFilm();
     if (!workspace_.filmBuilt) {
@@ -177,8 +234,35 @@ bool CEditAlbumDialog::buildFilm() {
         }
         workspace_.filmBuilt = 1;
     }
+    if (!matchThumbnailsToMarks()) {
+        endAsDiscard();
+        return false;
+    }
     filmModel_->createItems();
+    returnToPlace(place);
     showOverallStatus();
+    return true;
+}
+
+bool CEditAlbumDialog::matchThumbnailsToMarks() {
+    if (workspace_.filmBuilt == 0) return true;
+    for (const PictureEntry& picture : workspace_.film) {
+        if (!picture.exif) continue;
+        const int32_t index = picture.exif->thumbnailIndex;
+        if (index < 0 || static_cast<size_t>(index) >= filmImages_.size()) continue;
+        const bool negative = picture.isNegative != 0;
+        if (shownNegative(filmImages_[static_cast<size_t>(index)]) == negative) continue;
+        ThumbnailOptions options;
+        options.negative = negative;
+        Image thumbnail;
+        const ThumbnailResult result =
+            makeThumbnail(workspace_.catalog.fileSystem(), picture, options, *status_, thumbnail);
+        if (!acceptThumbnail(result, picture, negative, *flushingPrompter_, thumbnail)) {
+            return false;
+        }
+        imageList_->showNegative(negative);
+        imageList_->replace(index, thumbnail);
+    }
     return true;
 }
 

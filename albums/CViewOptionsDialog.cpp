@@ -56,6 +56,7 @@ CViewOptionsDialog::CViewOptionsDialog(ViewOptions& options, QWidget* parent)
     connect(discard, &QPushButton::clicked, this, &CViewOptionsDialog::discard);
 
     options_.viewOptionsChanged = 0;
+    opened_ = options_;
     showOptions();
 }
 
@@ -84,6 +85,11 @@ void CViewOptionsDialog::acceptOptions() {
 
 void CViewOptionsDialog::discard() {
     reject();
+}
+
+void CViewOptionsDialog::reject() {
+    options_ = opened_;
+    QDialog::reject();
 }
 
 void CViewOptionsDialog::applyDirection() {

@@ -42,9 +42,14 @@ QGroupBox* groupAround(const QString& title, QWidget* content) {
 }  // namespace
 
 void CEditAlbumDialog::buildControls() {
+    // Three columns: the film, which takes what the window grows by; the
+    // album's names, options and range; the selected picture, whose
+    // information shows whole beside the album rather than in a scrolled
+    // corner beneath it.
     auto* columns = new QHBoxLayout;
     columns->addWidget(buildFilmGroup(), 1);
     columns->addWidget(buildAlbumPanel(), 0);
+    columns->addWidget(buildPicturePanel(), 0);
 
     sortText_ = withId(new QLabel, res::kIdSortLine);
     statusText_ = withId(new QLabel, res::kIdFilmStatusLine);
@@ -59,8 +64,9 @@ void CEditAlbumDialog::buildControls() {
     layout->addLayout(columns, 1);
     layout->addWidget(sortText_);
     layout->addLayout(statusRow);
-    // Three thumbnails across, and room on a screen of 768 lines.
-    resize(1064, 730);
+    // Three thumbnails across, and the whole window on a screen of 1366 x 768
+    // with a desktop panel; it may be made smaller, and the film grows with it.
+    resize(1320, 660);
 }
 
 QWidget* CEditAlbumDialog::buildFilmGroup() {
@@ -75,9 +81,9 @@ QWidget* CEditAlbumDialog::buildFilmGroup() {
     filmDelegate_ = new FilmDelegate(filmImages_, this);
     filmView_->setModel(filmModel_);
     filmView_->setItemDelegate(filmDelegate_);
-    // Three thumbnails side by side, and the scroll bar.
-    filmView_->setMinimumWidth(3 * FilmDelegate::itemSize().width() + 22);
-    filmView_->setMinimumHeight(FilmDelegate::itemSize().height() * 2);
+    // Two thumbnails side by side at the least, and the scroll bar.
+    filmView_->setMinimumWidth(2 * FilmDelegate::itemSize().width() + 22);
+    filmView_->setMinimumHeight(FilmDelegate::itemSize().height() + 40);
 
     connect(filmView_, &QAbstractItemView::clicked, this, [this] { filmClicked(); });
     connect(filmView_, &QAbstractItemView::doubleClicked, this, [this] { filmDoubleClicked(); });
@@ -165,12 +171,6 @@ QWidget* CEditAlbumDialog::buildAlbumPanel() {
     headerRow->addWidget(headerText_, 1);
     headerRow->addWidget(sizeText_);
 
-    pathBox_ = withId(new QLineEdit, res::kIdPicturePath);
-    pathBox_->setReadOnly(true);
-    pictureInfo_ = withId(new QListWidget, res::kIdPictureInfoList);
-    pictureInfo_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    pictureInfo_->setSelectionMode(QAbstractItemView::NoSelection);
-
     saveButton_ = withId(new QPushButton(QStringLiteral("Save Album")), res::kIdOk);
     discardButton_ = withId(new QPushButton(QStringLiteral("Discard")), res::kIdDiscardAlbum);
     saveButton_->setDefault(true);
@@ -182,9 +182,12 @@ QWidget* CEditAlbumDialog::buildAlbumPanel() {
     buttons->addWidget(saveButton_);
     buttons->addWidget(discardButton_);
 
+    // A long album name in the header must not widen the panel.
+    headerText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
     auto* panel = new QWidget;
-    panel->setMinimumWidth(400);
-    panel->setMaximumWidth(460);
+    panel->setMinimumWidth(340);
+    panel->setMaximumWidth(400);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(groupAround(QStringLiteral("Album name"), nameBox_));
@@ -194,9 +197,25 @@ QWidget* CEditAlbumDialog::buildAlbumPanel() {
     layout->addWidget(addTo);
     layout->addWidget(range);
     layout->addLayout(headerRow);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    return panel;
+}
+
+QWidget* CEditAlbumDialog::buildPicturePanel() {
+    pathBox_ = withId(new QLineEdit, res::kIdPicturePath);
+    pathBox_->setReadOnly(true);
+    pictureInfo_ = withId(new QListWidget, res::kIdPictureInfoList);
+    pictureInfo_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    pictureInfo_->setSelectionMode(QAbstractItemView::NoSelection);
+
+    auto* panel = new QWidget;
+    // The common lines of Picture Info at their full width.
+    panel->setMinimumWidth(QFontMetrics(pictureInfo_->font()).horizontalAdvance(QString(40, u'M')));
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(groupAround(QStringLiteral("Original pic's path"), pathBox_));
     layout->addWidget(groupAround(QStringLiteral("Picture Info"), pictureInfo_), 1);
-    layout->addLayout(buttons);
     return panel;
 }
 
@@ -206,9 +225,9 @@ void CEditAlbumDialog::buildMenu() {
     QAction* view =
         file->addAction(QStringLiteral("View Options"), this, [this] { viewOptions(); });
     view->setObjectName(idName(res::kCmdViewOptions));
-    QAction* range =
+    manualRangeAction_ =
         file->addAction(QStringLiteral("Manual time range"), this, [this] { manualTimeRange(); });
-    range->setObjectName(idName(res::kCmdManualTimeRange));
+    manualRangeAction_->setObjectName(idName(res::kCmdManualTimeRange));
     advancedFilterAction_ = file->addAction(QStringLiteral("Advanced Filter Tool"), this,
                                             [this] { advancedFilterTool(); });
     advancedFilterAction_->setObjectName(idName(res::kCmdAdvancedFilterTool));

@@ -46,11 +46,12 @@ void CEditAlbumDialog::filmSelectionChanged() {
         pathBox_->setText(kPictureNotSelected);
         return;
     }
-    // A selection that lands on the picture last shown in the large viewer
-    // refreshes nothing.
-    if (position == CLargeImageDialog::viewerIndex()) return;
+    // The path and Picture Info follow every selection, the keyboard's too;
+    // the open viewer moves only when the picture is not already its own.
     showPicture(position);
-    if (viewer_) viewer_->follow(workspace_.film, position);
+    if (viewer_ && position != CLargeImageDialog::viewerIndex()) {
+        viewer_->follow(workspace_.film, position);
+    }
 }
 
 void CEditAlbumDialog::filmRightDoubleClicked() {
@@ -72,6 +73,7 @@ bool CEditAlbumDialog::toggleThumbnail(const PictureEntry& picture, bool negativ
     const ThumbnailResult result =
         makeThumbnail(workspace_.catalog.fileSystem(), picture, options, *status_, thumbnail);
     if (result == ThumbnailResult::Made) {
+        imageList_->showNegative(negative);
         imageList_->replace(picture.exif->thumbnailIndex, thumbnail);
         return true;
     }
@@ -90,7 +92,7 @@ bool CEditAlbumDialog::toggleThumbnail(const PictureEntry& picture, bool negativ
 void CEditAlbumDialog::filmDoubleClicked() {
     const int position = filmView_->lastSelectedRow();
     Album* current = album();
-    if (position < 0 || !current) return;
+    if (readOnly_ || position < 0 || !current) return;
     bool stop = false;
     const RemakeThumbnail remake = [this, &stop](const PictureEntry& picture, bool negative,
                                                  RemakeReason) {
@@ -100,6 +102,7 @@ void CEditAlbumDialog::filmDoubleClicked() {
         if (stop) endAsDiscard();
         return;
     }
+    picturesToggled_ = true;
     selectFilm();
     filmModel_->refreshItems();
     showOverallStatus();

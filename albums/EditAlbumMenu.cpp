@@ -27,6 +27,8 @@ CAdvancedFilterDialog* CEditAlbumDialog::advancedFilter() const {
 }
 
 void CEditAlbumDialog::advancedFilterTool() {
+    // Its switches would change a processed album's filter and film.
+    if (readOnly_) return;
     if (filter_) {
         filter_->raise();
         filter_->activateWindow();

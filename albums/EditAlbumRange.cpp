@@ -6,6 +6,7 @@
 #include "albums/CManualTimeRangeDialog.h"
 #include "albums/DateTimeText.h"
 #include "albums/EditAlbumText.h"
+#include "albums/FilmRange.h"
 #include "albums/FilmView.h"
 #include "platform/QtText.h"
 
@@ -31,9 +32,10 @@ bool CEditAlbumDialog::setEnd(bool fromSelection) {
 }
 
 // Start and end are set alike: from the selected film picture, or from the
-// film's first (start) or last (end) picture; a choice on the wrong side of
-// the other end is refused.
+// film's earliest (start) or latest (end) picture, whatever the film's order;
+// a choice on the wrong side of the other end is refused.
 bool CEditAlbumDialog::setRangeEnd(bool start, bool fromSelection) {
+    if (readOnly_) return false;
     selectFilm();
     Album* current = album();
     const FilmList& film = workspace_.film;
@@ -44,7 +46,8 @@ bool CEditAlbumDialog::setRangeEnd(bool start, bool fromSelection) {
     const bool otherSet = (start ? endLabel_ : startLabel_)->text() != kNotSet;
     uint64_t value = 0;
     if (position < 0) {
-        value = start ? film.front().dateTime : film.back().dateTime;
+        const TimeSpan span = filmSpan(film, SpanOf::EveryPicture).value_or(TimeSpan{});
+        value = start ? span.earliest : span.latest;
     } else {
         value = film[static_cast<size_t>(position)].dateTime;
         const bool wrongSide = start ? value > current->endKey : value < current->startKey;
@@ -70,7 +73,7 @@ bool CEditAlbumDialog::setRangeEnd(bool start, bool fromSelection) {
 
 void CEditAlbumDialog::clearStart() {
     Album* current = album();
-    if (!current || current->startKey == 0) return;
+    if (readOnly_ || !current || current->startKey == 0) return;
     current->startKey = 0;
     current->startTime = 0;
     startLabel_->setText(kNotSet);
@@ -80,7 +83,7 @@ void CEditAlbumDialog::clearStart() {
 
 void CEditAlbumDialog::clearEnd() {
     Album* current = album();
-    if (!current || current->endKey == 0) return;
+    if (readOnly_ || !current || current->endKey == 0) return;
     current->endKey = 0;
     current->endTime = 0;
     endLabel_->setText(kNotSet);
@@ -90,7 +93,7 @@ void CEditAlbumDialog::clearEnd() {
 
 void CEditAlbumDialog::manualTimeRange() {
     Album* current = album();
-    if (!current) return;
+    if (readOnly_ || !current) return;
     CManualTimeRangeDialog dialog(*current, workspace_.film, workspace_.clock(), this);
     if (runDialog(dialog) != QDialog::Accepted) return;
     current = album();

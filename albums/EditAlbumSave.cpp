@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "albums/AlbumEdit.h"
 #include "albums/EditAlbumText.h"
 #include "albums/StatusLine.h"
 #include "platform/QtText.h"
@@ -17,34 +18,31 @@ namespace lumora {
 
 void CEditAlbumDialog::saveAlbum() {
     if (!saveButton_->isEnabled()) return;
+    Album* current = album();
+    if (!current) return;
+    // With the default name taken the dates are not asked for: the main
+    // window drops an album without both. An empty album is never saved.
+    bool checkDates = true;
     if (nameBox_->text().isEmpty()) {
-        if (prompter_.ask("Pictures base name not set. Use default name?", "Picture Name",
-                          Buttons::YesNo, Icon::Question) != kAnswerYes) {
+        if (prompter_.ask(kDefaultNameQuestion, kDefaultNameCaption, Buttons::YesNo,
+                          Icon::Question) != kAnswerYes) {
             return;
         }
-    } else {
-        const bool startSet = startLabel_->text() != kNotSet;
-        const bool endSet = endLabel_->text() != kNotSet;
-        const char* refusal = nullptr;
-        if (counts_.filmCount == counts_.excludedCount) {
-            refusal = "Album empty. Album will not be saved. Select 'Discard' to exit";
-        } else if (!startSet && !endSet) {
-            refusal =
-                "Start or end date not set. Album will not be saved. Select 'Discard' to exit";
-        } else if (!startSet) {
-            refusal = "Start date not set. Album will not be saved. Select 'Discard' to exit";
-        } else if (!endSet) {
-            refusal = "End date not set. Album will not be saved. Select 'Discard' to exit";
-        }
-        if (refusal) {
-            prompter_.ask(refusal, "", Buttons::Ok, Icon::None);
-            return;
-        }
+        nameBox_->setText(toQString(defaultAlbumName(*current)));
+        checkDates = false;
+    }
+    Album candidate = *current;
+    readControls(candidate);
+    const std::optional<std::string> refusal =
+        saveRefusal(candidate, counts_, startLabel_->text() != kNotSet,
+                    endLabel_->text() != kNotSet, checkDates);
+    if (refusal) {
+        prompter_.ask(*refusal, "", Buttons::Ok, Icon::None);
+        return;
     }
     // An open Advanced Filter window keeps its switches with the album when
     // it closes.
-    Album* current = album();
-    if (current) readControls(*current);
+    readControls(*current);
     end_ = DialogEnd::Save;
     done(res::kIdOk);
 }
@@ -56,6 +54,7 @@ void CEditAlbumDialog::readControls(Album& current) {
     current.directoryName = toStdString(directoryBox_->text());
     current.name = toStdString(nameBox_->text());
     current.keepOriginalName = keepOriginalName_->isChecked() ? 1 : 0;
+    current.createSubDirectory = createSubDirectory_->isChecked() ? 1 : 0;
 }
 
 void CEditAlbumDialog::discard() {
@@ -71,7 +70,20 @@ void CEditAlbumDialog::discard() {
     done(kDiscardResult);
 }
 
+bool CEditAlbumDialog::albumChanged() {
+    Album* current = album();
+    if (!current) return false;
+    Album now = *current;
+    readControls(now);
+    return picturesToggled_ || albumEdited(opened_, now);
+}
+
 void CEditAlbumDialog::reject() {
+    // Esc and the close box would throw away work without a word.
+    if (albumChanged() && prompter_.ask(kDiscardChangesQuestion, "Edit Album", Buttons::YesNo,
+                                        Icon::Question) != kAnswerYes) {
+        return;
+    }
     discard();
 }
 
@@ -81,12 +93,13 @@ void CEditAlbumDialog::endAsDiscard() {
 }
 
 void CEditAlbumDialog::albumNameChanged() {
-    createSubDirectory_->setEnabled(!nameBox_->text().isEmpty());
+    createSubDirectory_->setEnabled(!readOnly_ && !nameBox_->text().isEmpty());
 }
 
+// Written into the album by Save Album, so that Discard gives it back.
 void CEditAlbumDialog::createSubDirectoryClicked() {
+    if (readOnly_) return;
     const bool set = createSubDirectory_->isChecked();
-    if (Album* current = album()) current->createSubDirectory = set ? 1 : 0;
     if (set) {
         nameBox_->setEnabled(true);
     } else if (keepOriginalName_->isChecked()) {
@@ -95,6 +108,7 @@ void CEditAlbumDialog::createSubDirectoryClicked() {
 }
 
 void CEditAlbumDialog::keepOriginalNameClicked() {
+    if (readOnly_) return;
     if (keepOriginalName_->isChecked() && !createSubDirectory_->isChecked()) {
         nameBox_->setEnabled(false);
     }

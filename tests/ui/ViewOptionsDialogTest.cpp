@@ -63,16 +63,23 @@ TEST(ViewOptionsDialog, opensShowingTheFlagsWithTheChangeMarkCleared) {
     EXPECT_EQ(options, (ViewOptions{1, 1, 0}));
 }
 
-TEST(ViewOptionsDialog, byNameThenDiscardKeepsTheChange) {
+TEST(ViewOptionsDialog, discardGivesBackTheOptionsItOpenedWith) {
     ViewOptions options;
     CViewOptionsDialog dialog(options);
     Controls c = controlsOf(dialog);
     c.byName->click();
-    EXPECT_EQ(options, (ViewOptions{0, 1, 1}));
+    c.direction->setCurrentIndex(1);
+    EXPECT_EQ(options, (ViewOptions{0, 0, 1}));
     EXPECT_TRUE(c.byName->isChecked());
     c.discard->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(options, (ViewOptions{0, 1, 1}));
+    EXPECT_EQ(options, (ViewOptions{1, 1, 0}));
+
+    // Esc is Discard too.
+    CViewOptionsDialog again(options);
+    controlsOf(again).byName->click();
+    again.reject();
+    EXPECT_EQ(options, (ViewOptions{1, 1, 0}));
 }
 
 TEST(ViewOptionsDialog, choosingTheOptionAlreadyShownStillCountsAsAChange) {
