@@ -141,11 +141,15 @@ QWidget* CEditAlbumDialog::buildAlbumPanel() {
     for (QLabel* label : {startLabel_, endLabel_}) {
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
-        label->setMinimumWidth(180);
+        label->setMinimumWidth(150);
     }
     for (QPushButton* button :
          {setStartButton_, setEndButton_, clearStartButton_, clearEndButton_}) {
         button->setAutoDefault(false);
+    }
+    // The dates take the room the buttons do not need.
+    for (QPushButton* button : {clearStartButton_, clearEndButton_}) {
+        button->setMaximumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 24);
     }
     connect(setStartButton_, &QPushButton::clicked, this, [this] { setStartDate(); });
     connect(setEndButton_, &QPushButton::clicked, this, [this] { setEndDate(); });
@@ -186,8 +190,8 @@ QWidget* CEditAlbumDialog::buildAlbumPanel() {
     headerText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto* panel = new QWidget;
-    panel->setMinimumWidth(340);
-    panel->setMaximumWidth(400);
+    panel->setMinimumWidth(330);
+    panel->setMaximumWidth(350);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(groupAround(QStringLiteral("Album name"), nameBox_));
@@ -208,6 +212,10 @@ QWidget* CEditAlbumDialog::buildPicturePanel() {
     pictureInfo_ = withId(new QListWidget, res::kIdPictureInfoList);
     pictureInfo_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     pictureInfo_->setSelectionMode(QAbstractItemView::NoSelection);
+    // A long line wraps rather than hiding behind a scroll bar.
+    pictureInfo_->setWordWrap(true);
+    pictureInfo_->setResizeMode(QListView::Adjust);
+    pictureInfo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* panel = new QWidget;
     // The common lines of Picture Info at their full width.
