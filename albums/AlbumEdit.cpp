@@ -18,8 +18,12 @@ std::optional<std::string> saveRefusal(const Album& candidate, const FilmCounts&
         if (!startSet && !endSet) {
             return "Start or end date not set. Album will not be saved. Select 'Discard' to exit";
         }
-        if (!startSet) return "Start date not set. Album will not be saved. Select 'Discard' to exit";
-        if (!endSet) return "End date not set. Album will not be saved. Select 'Discard' to exit";
+        if (!startSet) {
+            return "Start date not set. Album will not be saved. Select 'Discard' to exit";
+        }
+        if (!endSet) {
+            return "End date not set. Album will not be saved. Select 'Discard' to exit";
+        }
     }
     const AlbumNameProblem problem = albumNameProblem(candidate);
     if (problem == AlbumNameProblem::DirectoryName) {

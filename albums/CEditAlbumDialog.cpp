@@ -135,10 +135,9 @@ void CEditAlbumDialog::makeReadOnly() {
     // A custom name is written to the picture at once, whatever ends the
     // dialog: an album already processed keeps its pictures' names.
     filmView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{setStartButton_, setEndButton_, clearStartButton_,
-                                         clearEndButton_, createSubDirectory_, keepOriginalName_,
-                                         addDate_, addTime_, addCameraModel_}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             setStartButton_, setEndButton_, clearStartButton_, clearEndButton_,
+             createSubDirectory_, keepOriginalName_, addDate_, addTime_, addCameraModel_}) {
         control->setEnabled(false);
     }
     nameBox_->setReadOnly(true);

@@ -25,7 +25,6 @@
 namespace lumora {
 namespace {
 
-
 template <typename Control>
 Control* withId(Control* control, int id) {
     setControlId(*control, id);

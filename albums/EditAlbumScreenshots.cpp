@@ -41,9 +41,11 @@ bool shootOnSmallScreen(CEditAlbumDialog& dialog, const std::string& folder, con
     QImage screen(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
     screen.fill(QColor(58, 110, 165));
     QPainter painter(&screen);
-    painter.fillRect(0, kScreenHeight - kPanelHeight, kScreenWidth, kPanelHeight, QColor(30, 30, 30));
+    painter.fillRect(0, kScreenHeight - kPanelHeight, kScreenWidth, kPanelHeight,
+                     QColor(30, 30, 30));
     const int x = std::max(0, (kScreenWidth - window.width()) / 2);
-    const int y = std::max(0, (kScreenHeight - kPanelHeight - kTitleBarHeight - window.height()) / 2);
+    const int y =
+        std::max(0, (kScreenHeight - kPanelHeight - kTitleBarHeight - window.height()) / 2);
     painter.fillRect(x, y, window.width(), kTitleBarHeight, QColor(70, 70, 70));
     painter.setPen(Qt::white);
     painter.drawText(QRect(x, y, window.width(), kTitleBarHeight), Qt::AlignCenter,

@@ -85,8 +85,8 @@ void FilmView::returnTo(const Place& place) {
     }
     int value = place.scroll;
     if (place.anchor >= 0 && place.anchor < rows) {
-        value = verticalScrollBar()->value() +
-                visualRect(model()->index(place.anchor, 0)).top() - place.anchorTop;
+        value = verticalScrollBar()->value() + visualRect(model()->index(place.anchor, 0)).top() -
+                place.anchorTop;
     }
     verticalScrollBar()->setValue(value);
 }

@@ -80,8 +80,9 @@ TEST_F(EditAlbumLayoutTest, aLongCameraNameIsTrimmedShortenedToFitAndWholeInTheT
     const QString shown = first.data(Qt::DisplayRole).toString();
     EXPECT_TRUE(shown.endsWith("\nOLYMPUS OPTICAL CO.,LTD/C-2500L Ultra Zoom Deluxe 2001"))
         << shown.toStdString();
-    EXPECT_TRUE(first.data(Qt::ToolTipRole).toString().contains(
-        "OLYMPUS OPTICAL CO.,LTD/C-2500L Ultra Zoom Deluxe 2001"));
+    EXPECT_TRUE(first.data(Qt::ToolTipRole)
+                    .toString()
+                    .contains("OLYMPUS OPTICAL CO.,LTD/C-2500L Ultra Zoom Deluxe 2001"));
 
     // Drawn in the label's room, every line fits and none is cut off below.
     const QFont font = FilmDelegate::labelFont(dialog->film()->font());
@@ -92,7 +93,8 @@ TEST_F(EditAlbumLayoutTest, aLongCameraNameIsTrimmedShortenedToFitAndWholeInTheT
         const QStringList lines =
             FilmDelegate::labelLines(first.data(Qt::DisplayRole).toString(), font, room.width());
         ASSERT_FALSE(lines.isEmpty());
-        EXPECT_LE(lines.size() * metrics.lineSpacing(), room.height()) << lines.join("|").toStdString();
+        EXPECT_LE(lines.size() * metrics.lineSpacing(), room.height())
+            << lines.join("|").toStdString();
         for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), room.width());
         EXPECT_TRUE(lines.last().startsWith("OLYMPUS")) << lines.join("|").toStdString();
     }

@@ -20,9 +20,7 @@ constexpr const char* kDiscardQuestion = "Discard the changes to this album?";
 class EditAlbumLeavingTest : public test::EditAlbumFixture {
   protected:
     QLineEdit* nameBox() { return controlById<QLineEdit>(*dialog, res::kIdAlbumNameEdit); }
-    QLineEdit* directoryBox() {
-        return controlById<QLineEdit>(*dialog, res::kIdDirectoryNameEdit);
-    }
+    QLineEdit* directoryBox() { return controlById<QLineEdit>(*dialog, res::kIdDirectoryNameEdit); }
 };
 
 TEST_F(EditAlbumLeavingTest, theDefaultNameIsStoredAndAnEmptyAlbumIsStillRefused) {
@@ -53,8 +51,8 @@ TEST_F(EditAlbumLeavingTest, namesProcessingCouldNotMakeAreRefusedAtSave) {
     scan();
     openNewAlbum();
     nameBox()->setText("Summer/Winter");
-    prompter.expect(albumNameRefusal(AlbumNameProblem::AlbumName, "Summer/Winter"), "",
-                    Buttons::Ok, kAnswerOk);
+    prompter.expect(albumNameRefusal(AlbumNameProblem::AlbumName, "Summer/Winter"), "", Buttons::Ok,
+                    kAnswerOk);
     dialog->saveAlbum();
     EXPECT_EQ(dialog->end(), DialogEnd::Other);
 
