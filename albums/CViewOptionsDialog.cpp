@@ -18,6 +18,7 @@ CViewOptionsDialog::CViewOptionsDialog(ViewOptions& options, QWidget* parent)
       byDate_(new QRadioButton("By Date")),
       direction_(new QComboBox) {
     setWindowTitle("Set view options");
+    fitWidthToTitle(*this);
     setControlId(*byName_, res::kIdSortByNameRadio);
     setControlId(*byDate_, res::kIdSortByDateRadio);
     setControlId(*direction_, res::kIdSortDirectionList);

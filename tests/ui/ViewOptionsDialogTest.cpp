@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "platform/QtText.h"
 #include "res/ResourceIds.h"
 #include "tests/ui/ControlById.h"
 
@@ -61,6 +62,16 @@ TEST(ViewOptionsDialog, opensShowingTheFlagsWithTheChangeMarkCleared) {
     EXPECT_FALSE(c.byName->isChecked());
     EXPECT_EQ(c.direction->currentText(), "Ascendent");
     EXPECT_EQ(options, (ViewOptions{1, 1, 0}));
+}
+
+TEST(ViewOptionsDialog, isWideEnoughForItsWholeTitle) {
+    ViewOptions options;
+    CViewOptionsDialog dialog(options);
+    dialog.show();
+    QFont titleFont = dialog.font();
+    titleFont.setBold(true);
+    EXPECT_GE(dialog.width(), QFontMetrics(titleFont).horizontalAdvance("Set view options") +
+                                  kTitleBarControlsWidth);
 }
 
 TEST(ViewOptionsDialog, discardGivesBackTheOptionsItOpenedWith) {
