@@ -43,12 +43,7 @@ std::string editedFilmLabel(int position, const PictureEntry& picture, int dateF
     label += formatText("%s %s", dateText(picture.dateTime, dateFormat, clock).c_str(),
                         timeText(picture.dateTime, timeFormat, clock).c_str());
     label += "\n";
-    if (picture.exif) {
-        label += formatText("%s/%s", fieldText(picture.exif->CameraMake).c_str(),
-                            fieldText(picture.exif->CameraModel).c_str());
-    } else {
-        label += "/";
-    }
+    label += filmLabelCamera(picture);
     return label;
 }
 

@@ -3,22 +3,9 @@
 #include <cstring>
 
 #include "albums/DateTimeText.h"
-#include "platform/FileNames.h"
 #include "platform/FileSystem.h"
 
 namespace lumora {
-
-namespace {
-
-bool hasAlbumFolder(const Album& album) {
-    return album.directoryName != std::string(1, kPathSeparator);
-}
-
-std::string subFolderName(const Album& album) {
-    return album.name.empty() ? "Album." + std::to_string(album.id) : album.name;
-}
-
-}  // namespace
 
 std::vector<std::string> albumFolders(const Album& album, const std::string& targetDirectory) {
     std::vector<std::string> folders;
@@ -27,15 +14,8 @@ std::vector<std::string> albumFolders(const Album& album, const std::string& tar
         folder = joinPath(folder, album.directoryName);
         folders.push_back(folder);
     }
-    if (album.createSubDirectory) folders.push_back(joinPath(folder, subFolderName(album)));
+    if (album.createSubDirectory) folders.push_back(joinPath(folder, albumSubFolderName(album)));
     return folders;
-}
-
-bool albumNamesArePlain(const Album& album) {
-    if (hasAlbumFolder(album) && !isPlainFileName(album.directoryName)) return false;
-    if (album.createSubDirectory && !isPlainFileName(subFolderName(album))) return false;
-    // The name as the picture names begin with it ("%s-%d").
-    return album.keepOriginalName || album.name.empty() || isPlainFileName(album.name + "-1.jpg");
 }
 
 std::string albumTargetFolder(const Album& album, const std::string& targetDirectory) {
