@@ -16,6 +16,10 @@ inline constexpr const char* kZeroDateText = "0000:00:00 00:00:00";
 inline constexpr const char* kReadErrorText = "Error while reading from drive";
 inline constexpr const char* kReadErrorCaption = "Error";
 
+// A date text of zeros replaced by the file's creation time (a FILETIME, UTC)
+// as local time, "%Y:%m:%d %H:%M:%S", and marked as substituted.
+void substituteZeroDate(ExifInfo& info, uint64_t creationTime);
+
 // The one catalog of the program: the EXIF reader, the source root, the
 // folders to search and the picture list built from them.
 class PictureCatalog {
@@ -48,7 +52,6 @@ class PictureCatalog {
   private:
     // False when the user chose to stop.
     bool scanFile(const std::string& directory, const DirectoryEntry& file, Prompter& prompter);
-    void substituteZeroDate(ExifInfo& info, uint64_t creationTime) const;
 
     FileSystem& fileSystem_;
     const Clock& clock_;
@@ -56,7 +59,6 @@ class PictureCatalog {
     std::string sourceRoot_;
     std::vector<std::string> directories_;
     PictureList pictures_;
-    int32_t scanBias_ = 0;  // minutes, fixed for the whole of one scan
 };
 
 }  // namespace lumora

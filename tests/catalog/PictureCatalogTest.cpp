@@ -235,31 +235,34 @@ TEST(PictureCatalog, entriesCarryTheirPathSizeValueAndOwnExifCopy) {
     EXPECT_EQ(catalog.reader().info().DateTime[0], '\0');
 }
 
-TEST(PictureCatalog, aZeroDateTakesTheFilesCreationTimeInLocalTime) {
+TEST(PictureCatalog, aZeroDateTakesTheFilesCreationTimeInLocalTimeOfItsOwnDay) {
     test::TzGuard zone("CET-1CEST,M3.5.0,M10.5.0/3");
-    const FixedClock clock(kWinterNow);
     test::TempDir dir;
     dir.writeFile("zero.jpg", test::exifPicture("0000:00:00 00:00:00"));
     dir.writeFile("real.jpg", test::exifPicture(kDate));
     test::FaultyFileSystem fileSystem;
-    // 2003-05-06 07:08:09 UTC, shown an hour later by the winter bias.
+    // 2003-05-06 07:08:09 UTC: 09:08:09 in Paris, summer time on that day,
+    // whatever the season in which the source is scanned.
     const uint64_t created = unixToFileTime(1052204889);
     fileSystem.setListingHook([&](const std::string&, std::vector<DirectoryEntry>& entries) {
         for (DirectoryEntry& entry : entries) entry.creationTime = created;
     });
 
-    PictureCatalog catalog(fileSystem, clock);
-    ASSERT_TRUE(scanQuietly(catalog, dir.path()));
-    ASSERT_EQ(catalog.pictureCount(), 2);
-    const PictureEntry& real = catalog.pictures()[0];
-    const PictureEntry& zero = catalog.pictures()[1];
-    EXPECT_STREQ(real.exif->DateTime, kDate);
-    EXPECT_EQ(real.exif->dateSubstituted, 0);
-    EXPECT_STREQ(zero.exif->DateTime, "2003:05:06 08:08:09");
-    EXPECT_EQ(zero.exif->dateSubstituted, 1);
-    EXPECT_EQ(zero.dateTime, dateTimeValue("2003:05:06 08:08:09", clock));
-    // A date that only starts with zeros is not replaced.
-    EXPECT_EQ(real.dateTime, dateTimeValue(kDate, clock));
+    for (int64_t now : {kWinterNow, kWinterNow + 182 * 86400}) {
+        const FixedClock clock(now);
+        PictureCatalog catalog(fileSystem, clock);
+        ASSERT_TRUE(scanQuietly(catalog, dir.path()));
+        ASSERT_EQ(catalog.pictureCount(), 2);
+        const PictureEntry& real = catalog.pictures()[0];
+        const PictureEntry& zero = catalog.pictures()[1];
+        EXPECT_STREQ(real.exif->DateTime, kDate);
+        EXPECT_EQ(real.exif->dateSubstituted, 0);
+        EXPECT_STREQ(zero.exif->DateTime, "2003:05:06 09:08:09") << now;
+        EXPECT_EQ(zero.exif->dateSubstituted, 1);
+        EXPECT_EQ(zero.dateTime, dateTimeValue("2003:05:06 09:08:09"));
+        // A date that only starts with zeros is not replaced.
+        EXPECT_EQ(real.dateTime, dateTimeValue(kDate));
+    }
 }
 
 TEST(PictureCatalog, aDateOfZerosWithOtherTextIsKeptAsItIs) {

@@ -133,7 +133,7 @@ TEST_F(EditAlbumDialogTest, aNewAlbumOpensWithTheWholeFilmAndBothClearsDisabled)
     ASSERT_EQ(rows(), 4);
     EXPECT_EQ(text(res::kIdStartLabel), dateTimeOf(0));
     EXPECT_EQ(text(res::kIdEndLabel), dateTimeOf(3));
-    EXPECT_EQ(text(res::kIdStartLabel), "[2021-06-01] [10 01 01]");
+    EXPECT_EQ(text(res::kIdStartLabel), "[2021-06-01] [10 00 00]");
     EXPECT_FALSE(enabled(res::kIdClearStart));
     EXPECT_FALSE(enabled(res::kIdClearEnd));
     EXPECT_EQ(text(res::kIdAlbumHeader), "New Album:  4 pictures in album.");
@@ -466,7 +466,7 @@ TEST_F(EditAlbumDialogTest, aProcessedAlbumOpensReadOnlyAndDiscardKeepsIt) {
     dialog->labelEditEnded(0, "Renamed");
     EXPECT_EQ(workspace.film[0].exif->hasCustomName, 0);
     EXPECT_EQ(text(res::kIdAlbumHeader), "Album Album 1:  4 pictures in album.");
-    EXPECT_EQ(text(res::kIdStartLabel), "[2021-06-01] [10 01 01]");
+    EXPECT_EQ(text(res::kIdStartLabel), "[2021-06-01] [10 00 00]");
     dialog->saveAlbum();
     EXPECT_EQ(dialog->end(), DialogEnd::Other);
     select(2);
