@@ -12,6 +12,7 @@
 #include "cli/Commands.h"
 #include "cli/Options.h"
 #include "session/AlbumFields.h"
+#include "session/EarlierSession.h"
 #include "session/SessionLoad.h"
 #include "session/SessionSave.h"
 
@@ -130,6 +131,11 @@ int check(const std::string& path, const SessionData& data, Console& console) {
                       pictures.size(), totalMegabytes(pictures, false), data.pictures.size(),
                       data.totalSize);
         console.error(path + ": " + kSourceModifiedText + sizes);
+        return kExitFailure;
+    }
+    AlbumList albums = data.albums;
+    if (!adaptEarlierSession(data, albums, pictures)) {
+        console.error(path + ": " + kEarlierSessionUnmatchedText);
         return kExitFailure;
     }
     // Pictures are removed as duplicates, or, by organize, because they lie

@@ -71,7 +71,7 @@ TEST_F(SessionCli, showPrintsEachAlbumsListLineAndDetailsInTheStoredFormats) {
         expected.clear();
     }
     for (const char* text : {
-             "Header: \"1.0\\x00\"\n",
+             "Header: \"1.1\\x00\"\n",
              "Date format: 4\n",
              "Time format: 2\n",
              "Exclude duplicates: 1\n",
