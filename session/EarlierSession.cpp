@@ -78,15 +78,31 @@ bool rangeIsSet(const Album& album) {
     return album.startKey != 0 && album.endKey != 0;
 }
 
+// The positions of the records of each album, by album id.
+using RecordsByAlbum = std::unordered_map<int32_t, std::vector<size_t>>;
+
+RecordsByAlbum recordsByAlbum(const SessionData& data) {
+    RecordsByAlbum byAlbum;
+    for (size_t k = 0; k < data.pictures.size(); ++k) {
+        if (data.pictures[k].albumId != 0) byAlbum[data.pictures[k].albumId].push_back(k);
+    }
+    return byAlbum;
+}
+
+const std::vector<size_t>& recordsOf(const RecordsByAlbum& byAlbum, int32_t id) {
+    static const std::vector<size_t> none;
+    const auto found = byAlbum.find(id);
+    return found == byAlbum.end() ? none : found->second;
+}
+
 // Every album's pictures within its stored range (either way round: a range
 // taken from a film sorted descending starts at its latest picture).
-bool fits(const Candidate& candidate, const SessionData& data, const AlbumList& albums) {
+bool fits(const Candidate& candidate, const RecordsByAlbum& byAlbum, const AlbumList& albums) {
     for (const Album& album : albums) {
         if (!rangeIsSet(album)) continue;
         const uint64_t low = std::min(album.startKey, album.endKey);
         const uint64_t high = std::max(album.startKey, album.endKey);
-        for (size_t k = 0; k < data.pictures.size(); ++k) {
-            if (data.pictures[k].albumId != album.id) continue;
+        for (size_t k : recordsOf(byAlbum, album.id)) {
             const uint64_t value = candidate.values[candidate.order[k]];
             if (value < low || value > high) return false;
         }
@@ -113,12 +129,11 @@ uint64_t convertedEnd(uint64_t stored, bool lowerEnd, const std::vector<uint64_t
     return std::max<uint64_t>(unixToFileTime(wallClock), 1);
 }
 
-void convertRange(Album& album, const SessionData& data, const Candidate& chosen,
+void convertRange(Album& album, const RecordsByAlbum& byAlbum, const Candidate& chosen,
                   const PictureList& ordered, std::optional<int32_t> bias) {
     std::vector<uint64_t> earlierValues;
     std::vector<uint64_t> values;
-    for (size_t k = 0; k < data.pictures.size(); ++k) {
-        if (data.pictures[k].albumId != album.id) continue;
+    for (size_t k : recordsOf(byAlbum, album.id)) {
         earlierValues.push_back(chosen.values[chosen.order[k]]);
         values.push_back(ordered[k].dateTime);
     }
@@ -149,11 +164,12 @@ bool adaptEarlierSession(const SessionData& data, AlbumList& albums, PictureList
     if (holdsZoneFreeValues(data)) return true;
     if (pictures.size() != data.pictures.size()) return false;
 
+    const RecordsByAlbum byAlbum = recordsByAlbum(data);
     std::vector<Candidate> candidates;
     for (int32_t bias : zoneBiases(pictures)) candidates.push_back(candidateFor(bias, pictures));
     std::vector<const Candidate*> fitting;
     for (const Candidate& candidate : candidates) {
-        if (fits(candidate, data, albums)) fitting.push_back(&candidate);
+        if (fits(candidate, byAlbum, albums)) fitting.push_back(&candidate);
     }
     const auto sameOrder = [](const std::vector<const Candidate*>& list) {
         return std::all_of(list.begin(), list.end(), [&](const Candidate* c) {
@@ -173,7 +189,7 @@ bool adaptEarlierSession(const SessionData& data, AlbumList& albums, PictureList
     ordered.reserve(pictures.size());
     for (size_t index : chosen->order) ordered.push_back(std::move(pictures[index]));
     pictures = std::move(ordered);
-    for (Album& album : albums) convertRange(album, data, *chosen, pictures, bias);
+    for (Album& album : albums) convertRange(album, byAlbum, *chosen, pictures, bias);
     return true;
 }
 

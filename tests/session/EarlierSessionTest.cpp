@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "albums/DateTimeText.h"
+#include "albums/PictureSort.h"
 #include "app/SessionCommands.h"
 #include "session/SessionDecoder.h"
 #include "session/SessionEncoder.h"
@@ -162,6 +163,34 @@ TEST(EarlierSession, loadedInAnotherZoneEveryRecordIsOnItsPictureOrTheFileIsRefu
     }
     // Paris files cannot be matched in Tokyo, nor Tokyo files in Paris.
     EXPECT_GE(refused, 4);
+}
+
+TEST(EarlierSession, aFileThatCannotBeMatchedIsRefusedWithNothingChanged) {
+    const test::LegacyFixture& paris = test::legacyFixtures()[0];
+    test::TempDir source;
+    test::TempDir files;
+    test::writeLegacyPictures(source);
+    SessionData data;
+    std::vector<uint8_t> bytes;
+    ErrorCode error = kErrorSuccess;
+    std::string problem;
+    ASSERT_TRUE(readWholeFile(realFileSystem(), fixtureOver(paris, source, files), bytes, error));
+    ASSERT_TRUE(decodeSession(bytes.data(), bytes.size(), data, problem));
+
+    test::TzGuard tokyo(kTokyo);
+    Workspace work;
+    RecordingPrompter prompter;
+    work.scan(source.path(), prompter, nullProgress());
+    PictureList& pictures = work.pictures();
+    sortPictures(pictures, kSortByDate, false);
+    std::vector<std::string> order;
+    for (const PictureEntry& entry : pictures) order.push_back(entry.path);
+    AlbumList albums = data.albums;
+    EXPECT_FALSE(adaptEarlierSession(data, albums, pictures));
+    EXPECT_EQ(albums, data.albums);
+    std::vector<std::string> after;
+    for (const PictureEntry& entry : pictures) after.push_back(entry.path);
+    EXPECT_EQ(after, order);
 }
 
 TEST(EarlierSession, aFileOfThisVersionIsLeftAsItIs) {
