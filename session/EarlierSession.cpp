@@ -120,8 +120,8 @@ uint64_t convertedEnd(uint64_t stored, bool lowerEnd, const std::vector<uint64_t
     std::optional<uint64_t> match;
     for (size_t i = 0; i < earlierValues.size(); ++i) {
         if (earlierValues[i] != stored) continue;
-        match = !match ? values[i] : (lowerEnd ? std::min(*match, values[i])
-                                               : std::max(*match, values[i]));
+        match = !match ? values[i]
+                       : (lowerEnd ? std::min(*match, values[i]) : std::max(*match, values[i]));
     }
     if (match) return *match;
     const int64_t instant = fileTimeToUnix(stored);
@@ -172,9 +172,8 @@ bool adaptEarlierSession(const SessionData& data, AlbumList& albums, PictureList
         if (fits(candidate, byAlbum, albums)) fitting.push_back(&candidate);
     }
     const auto sameOrder = [](const std::vector<const Candidate*>& list) {
-        return std::all_of(list.begin(), list.end(), [&](const Candidate* c) {
-            return c->order == list.front()->order;
-        });
+        return std::all_of(list.begin(), list.end(),
+                           [&](const Candidate* c) { return c->order == list.front()->order; });
     };
     // Only an order under which the stored ranges hold their pictures is
     // trusted: a file written in another zone may order its pictures under a

@@ -20,7 +20,7 @@ struct LegacyPicture {
     const char* dateText;
     int32_t albumId;  // as saved; 0 in no album
     int32_t isNegative;
-    int32_t isRemoved;  // removed as a duplicate
+    int32_t isRemoved;       // removed as a duplicate
     const char* customName;  // null: none
 };
 
@@ -31,9 +31,9 @@ const std::vector<LegacyPicture>& legacyPictures();
 double legacyMarker(size_t index);
 
 struct LegacyFixture {
-    const char* file;   // in tests/session/fixtures
-    const char* zone;   // POSIX TZ the file was written in
-    int64_t now;        // the clock when it was written
+    const char* file;  // in tests/session/fixtures
+    const char* zone;  // POSIX TZ the file was written in
+    int64_t now;       // the clock when it was written
 };
 
 const std::vector<LegacyFixture>& legacyFixtures();

@@ -140,8 +140,8 @@ TEST_F(ManualTimeRangeDialogTest, typedDatesAndTimesAreTaken) {
     Album album;
     CManualTimeRangeDialog dialog(album, film, prompter);
     dialog.show();
-    typeInto(*controlById<QDateEdit>(dialog, res::kIdStartDatePicker),
-             QDateTimeEdit::YearSection, "2004");
+    typeInto(*controlById<QDateEdit>(dialog, res::kIdStartDatePicker), QDateTimeEdit::YearSection,
+             "2004");
     typeInto(*controlById<QTimeEdit>(dialog, res::kIdEndTimePicker), QDateTimeEdit::HourSection,
              "23");
     ok(dialog);
