@@ -7,7 +7,9 @@
 
 namespace lumora {
 
-inline constexpr const char* kStartAfterEndText = "Start Date could not be later than end date.";
+// A start later than the end is refused as "Set End Date" refuses an end
+// before the start.
+inline constexpr const char* kStartAfterEndText = "End Date could not be earlier than start date.";
 
 // The wall-clock times the manual time range dialog shows when it opens: the
 // start in both start pickers, the end in both end pickers.

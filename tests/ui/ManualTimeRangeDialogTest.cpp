@@ -159,7 +159,7 @@ TEST_F(ManualTimeRangeDialogTest, aStartAfterTheEndIsRefusedAndTheDialogStays) {
     dialog.show();
     controlById<QDateEdit>(dialog, res::kIdStartDatePicker)->setDate(QDate(2006, 7, 9));
     controlById<QTimeEdit>(dialog, res::kIdStartTimePicker)->setTime(QTime(18, 30, 1));
-    prompter.expect("Start Date could not be later than end date.", "", Buttons::Ok, kAnswerOk);
+    prompter.expect("End Date could not be earlier than start date.", "", Buttons::Ok, kAnswerOk);
     ok(dialog);
     EXPECT_EQ(album, before);
     EXPECT_TRUE(dialog.isVisible());
