@@ -125,7 +125,7 @@ QWidget* CEditAlbumDialog::buildFilmGroup() {
         workspace_.film,
         [this](int position) {
             return filmLabel(position + 1, workspace_.film[static_cast<size_t>(position)],
-                             workspace_.dateFormat, workspace_.timeFormat, workspace_.clock());
+                             workspace_.dateFormat, workspace_.timeFormat);
         },
         this);
     filmDelegate_ = new FilmDelegate(filmImages_, this);
@@ -299,12 +299,11 @@ void CEditAlbumDialog::initialise() {
         const int dateFormat = workspace_.dateFormat;
         const int timeFormat = workspace_.timeFormat;
         if (current->startKey != 0) {
-            startLabel_->setText(toQString(
-                dateTimeText(current->startTime, dateFormat, timeFormat, workspace_.clock())));
+            startLabel_->setText(
+                toQString(dateTimeText(current->startTime, dateFormat, timeFormat)));
         }
         if (current->endKey != 0) {
-            endLabel_->setText(toQString(
-                dateTimeText(current->endTime, dateFormat, timeFormat, workspace_.clock())));
+            endLabel_->setText(toQString(dateTimeText(current->endTime, dateFormat, timeFormat)));
         }
     } else {
         // The album starts as the whole film, first to last picture.
@@ -459,8 +458,7 @@ bool CEditAlbumDialog::setRangeEnd(bool start, bool fromSelection) {
             return false;
         }
     }
-    label->setText(toQString(
-        dateTimeText(value, workspace_.dateFormat, workspace_.timeFormat, workspace_.clock())));
+    label->setText(toQString(dateTimeText(value, workspace_.dateFormat, workspace_.timeFormat)));
     (start ? clearStartButton_ : clearEndButton_)->setEnabled(true);
     if (start) {
         current->startTime = current->startKey = value;
@@ -575,13 +573,13 @@ void CEditAlbumDialog::viewOptions() {
 void CEditAlbumDialog::manualTimeRange() {
     Album* current = album();
     if (!current) return;
-    CManualTimeRangeDialog dialog(*current, workspace_.film, workspace_.clock(), this);
+    CManualTimeRangeDialog dialog(*current, workspace_.film, prompter_, this);
     if (runDialog(dialog) != QDialog::Accepted) return;
     current = album();
-    startLabel_->setText(toQString(dateTimeText(current->startTime, workspace_.dateFormat,
-                                                workspace_.timeFormat, workspace_.clock())));
-    endLabel_->setText(toQString(dateTimeText(current->endTime, workspace_.dateFormat,
-                                              workspace_.timeFormat, workspace_.clock())));
+    startLabel_->setText(
+        toQString(dateTimeText(current->startTime, workspace_.dateFormat, workspace_.timeFormat)));
+    endLabel_->setText(
+        toQString(dateTimeText(current->endTime, workspace_.dateFormat, workspace_.timeFormat)));
     clearStartButton_->setEnabled(true);
     clearEndButton_->setEnabled(true);
     buildFilm();
@@ -624,9 +622,8 @@ void CEditAlbumDialog::showPicture(int position) {
     pathBox_->setText(pathToQString(picture.path));
     pictureInfo_->clear();
     if (!picture.exif) return;
-    for (const std::string& line :
-         pictureInfoLines(*picture.exif, picture.dateTime, workspace_.dateFormat,
-                          workspace_.timeFormat, workspace_.clock())) {
+    for (const std::string& line : pictureInfoLines(*picture.exif, picture.dateTime,
+                                                    workspace_.dateFormat, workspace_.timeFormat)) {
         pictureInfo_->addItem(toQString(line));
     }
 }
@@ -717,8 +714,8 @@ void CEditAlbumDialog::labelEditEnded(int row, const QString& text) {
         prompter_.ask(kCustomNameRefusedText, kCustomNameCaption, Buttons::Ok, Icon::Warning);
         return;
     }
-    filmModel_->setItemText(row, editedFilmLabel(row + 1, picture, workspace_.dateFormat,
-                                                 workspace_.timeFormat, workspace_.clock()));
+    filmModel_->setItemText(
+        row, editedFilmLabel(row + 1, picture, workspace_.dateFormat, workspace_.timeFormat));
 }
 
 // The name and options.

@@ -60,19 +60,10 @@ std::tm pickedValue(QDateEdit& datePicker, QTimeEdit& timePicker) {
 }  // namespace
 
 CManualTimeRangeDialog::CManualTimeRangeDialog(Album& album, const FilmList& film,
-                                               const Clock&, QWidget* parent)
-    : CManualTimeRangeDialog(album, film, nullptr, parent) {}
-
-CManualTimeRangeDialog::CManualTimeRangeDialog(Album& album, const FilmList& film,
                                                Prompter& prompter, QWidget* parent)
-    : CManualTimeRangeDialog(album, film, &prompter, parent) {}
-
-CManualTimeRangeDialog::CManualTimeRangeDialog(Album& album, const FilmList& film,
-                                               Prompter* prompter, QWidget* parent)
     : QDialog(parent),
       album_(album),
-      ownPrompter_(this),
-      prompter_(prompter != nullptr ? prompter : &ownPrompter_),
+      prompter_(prompter),
       presets_(manualRangePresets(album, film)),
       startDate_(datePicker(res::kIdStartDatePicker, presets_.start)),
       startTime_(timePicker(res::kIdStartTimePicker, presets_.start)),
@@ -109,7 +100,7 @@ CManualTimeRangeDialog::CManualTimeRangeDialog(Album& album, const FilmList& fil
 void CManualTimeRangeDialog::ok() {
     if (!applyManualRange(album_, pickedValue(*startDate_, *startTime_),
                           pickedValue(*endDate_, *endTime_))) {
-        prompter_->ask(kStartAfterEndText, "", Buttons::Ok, Icon::None);
+        prompter_.ask(kStartAfterEndText, "", Buttons::Ok, Icon::None);
         return;
     }
     accept();

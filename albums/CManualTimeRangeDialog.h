@@ -7,8 +7,7 @@
 #include "albums/Album.h"
 #include "albums/FilmSelection.h"
 #include "albums/ManualRange.h"
-#include "platform/QtPrompter.h"
-#include "platform/Time.h"
+#include "platform/Prompter.h"
 
 namespace lumora {
 
@@ -24,22 +23,13 @@ class CManualTimeRangeDialog : public QDialog {
   public:
     CManualTimeRangeDialog(Album& album, const FilmList& film, Prompter& prompter,
                            QWidget* parent = nullptr);
-    // The refusal is shown in the desktop's own message box; the clock is
-    // not used.
-    CManualTimeRangeDialog(Album& album, const FilmList& film, const Clock& clock,
-                           QWidget* parent = nullptr);
 
     void ok();
     void cancel();
 
   private:
-    // prompter null: the dialog's own message box.
-    CManualTimeRangeDialog(Album& album, const FilmList& film, Prompter* prompter,
-                           QWidget* parent);
-
     Album& album_;
-    QtPrompter ownPrompter_;
-    Prompter* prompter_;
+    Prompter& prompter_;
     ManualRangePresets presets_;
     QDateEdit* startDate_;
     QTimeEdit* startTime_;

@@ -51,18 +51,6 @@ std::string dateTimeText(uint64_t value, int dateFormat, int timeFormat) {
     return dateText(value, dateFormat) + " " + timeText(value, timeFormat);
 }
 
-std::string dateText(uint64_t value, int dateFormat, const Clock&) {
-    return dateText(value, dateFormat);
-}
-
-std::string timeText(uint64_t value, int timeFormat, const Clock&) {
-    return timeText(value, timeFormat);
-}
-
-std::string dateTimeText(uint64_t value, int dateFormat, int timeFormat, const Clock&) {
-    return dateTimeText(value, dateFormat, timeFormat);
-}
-
 std::string formatDateSample(int64_t unixNow, int dateFormat) {
     return sample(unixNow, datePattern(dateFormat));
 }

@@ -24,10 +24,6 @@ std::string dateText(uint64_t value, int dateFormat);
 std::string timeText(uint64_t value, int timeFormat);
 // Date text, a space, time text: how a date and a time are shown together.
 std::string dateTimeText(uint64_t value, int dateFormat, int timeFormat);
-// The same; the clock is not used.
-std::string dateText(uint64_t value, int dateFormat, const Clock& clock);
-std::string timeText(uint64_t value, int timeFormat, const Clock& clock);
-std::string dateTimeText(uint64_t value, int dateFormat, int timeFormat, const Clock& clock);
 
 // The moment unixNow in local time with one format, without brackets, as the
 // format dialog lists it; empty when the format number is out of range.

@@ -8,8 +8,4 @@ uint64_t localTimeToValue(const std::tm& localFields) {
     return wallClockValue(localFields);
 }
 
-uint64_t localTimeToValue(const std::tm& localFields, const Clock&) {
-    return localTimeToValue(localFields);
-}
-
 }  // namespace lumora

@@ -3,8 +3,6 @@
 #include <cstdint>
 #include <ctime>
 
-#include "platform/Time.h"
-
 namespace lumora {
 
 // A wall-clock time as the manual time range pickers give it, as a date-time
@@ -12,7 +10,5 @@ namespace lumora {
 // picker showing 10:00:00 gives the value of a picture taken at 10:00:00 in
 // every zone and season. Never 0 (0 is "not set" for a range end).
 uint64_t localTimeToValue(const std::tm& localFields);
-// The same; the clock is not used.
-uint64_t localTimeToValue(const std::tm& localFields, const Clock& clock);
 
 }  // namespace lumora

@@ -68,10 +68,6 @@ uint64_t dateTimeValue(const char* exifDateText) {
     return wallClockValue(calendarFields(year, month, day, text.hour, text.minute, text.second));
 }
 
-uint64_t dateTimeValue(const char* exifDateText, const Clock&) {
-    return dateTimeValue(exifDateText);
-}
-
 bool valueFields(uint64_t value, std::tm& fields) {
     return unixToUtcFields(fileTimeToUnix(value), fields);
 }

@@ -42,8 +42,6 @@ inline constexpr int32_t kEarliestYear = 1601;
 // (hour 24, minute 61) roll over; dates after 9999 are held at its last
 // second. The value is never 0, which means "not set" for a range end.
 uint64_t dateTimeValue(const char* exifDateText);
-// The same; the clock is not used.
-uint64_t dateTimeValue(const char* exifDateText, const Clock& clock);
 
 // The value of a wall-clock time given as calendar fields (month 0-based,
 // year - 1900, as in std::tm; out-of-range parts roll over), read without any

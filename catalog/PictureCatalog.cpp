@@ -9,8 +9,7 @@
 
 namespace lumora {
 
-PictureCatalog::PictureCatalog(FileSystem& fileSystem, const Clock& clock)
-    : fileSystem_(fileSystem), clock_(clock) {}
+PictureCatalog::PictureCatalog(FileSystem& fileSystem) : fileSystem_(fileSystem) {}
 
 PictureCatalog::~PictureCatalog() {
     clearPictures();

@@ -24,8 +24,7 @@ void substituteZeroDate(ExifInfo& info, uint64_t creationTime);
 // folders to search and the picture list built from them.
 class PictureCatalog {
   public:
-    explicit PictureCatalog(FileSystem& fileSystem = realFileSystem(),
-                            const Clock& clock = systemClock());
+    explicit PictureCatalog(FileSystem& fileSystem = realFileSystem());
     PictureCatalog(const PictureCatalog&) = delete;
     PictureCatalog& operator=(const PictureCatalog&) = delete;
     ~PictureCatalog();
@@ -47,14 +46,12 @@ class PictureCatalog {
     const std::string& sourceRoot() const { return sourceRoot_; }
     ExifReader& reader() { return reader_; }
     FileSystem& fileSystem() const { return fileSystem_; }
-    const Clock& clock() const { return clock_; }
 
   private:
     // False when the user chose to stop.
     bool scanFile(const std::string& directory, const DirectoryEntry& file, Prompter& prompter);
 
     FileSystem& fileSystem_;
-    const Clock& clock_;
     ExifReader reader_;
     std::string sourceRoot_;
     std::vector<std::string> directories_;

@@ -45,8 +45,8 @@ void substituteFileDate(ExifInfo& exif, const std::string& path, FileSystem& fil
 
 }  // namespace
 
-int printPictureInfo(const std::string& path, FileSystem& fileSystem, const Clock& clock,
-                     std::FILE* out, std::FILE* err) {
+int printPictureInfo(const std::string& path, FileSystem& fileSystem, std::FILE* out,
+                     std::FILE* err) {
     std::vector<DirectoryEntry> entries;
     if (fileSystem.listDirectory(path, entries) == kErrorSuccess) {
         return fail(err, path, "a folder, not a picture file");
@@ -76,7 +76,7 @@ int printPictureInfo(const std::string& path, FileSystem& fileSystem, const Cloc
     substituteFileDate(exif, path, fileSystem);
     const uint64_t dateTime = dateTimeValue(exif.DateTime);
     for (const std::string& line :
-         pictureInfoLines(exif, dateTime, kDefaultDateFormat, kDefaultTimeFormat, clock)) {
+         pictureInfoLines(exif, dateTime, kDefaultDateFormat, kDefaultTimeFormat)) {
         std::fprintf(out, "%s\n", line.c_str());
     }
     return kExitSuccess;
@@ -90,7 +90,7 @@ int runInfo(const Arguments& args) {
         return usageError("info", "unknown option '" + parsed.options[0].name + "'");
     }
     if (parsed.operands.size() != 1) return usageError("info", "give one picture file");
-    return printPictureInfo(parsed.operands[0], realFileSystem(), systemClock(), stdout, stderr);
+    return printPictureInfo(parsed.operands[0], realFileSystem(), stdout, stderr);
 }
 
 }  // namespace lumora::cli

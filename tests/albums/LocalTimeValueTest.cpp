@@ -10,9 +10,14 @@ namespace lumora {
 namespace {
 
 TEST(LocalTimeValue, aPickedTimeIsTheValueOfAPictureTakenAtThatTime) {
-    const char* zones[] = {"UTC0",     "EST5EDT,M3.2.0,M11.1.0", "CET-1CEST,M3.5.0,M10.5.0/3",
-                           "JST-9",    "IST-5:30",               "NST3:30NDT,M3.2.0,M11.1.0",
-                           "<+14>-14", "<-12>12"};
+    const char* zones[] = {"UTC0",
+                           "EST5EDT,M3.2.0,M11.1.0",
+                           "CET-1CEST,M3.5.0,M10.5.0/3",
+                           "JST-9",
+                           "IST-5:30",
+                           "NST3:30NDT,M3.2.0,M11.1.0",
+                           "<+14>-14",
+                           "<-12>12"};
     const struct {
         std::tm picked;
         const char* exifText;
@@ -27,14 +32,11 @@ TEST(LocalTimeValue, aPickedTimeIsTheValueOfAPictureTakenAtThatTime) {
         {calendarFields(2024, 3, 10, 2, 30, 0), "2024:03:10 02:30:00", "[2024-03-10] [02 30 00]"},
     };
     for (const char* zone : zones) {
-        for (int64_t now : {1705320000LL, 1721044800LL}) {
-            test::TzGuard guard(zone);
-            const FixedClock clock(now);
-            for (const auto& c : cases) {
-                const uint64_t value = localTimeToValue(c.picked, clock);
-                EXPECT_EQ(value, dateTimeValue(c.exifText)) << zone << " " << c.exifText;
-                EXPECT_EQ(dateTimeText(value, 1, 1), c.shown) << zone << " " << c.exifText;
-            }
+        test::TzGuard guard(zone);
+        for (const auto& c : cases) {
+            const uint64_t value = localTimeToValue(c.picked);
+            EXPECT_EQ(value, dateTimeValue(c.exifText)) << zone << " " << c.exifText;
+            EXPECT_EQ(dateTimeText(value, 1, 1), c.shown) << zone << " " << c.exifText;
         }
     }
 }

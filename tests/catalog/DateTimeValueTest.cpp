@@ -14,9 +14,6 @@
 namespace lumora {
 namespace {
 
-constexpr int64_t kWinterNow = 1705320000;  // 2024-01-15 12:00:00 UTC
-constexpr int64_t kSummerNow = 1721044800;  // 2024-07-15 12:00:00 UTC
-
 // Whole, half- and three-quarter-hour zones from UTC-12 to UTC+14, with
 // daylight saving in both hemispheres.
 constexpr const char* kZones[] = {
@@ -42,29 +39,26 @@ uint64_t wallClock(int year, int month, int day, int hour, int minute, int secon
     return unixToFileTime(utcFieldsToUnix(calendarFields(year, month, day, hour, minute, second)));
 }
 
-TEST(DateTimeValue, theValueIsTheWallClockTimeWhateverTheZoneAndNow) {
+TEST(DateTimeValue, theValueIsTheWallClockTimeWhateverTheZone) {
     for (const char* zoneName : kZones) {
-        for (const int64_t now : {kWinterNow, kSummerNow}) {
-            test::TzGuard zone(zoneName);
-            const FixedClock clock(now);
-            EXPECT_EQ(dateTimeValue("2024:07:15 10:00:00", clock), wallClock(2024, 7, 15, 10, 0, 0))
-                << zoneName;
-            EXPECT_EQ(dateTimeValue("2024:03:31 02:30:00"), wallClock(2024, 3, 31, 2, 30, 0))
-                << zoneName;
-            EXPECT_EQ(dateTimeValue("2024:01:15 00:30:00"), wallClock(2024, 1, 15, 0, 30, 0))
-                << zoneName;
-        }
+        test::TzGuard zone(zoneName);
+        EXPECT_EQ(dateTimeValue("2024:07:15 10:00:00"), wallClock(2024, 7, 15, 10, 0, 0))
+            << zoneName;
+        EXPECT_EQ(dateTimeValue("2024:03:31 02:30:00"), wallClock(2024, 3, 31, 2, 30, 0))
+            << zoneName;
+        EXPECT_EQ(dateTimeValue("2024:01:15 00:30:00"), wallClock(2024, 1, 15, 0, 30, 0))
+            << zoneName;
     }
 }
 
 TEST(DateTimeValue, theOrderOfTheValuesIsTheOrderOfTheTexts) {
     test::TzGuard zone("<+14>-14");
     std::vector<std::pair<uint64_t, std::string>> values;
-    for (const char* text :
-         {"1601:01:01 00:00:00", "1601:01:01 00:00:01", "1970:01:01 00:00:00", "2004:02:29 00:30:00",
-          "2024:01:15 00:00:00", "2024:01:15 01:59:59", "2024:03:31 02:30:00", "2024:07:15 10:00:00",
-          "2024:07:15 10:00:59", "2024:07:15 10:01:00", "2024:07:15 23:59:59", "2024:10:27 02:30:00",
-          "2038:01:19 03:14:08", "2100:02:28 23:59:59", "2100:03:01 00:00:00"}) {
+    for (const char* text : {"1601:01:01 00:00:00", "1601:01:01 00:00:01", "1970:01:01 00:00:00",
+                             "2004:02:29 00:30:00", "2024:01:15 00:00:00", "2024:01:15 01:59:59",
+                             "2024:03:31 02:30:00", "2024:07:15 10:00:00", "2024:07:15 10:00:59",
+                             "2024:07:15 10:01:00", "2024:07:15 23:59:59", "2024:10:27 02:30:00",
+                             "2038:01:19 03:14:08", "2100:02:28 23:59:59", "2100:03:01 00:00:00"}) {
         values.emplace_back(dateTimeValue(text), text);
     }
     std::vector<std::pair<uint64_t, std::string>> byValue = values;

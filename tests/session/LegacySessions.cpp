@@ -126,10 +126,8 @@ void buildLegacyWork(Workspace& w, const std::string& source, Prompter& prompter
     Album& seasons = w.albums[kManualAlbum - 1];
     seasons.name = "Seasons";
     seasons.pictureCount = 3;
-    seasons.startTime = seasons.startKey =
-        localTimeToValue(calendarFields(2024, 1, 1, 0, 0, 0), w.clock());
-    seasons.endTime = seasons.endKey =
-        localTimeToValue(calendarFields(2024, 12, 31, 23, 59, 59), w.clock());
+    seasons.startTime = seasons.startKey = localTimeToValue(calendarFields(2024, 1, 1, 0, 0, 0));
+    seasons.endTime = seasons.endKey = localTimeToValue(calendarFields(2024, 12, 31, 23, 59, 59));
 
     // The duplicate search paired the two midnight pictures of July 20 and
     // 21 and removed one.

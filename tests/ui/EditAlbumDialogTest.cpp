@@ -91,8 +91,7 @@ class EditAlbumDialogTest : public ::testing::Test {
     }
     bool enabled(int id) { return controlById<QWidget>(*dialog, id)->isEnabled(); }
     QString dateTimeOf(size_t filmPosition) {
-        return QString::fromStdString(
-            dateTimeText(workspace.film.at(filmPosition).dateTime, 1, 1, clock));
+        return QString::fromStdString(dateTimeText(workspace.film.at(filmPosition).dateTime, 1, 1));
     }
     QString label(int row) {
         return dialog->filmModel()
@@ -334,11 +333,10 @@ TEST_F(EditAlbumDialogTest, labelsNameTheFileInADottedFolderAndStarASubstitutedD
     const int substituted = 1 - dotted;
     const PictureEntry& zero = workspace.film[static_cast<size_t>(substituted)];
     ASSERT_EQ(zero.exif->dateSubstituted, 1);
-    EXPECT_EQ(label(substituted),
-              QString("%1.zero.**%2*%3**\n/")
-                  .arg(substituted + 1)
-                  .arg(QString::fromStdString(dateText(zero.dateTime, 1, clock)))
-                  .arg(QString::fromStdString(timeText(zero.dateTime, 1, clock))));
+    EXPECT_EQ(label(substituted), QString("%1.zero.**%2*%3**\n/")
+                                      .arg(substituted + 1)
+                                      .arg(QString::fromStdString(dateText(zero.dateTime, 1)))
+                                      .arg(QString::fromStdString(timeText(zero.dateTime, 1))));
 }
 
 TEST_F(EditAlbumDialogTest, aLabelEditNamesThePictureAndRefusesNamesThatAreNoFileNames) {
@@ -622,8 +620,8 @@ TEST_F(EditAlbumDialogTest, theManualRangeSetsBothLabelsEnablesBothClearsAndRebu
     dialog->manualTimeRange();
     EXPECT_EQ(dialog->dialogsRun, QStringList{"Manual Time Range Settings"});
     EXPECT_EQ(rows(), 2);
-    EXPECT_EQ(text(res::kIdStartLabel), QString::fromStdString(dateTimeText(second, 1, 1, clock)));
-    EXPECT_EQ(text(res::kIdEndLabel), QString::fromStdString(dateTimeText(third, 1, 1, clock)));
+    EXPECT_EQ(text(res::kIdStartLabel), QString::fromStdString(dateTimeText(second, 1, 1)));
+    EXPECT_EQ(text(res::kIdEndLabel), QString::fromStdString(dateTimeText(third, 1, 1)));
     EXPECT_TRUE(enabled(res::kIdClearStart));
     EXPECT_TRUE(enabled(res::kIdClearEnd));
 
