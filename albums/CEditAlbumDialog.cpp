@@ -88,11 +88,11 @@ void CEditAlbumDialog::initialise() {
         const int timeFormat = workspace_.timeFormat;
         if (current->startKey != 0) {
             startLabel_->setText(toQString(
-                dateTimeText(current->startTime, dateFormat, timeFormat, workspace_.clock())));
+                dateTimeText(current->startTime, dateFormat, timeFormat)));
         }
         if (current->endKey != 0) {
             endLabel_->setText(toQString(
-                dateTimeText(current->endTime, dateFormat, timeFormat, workspace_.clock())));
+                dateTimeText(current->endTime, dateFormat, timeFormat)));
         }
     } else {
         // The album starts as the whole film, first to last picture.

@@ -74,7 +74,7 @@ QWidget* CEditAlbumDialog::buildFilmGroup() {
         workspace_.film,
         [this](int position) {
             return filmLabel(position + 1, workspace_.film[static_cast<size_t>(position)],
-                             workspace_.dateFormat, workspace_.timeFormat, workspace_.clock());
+                             workspace_.dateFormat, workspace_.timeFormat);
         },
         this);
     filmDelegate_ = new FilmDelegate(filmImages_, this);

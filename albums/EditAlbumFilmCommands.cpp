@@ -31,7 +31,7 @@ void CEditAlbumDialog::showPicture(int position) {
     if (!picture.exif) return;
     for (const std::string& line :
          pictureInfoLines(*picture.exif, picture.dateTime, workspace_.dateFormat,
-                          workspace_.timeFormat, workspace_.clock())) {
+                          workspace_.timeFormat)) {
         pictureInfo_->addItem(toQString(line));
     }
 }
@@ -126,6 +126,6 @@ void CEditAlbumDialog::labelEditEnded(int row, const QString& text) {
         return;
     }
     filmModel_->setItemText(row, editedFilmLabel(row + 1, picture, workspace_.dateFormat,
-                                                 workspace_.timeFormat, workspace_.clock()));
+                                                 workspace_.timeFormat));
 }
 }  // namespace lumora

@@ -8,6 +8,7 @@
 #include "albums/EditAlbumText.h"
 #include "albums/FilmRange.h"
 #include "albums/FilmView.h"
+#include "albums/ManualRange.h"
 #include "platform/QtText.h"
 
 // The album's range: Set Start Date, Set End Date, the two Clear buttons and
@@ -53,13 +54,13 @@ bool CEditAlbumDialog::setRangeEnd(bool start, bool fromSelection) {
         const bool wrongSide = start ? value > current->endKey : value < current->startKey;
         if (otherSet && wrongSide) {
             prompter_.ask(start ? "Start Date could not be later than end date."
-                                : "End Date could not be earlier than start date.",
+                                : kStartAfterEndText,
                           "", Buttons::Ok, Icon::None);
             return false;
         }
     }
     label->setText(toQString(
-        dateTimeText(value, workspace_.dateFormat, workspace_.timeFormat, workspace_.clock())));
+        dateTimeText(value, workspace_.dateFormat, workspace_.timeFormat)));
     (start ? clearStartButton_ : clearEndButton_)->setEnabled(true);
     if (start) {
         current->startTime = current->startKey = value;
@@ -94,13 +95,13 @@ void CEditAlbumDialog::clearEnd() {
 void CEditAlbumDialog::manualTimeRange() {
     Album* current = album();
     if (readOnly_ || !current) return;
-    CManualTimeRangeDialog dialog(*current, workspace_.film, workspace_.clock(), this);
+    CManualTimeRangeDialog dialog(*current, workspace_.film, prompter_, this);
     if (runDialog(dialog) != QDialog::Accepted) return;
     current = album();
     startLabel_->setText(toQString(dateTimeText(current->startTime, workspace_.dateFormat,
-                                                workspace_.timeFormat, workspace_.clock())));
+                                                workspace_.timeFormat)));
     endLabel_->setText(toQString(dateTimeText(current->endTime, workspace_.dateFormat,
-                                              workspace_.timeFormat, workspace_.clock())));
+                                              workspace_.timeFormat)));
     clearStartButton_->setEnabled(true);
     clearEndButton_->setEnabled(true);
     buildFilm();

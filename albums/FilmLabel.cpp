@@ -37,10 +37,9 @@ std::string filmLabelCamera(const PictureEntry& picture) {
                       withoutPadding(fieldText(picture.exif->CameraModel)).c_str());
 }
 
-std::string filmLabel(int position, const PictureEntry& picture, int dateFormat, int timeFormat,
-                      const Clock& clock) {
-    const std::string date = dateText(picture.dateTime, dateFormat, clock);
-    const std::string time = timeText(picture.dateTime, timeFormat, clock);
+std::string filmLabel(int position, const PictureEntry& picture, int dateFormat, int timeFormat) {
+    const std::string date = dateText(picture.dateTime, dateFormat);
+    const std::string time = timeText(picture.dateTime, timeFormat);
     const bool substituted = picture.exif && picture.exif->dateSubstituted;
     std::string label = filmLabelName(position, picture);
     label += ".";

@@ -22,7 +22,6 @@ std::string filmLabelCamera(const PictureEntry& picture);
 // The whole film label of the picture at the 1-based position: name, then the
 // date and time (starred when the date came from the file time), then a line
 // break and the camera make and model.
-std::string filmLabel(int position, const PictureEntry& picture, int dateFormat, int timeFormat,
-                      const Clock& clock);
+std::string filmLabel(int position, const PictureEntry& picture, int dateFormat, int timeFormat);
 
 }  // namespace lumora

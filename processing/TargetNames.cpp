@@ -24,7 +24,7 @@ std::string albumTargetFolder(const Album& album, const std::string& targetDirec
 }
 
 std::string targetFileName(const Album& album, const PictureEntry& picture, int dateFormat,
-                           int timeFormat, const Clock& clock) {
+                           int timeFormat) {
     const ExifInfo* exif = picture.exif.get();
     const int32_t pictureId = exif != nullptr ? exif->pictureId : 0;
     std::string name;
@@ -37,8 +37,8 @@ std::string targetFileName(const Album& album, const PictureEntry& picture, int 
     } else {
         name = "album" + std::to_string(album.id) + "-" + std::to_string(pictureId);
     }
-    if (album.addDate) name += " " + dateText(picture.dateTime, dateFormat, clock);
-    if (album.addTime) name += " " + timeText(picture.dateTime, timeFormat, clock);
+    if (album.addDate) name += " " + dateText(picture.dateTime, dateFormat);
+    if (album.addTime) name += " " + timeText(picture.dateTime, timeFormat);
     return name + ".jpg";
 }
 

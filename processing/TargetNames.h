@@ -24,6 +24,6 @@ std::string albumTargetFolder(const Album& album, const std::string& targetDirec
 
 // The new name of one picture of the album, ".jpg" included.
 std::string targetFileName(const Album& album, const PictureEntry& picture, int dateFormat,
-                           int timeFormat, const Clock& clock);
+                           int timeFormat);
 
 }  // namespace lumora

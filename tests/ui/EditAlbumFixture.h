@@ -86,7 +86,7 @@ class EditAlbumFixture : public ::testing::Test {
     bool enabled(int id) { return controlById<QWidget>(*dialog, id)->isEnabled(); }
     QString dateTimeOf(size_t filmPosition) {
         return QString::fromStdString(
-            dateTimeText(workspace.film.at(filmPosition).dateTime, 1, 1, clock));
+            dateTimeText(workspace.film.at(filmPosition).dateTime, 1, 1));
     }
     QString label(int row) {
         return dialog->filmModel()
