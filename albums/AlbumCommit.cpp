@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "albums/FilmRange.h"
+
 namespace lumora {
 namespace {
 
@@ -28,6 +30,8 @@ void releasePendingMarks(PictureList& pictures) {
 void save(PictureList& pictures, FilmList& film, Album& album, int32_t negativeFilm,
           const RemakeThumbnail& remake) {
     const auto positions = filmPositions(film);
+    // Taken before the excluded pictures lose their marks below.
+    const std::optional<TimeSpan> span = filmSpan(film, SpanOf::CountedPictures);
     bool matched = false;
     for (PictureEntry& entry : pictures) {
         entry.isNegative = negativeFilm;
@@ -47,15 +51,11 @@ void save(PictureList& pictures, FilmList& film, Album& album, int32_t negativeF
         }
         if (entry.albumId == -1) entry.albumId = 0;
     }
-    // First and last in film order, so a descending film leaves the start
-    // later than the end.
-    if (matched) {
-        if (album.startKey != film.front().dateTime) {
-            album.startTime = album.startKey = film.front().dateTime;
-        }
-        if (album.endKey != film.back().dateTime) {
-            album.endTime = album.endKey = film.back().dateTime;
-        }
+    // The album spans its own pictures, earliest to latest, whatever order
+    // the film was shown in; a film of excluded pictures alone keeps its range.
+    if (matched && span) {
+        album.startTime = album.startKey = span->earliest;
+        album.endTime = album.endKey = span->latest;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "albums/FilmBuilder.h"
+#include "albums/FilmImages.h"
 #include "albums/FilmSelection.h"
 #include "app/Workspace.h"
 #include "platform/Prompter.h"
@@ -86,7 +87,8 @@ class CEditAlbumDialog : public QDialog {
     CAdvancedFilterDialog* advancedFilter() const;
 
     // Esc and the close box: taken as Discard, so that a new album is never
-    // left half made with its pictures marked as pending.
+    // left half made with its pictures marked as pending; an album that was
+    // changed asks first, and No keeps the dialog open.
     void reject() override;
 
   protected:
@@ -98,6 +100,7 @@ class CEditAlbumDialog : public QDialog {
     void buildControls();
     QWidget* buildFilmGroup();
     QWidget* buildAlbumPanel();
+    QWidget* buildPicturePanel();
     void buildMenu();
     void initialise();
     Album* album();
@@ -109,9 +112,20 @@ class CEditAlbumDialog : public QDialog {
     bool setEnd(bool fromSelection);
     bool setRangeEnd(bool start, bool fromSelection);
     void readControls(Album& album);
+    // Whether Discard would throw away a change made since the dialog opened.
+    bool albumChanged();
+    // Every control that could change the album made read-only.
+    void makeReadOnly();
     // Ends the dialog as Discard after a picture error stopped the film.
     void endAsDiscard();
+    struct FilmPlace;
+    FilmPlace filmPlace() const;
+    void returnToPlace(FilmPlace place);
     FilmWork filmWork();
+    // Re-makes every film thumbnail that does not show what its picture's
+    // mark says (a picture that joined from a film of the other polarity, a
+    // bitmap re-made elsewhere). False when a picture error ended the dialog.
+    bool matchThumbnailsToMarks();
     bool toggleThumbnail(const PictureEntry& picture, bool negative, bool& stop);
 
     Workspace& workspace_;
@@ -119,7 +133,7 @@ class CEditAlbumDialog : public QDialog {
     Prompter& prompter_;
     std::unique_ptr<Prompter> flushingPrompter_;
     std::unique_ptr<StatusLine> status_;
-    std::unique_ptr<FilmImageList> imageList_;
+    std::unique_ptr<WindowFilmImages> imageList_;
     ThumbnailSourceFactory thumbnails_;
     DialogEnd end_ = DialogEnd::Other;
     bool painted_ = false;
@@ -128,6 +142,12 @@ class CEditAlbumDialog : public QDialog {
     // them back with its range, so that looking costs nothing.
     int32_t openedCount_ = 0;
     float openedSize_ = 0.0f;
+    // The album as the dialog opened it, its controls read in; a picture
+    // left out or taken in since then.
+    Album opened_;
+    bool picturesToggled_ = false;
+    // A processed album: nothing in the dialog may change it.
+    bool readOnly_ = false;
     std::string rememberedLabel_;
     QPointer<CLargeImageDialog> viewer_;
     std::unique_ptr<FilmFilterHost> filterHost_;
@@ -159,6 +179,7 @@ class CEditAlbumDialog : public QDialog {
     QCheckBox* addCameraModel_ = nullptr;
     QListWidget* pictureInfo_ = nullptr;
     QAction* advancedFilterAction_ = nullptr;
+    QAction* manualRangeAction_ = nullptr;
 };
 
 }  // namespace lumora

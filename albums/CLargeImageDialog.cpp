@@ -82,7 +82,13 @@ void CLargeImageDialog::openAt(const FilmList& film, int position) {
     const Image* picture = cache_.open(film, position);
     shownPosition = cache_.index();
     if (picture == nullptr) {
-        if (!isVisible()) close();
+        // A viewer not yet on screen is not opened for it; an open one says
+        // it cannot show this picture rather than keep the last one.
+        if (!isVisible()) {
+            close();
+        } else {
+            showNotDecoded(film[static_cast<size_t>(position)].path);
+        }
         return;
     }
     if (isVisible()) {
@@ -99,8 +105,11 @@ void CLargeImageDialog::follow(const FilmList& film, int position) {
     const ViewerCache::Move move = cache_.follow(film, position);
     if (!move.moved) return;
     shownPosition = cache_.index();
+    const std::string& path = film[static_cast<size_t>(position)].path;
     if (move.picture != nullptr) {
-        showPicture(*move.picture, film[static_cast<size_t>(position)].path);
+        showPicture(*move.picture, path);
+    } else {
+        showNotDecoded(path);
     }
     cache_.preload(film);
 }
@@ -109,6 +118,16 @@ void CLargeImageDialog::showPicture(const Image& picture, const std::string& pat
     picture_->setPixmap(QPixmap::fromImage(makeBitmap(picture)));
     path_->setText(pathToQString(path));
     // Shown before the neighbours are decoded, not after.
+    picture_->repaint();
+    path_->repaint();
+}
+
+void CLargeImageDialog::showNotDecoded(const std::string& path) {
+    // No picture, and a line that says why, under the path of the file that
+    // failed: the previous picture with its path would pass for this one.
+    picture_->clear();
+    picture_->setText(QString::fromLatin1(kPictureNotDecodedText));
+    path_->setText(pathToQString(path));
     picture_->repaint();
     path_->repaint();
 }

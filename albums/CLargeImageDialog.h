@@ -26,12 +26,14 @@ class CLargeImageDialog : public QDialog {
     // Right double-click on the film picture at position: decode, show,
     // preload its neighbours, and bring the window to the front. A picture
     // that cannot be decoded is not shown; a viewer not yet on screen then
-    // closes at once (emitting closed()), as none is opened for it.
+    // closes at once (emitting closed()), as none is opened for it, and one
+    // on screen says it cannot show it.
     void openAt(const FilmList& film, int position);
     // The film's selection moved to position: a step of one shows the cached
     // neighbour, any other move decodes afresh; nothing at all happens at the
-    // position last shown. A picture that cannot be decoded leaves the
-    // previous one on screen, and the viewer index still moves.
+    // position last shown. A picture that cannot be decoded is not shown:
+    // the window says so under that picture's path, and the viewer index
+    // still moves.
     void follow(const FilmList& film, int position);
 
     // The film position last shown in a viewer (the viewer index), kept
@@ -53,6 +55,7 @@ class CLargeImageDialog : public QDialog {
 
   private:
     void showPicture(const Image& picture, const std::string& path);
+    void showNotDecoded(const std::string& path);
 
     ViewerCache cache_;
     QLabel* picture_;

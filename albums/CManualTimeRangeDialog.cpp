@@ -46,19 +46,25 @@ QGroupBox* pickerGroup(const QString& title, QWidget* date, QWidget* time) {
     return group;
 }
 
-std::tm pickedValue(const QDateEdit& picker, const std::tm& shownAtOpening) {
-    const QDate date = picker.date();
-    return dateWithTimeOfDay(date.year(), date.month(), date.day(), shownAtOpening);
+// The pickers' values, with text still being typed into them taken as it
+// stands.
+std::tm pickedValue(QDateEdit& datePicker, QTimeEdit& timePicker) {
+    datePicker.interpretText();
+    timePicker.interpretText();
+    const QDate date = datePicker.date();
+    const QTime time = timePicker.time();
+    return dateAndTime(date.year(), date.month(), date.day(), time.hour(), time.minute(),
+                       time.second());
 }
 
 }  // namespace
 
 CManualTimeRangeDialog::CManualTimeRangeDialog(Album& album, const FilmList& film,
-                                               const Clock& clock, QWidget* parent)
+                                               Prompter& prompter, QWidget* parent)
     : QDialog(parent),
       album_(album),
-      clock_(clock),
-      presets_(manualRangePresets(album, film, clock)),
+      prompter_(prompter),
+      presets_(manualRangePresets(album, film)),
       startDate_(datePicker(res::kIdStartDatePicker, presets_.start)),
       startTime_(timePicker(res::kIdStartTimePicker, presets_.start)),
       endDate_(datePicker(res::kIdEndDatePicker, presets_.end)),
@@ -92,8 +98,11 @@ CManualTimeRangeDialog::CManualTimeRangeDialog(Album& album, const FilmList& fil
 }
 
 void CManualTimeRangeDialog::ok() {
-    applyManualRange(album_, pickedValue(*startDate_, presets_.start),
-                     pickedValue(*endDate_, presets_.end), clock_);
+    if (!applyManualRange(album_, pickedValue(*startDate_, *startTime_),
+                          pickedValue(*endDate_, *endTime_))) {
+        prompter_.ask(kStartAfterEndText, "", Buttons::Ok, Icon::None);
+        return;
+    }
     accept();
 }
 

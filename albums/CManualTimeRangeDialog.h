@@ -7,20 +7,21 @@
 #include "albums/Album.h"
 #include "albums/FilmSelection.h"
 #include "albums/ManualRange.h"
-#include "platform/Time.h"
+#include "platform/Prompter.h"
 
 namespace lumora {
 
 // "Manual Time Range Settings": the album's start and end set by date and
 // time pickers instead of by film pictures. "OK" writes the album's
-// startTime, endTime, startKey and endKey from the two date pickers, each
-// with the time of day it was given when the dialog opened; the time
-// pickers only show that time. "Cancel" changes nothing.
+// startTime, endTime, startKey and endKey from each group's date and time
+// picker, text typed into them included; a start later than the end is
+// refused with a message and the dialog stays open. "Cancel" changes
+// nothing.
 class CManualTimeRangeDialog : public QDialog {
     Q_OBJECT
 
   public:
-    CManualTimeRangeDialog(Album& album, const FilmList& film, const Clock& clock,
+    CManualTimeRangeDialog(Album& album, const FilmList& film, Prompter& prompter,
                            QWidget* parent = nullptr);
 
     void ok();
@@ -28,7 +29,7 @@ class CManualTimeRangeDialog : public QDialog {
 
   private:
     Album& album_;
-    const Clock& clock_;
+    Prompter& prompter_;
     ManualRangePresets presets_;
     QDateEdit* startDate_;
     QTimeEdit* startTime_;

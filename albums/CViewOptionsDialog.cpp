@@ -18,6 +18,7 @@ CViewOptionsDialog::CViewOptionsDialog(ViewOptions& options, QWidget* parent)
       byDate_(new QRadioButton("By Date")),
       direction_(new QComboBox) {
     setWindowTitle("Set view options");
+    fitWidthToTitle(*this);
     setControlId(*byName_, res::kIdSortByNameRadio);
     setControlId(*byDate_, res::kIdSortByDateRadio);
     setControlId(*direction_, res::kIdSortDirectionList);
@@ -56,6 +57,7 @@ CViewOptionsDialog::CViewOptionsDialog(ViewOptions& options, QWidget* parent)
     connect(discard, &QPushButton::clicked, this, &CViewOptionsDialog::discard);
 
     options_.viewOptionsChanged = 0;
+    opened_ = options_;
     showOptions();
 }
 
@@ -84,6 +86,11 @@ void CViewOptionsDialog::acceptOptions() {
 
 void CViewOptionsDialog::discard() {
     reject();
+}
+
+void CViewOptionsDialog::reject() {
+    options_ = opened_;
+    QDialog::reject();
 }
 
 void CViewOptionsDialog::applyDirection() {

@@ -11,8 +11,8 @@ namespace lumora {
 // "Set view options": the film's order, by name or by date, ascending or
 // descending. Every choice changes the options at once and sets
 // viewOptionsChanged; exec() returns QDialog::Accepted on "Accept".
-// "Discard" leaves the changes already made in force: the film shows them at
-// its next rebuild.
+// "Discard" (and Esc) gives back the options the dialog opened with, so the
+// film and every later sort keep their order.
 class CViewOptionsDialog : public QDialog {
     Q_OBJECT
 
@@ -25,6 +25,7 @@ class CViewOptionsDialog : public QDialog {
     void directionChosen();
     void acceptOptions();
     void discard();
+    void reject() override;
 
   private:
     // Entry 0 sorts ascending, entry 1 descending; no entry leaves it.
@@ -33,6 +34,7 @@ class CViewOptionsDialog : public QDialog {
     void showOptions();
 
     ViewOptions& options_;
+    ViewOptions opened_;
     QRadioButton* byName_;
     QRadioButton* byDate_;
     QComboBox* direction_;

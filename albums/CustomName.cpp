@@ -37,18 +37,13 @@ NameEdit applyNameEdit(ExifInfo& exif, const std::string& remembered, const std:
 }
 
 std::string editedFilmLabel(int position, const PictureEntry& picture, int dateFormat,
-                            int timeFormat, const Clock& clock) {
+                            int timeFormat) {
     std::string label = filmLabelName(position, picture);
     label += ".";
-    label += formatText("%s %s", dateText(picture.dateTime, dateFormat, clock).c_str(),
-                        timeText(picture.dateTime, timeFormat, clock).c_str());
+    label += formatText("%s %s", dateText(picture.dateTime, dateFormat).c_str(),
+                        timeText(picture.dateTime, timeFormat).c_str());
     label += "\n";
-    if (picture.exif) {
-        label += formatText("%s/%s", fieldText(picture.exif->CameraMake).c_str(),
-                            fieldText(picture.exif->CameraModel).c_str());
-    } else {
-        label += "/";
-    }
+    label += filmLabelCamera(picture);
     return label;
 }
 

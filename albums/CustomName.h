@@ -33,6 +33,6 @@ NameEdit applyNameEdit(ExifInfo& exif, const std::string& remembered, const std:
 // the date and time as "%s %s" (without the marks of a substituted date,
 // which come back at the next rebuild), and the camera line.
 std::string editedFilmLabel(int position, const PictureEntry& picture, int dateFormat,
-                            int timeFormat, const Clock& clock);
+                            int timeFormat);
 
 }  // namespace lumora

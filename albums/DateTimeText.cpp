@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+#include "catalog/DateTimeValue.h"
+
 namespace lumora {
 namespace {
 
@@ -12,12 +14,10 @@ constexpr const char* kDatePatterns[kDateFormatCount] = {
 
 constexpr const char* kTimePatterns[kTimeFormatCount] = {"%H %M %S", "%I %M %S %p"};
 
-std::string bracketed(uint64_t value, const char* pattern, const Clock& clock) {
+std::string bracketed(uint64_t value, const char* pattern) {
     if (pattern == nullptr) return "[]";
-    // FILETIME to local FILETIME, then broken down without any time zone.
-    const int64_t localSeconds = fileTimeToUnix(fileTimeToLocalFileTime(value, clock));
     std::tm fields{};
-    if (!unixToUtcFields(localSeconds, fields)) return "[]";
+    if (!valueFields(value, fields)) return "[]";
     return "[" + formatTime(pattern, fields) + "]";
 }
 
@@ -39,16 +39,16 @@ const char* timePattern(int timeFormat) {
     return kTimePatterns[timeFormat - 1];
 }
 
-std::string dateText(uint64_t value, int dateFormat, const Clock& clock) {
-    return bracketed(value, datePattern(dateFormat), clock);
+std::string dateText(uint64_t value, int dateFormat) {
+    return bracketed(value, datePattern(dateFormat));
 }
 
-std::string timeText(uint64_t value, int timeFormat, const Clock& clock) {
-    return bracketed(value, timePattern(timeFormat), clock);
+std::string timeText(uint64_t value, int timeFormat) {
+    return bracketed(value, timePattern(timeFormat));
 }
 
-std::string dateTimeText(uint64_t value, int dateFormat, int timeFormat, const Clock& clock) {
-    return dateText(value, dateFormat, clock) + " " + timeText(value, timeFormat, clock);
+std::string dateTimeText(uint64_t value, int dateFormat, int timeFormat) {
+    return dateText(value, dateFormat) + " " + timeText(value, timeFormat);
 }
 
 std::string formatDateSample(int64_t unixNow, int dateFormat) {

@@ -16,14 +16,14 @@ inline constexpr int kTimeFormatCount = 2;
 const char* datePattern(int dateFormat);
 const char* timePattern(int timeFormat);
 
-// "[" + the value shown as local time with the format + "]", or "[]" when the
-// format number is out of range. The value is moved to local time by the
-// current bias, as Windows converts a file time to local file time, so the
-// value made from a date text shows that text again.
-std::string dateText(uint64_t value, int dateFormat, const Clock& clock);
-std::string timeText(uint64_t value, int timeFormat, const Clock& clock);
+// "[" + the value formatted with the format + "]", or "[]" when the format
+// number is out of range. The value is broken down as the wall-clock time it
+// holds, without any zone, so the value made from a date text shows that
+// text again in every zone and season.
+std::string dateText(uint64_t value, int dateFormat);
+std::string timeText(uint64_t value, int timeFormat);
 // Date text, a space, time text: how a date and a time are shown together.
-std::string dateTimeText(uint64_t value, int dateFormat, int timeFormat, const Clock& clock);
+std::string dateTimeText(uint64_t value, int dateFormat, int timeFormat);
 
 // The moment unixNow in local time with one format, without brackets, as the
 // format dialog lists it; empty when the format number is out of range.

@@ -1,7 +1,11 @@
 #include "albums/EditAlbumScreenshots.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -16,6 +20,40 @@ namespace {
 bool shoot(QWidget& widget, const std::string& folder, const char* name) {
     const std::string path = (std::filesystem::path(folder) / name).string();
     if (saveScreenshot(widget, path)) {
+        std::printf("%s\n", path.c_str());
+        return true;
+    }
+    std::fprintf(stderr, "lumora: %s: the picture could not be written\n", path.c_str());
+    return false;
+}
+
+// The dialog at the size it opens with, placed on a 1366 x 768 screen under
+// a title bar and above a desktop panel as a window manager would show it, so
+// the picture tells whether the whole window fits.
+bool shootOnSmallScreen(CEditAlbumDialog& dialog, const std::string& folder, const char* name) {
+    constexpr int kScreenWidth = 1366;
+    constexpr int kScreenHeight = 768;
+    constexpr int kPanelHeight = 32;
+    constexpr int kTitleBarHeight = 30;
+    dialog.show();
+    for (int round = 0; round < 3; ++round) QCoreApplication::processEvents();
+    const QPixmap window = dialog.grab();
+    QImage screen(kScreenWidth, kScreenHeight, QImage::Format_RGB32);
+    screen.fill(QColor(58, 110, 165));
+    QPainter painter(&screen);
+    painter.fillRect(0, kScreenHeight - kPanelHeight, kScreenWidth, kPanelHeight,
+                     QColor(30, 30, 30));
+    const int x = std::max(0, (kScreenWidth - window.width()) / 2);
+    const int y =
+        std::max(0, (kScreenHeight - kPanelHeight - kTitleBarHeight - window.height()) / 2);
+    painter.fillRect(x, y, window.width(), kTitleBarHeight, QColor(70, 70, 70));
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(x, y, window.width(), kTitleBarHeight), Qt::AlignCenter,
+                     dialog.windowTitle());
+    painter.drawPixmap(x, y + kTitleBarHeight, window);
+    painter.end();
+    const std::string path = (std::filesystem::path(folder) / name).string();
+    if (screen.save(QString::fromStdString(path), "PNG")) {
         std::printf("%s\n", path.c_str());
         return true;
     }
@@ -50,6 +88,7 @@ bool writeEditAlbumScreenshots(const std::string& source, const std::string& fol
     {
         CEditAlbumDialog dialog(workspace, filmImages, prompter);
         dialog.firstPaint();
+        written = shootOnSmallScreen(dialog, folder, "edit-album-1366x768.png") && written;
         toggle(dialog, 1);
         toggle(dialog, 4);
         dialog.film()->selectRow(2);

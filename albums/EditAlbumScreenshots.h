@@ -10,7 +10,9 @@ namespace lumora {
 // The screenshot mode's pictures of the Edit Album dialog over the pictures
 // of source, written into folder as PNG files: "edit-album.png" (a positive
 // film of real thumbnails with two pictures left out, one picture's
-// information shown and a custom picture name being typed) and
+// information shown and a custom picture name being typed),
+// "edit-album-1366x768.png" (the dialog at the size it opens with, on a
+// screen of 1366 x 768 under a title bar and above a desktop panel) and
 // "edit-album-negative.png" (the next album from a negative film with three
 // pictures developed). Questions are answered OK or Yes and printed. Each
 // path written is printed on standard output. False, with a message on

@@ -8,7 +8,16 @@
 
 namespace lumora {
 
-// The status lines of the Edit Album dialog.
+// The texts of the Edit Album dialog.
+
+// A start or end label while that end of the range is not set.
+inline constexpr const char* kNotSet = "Not Set";
+// The path box while no film picture is selected.
+inline constexpr const char* kPictureNotSelected = "Picture not selected";
+// The dialog's result after Discard.
+inline constexpr int kDiscardResult = 8;
+
+// The status lines.
 
 // "Album NAME: " in edit mode, "New Album: " otherwise, then the number of
 // pictures in the album (film pictures less excluded ones) when both dates are

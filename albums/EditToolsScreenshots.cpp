@@ -8,6 +8,7 @@
 #include "albums/CLargeImageDialog.h"
 #include "albums/CManualTimeRangeDialog.h"
 #include "albums/CViewOptionsDialog.h"
+#include "catalog/DateTimeValue.h"
 #include "catalog/ExifReader.h"
 #include "platform/QtScreenshot.h"
 
@@ -35,6 +36,7 @@ PictureEntry samplePictureEntry(const std::string& path) {
         reader.setDiagnostics(nullptr);
         reader.decode(*file);
     }
+    entry.dateTime = dateTimeValue(entry.exif->DateTime);
     return entry;
 }
 
@@ -61,7 +63,8 @@ bool writeEditToolsScreenshots(const std::string& folder, const std::string& sam
     }
 
     Album album;
-    CManualTimeRangeDialog manualRange(album, film, systemClock());
+    ScreenshotPrompter prompter;
+    CManualTimeRangeDialog manualRange(album, film, prompter);
     written = shoot(manualRange, folder, "manual-time-range.png") && written;
     return written;
 }

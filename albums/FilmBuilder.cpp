@@ -58,14 +58,18 @@ Image placeholderThumbnail(bool negative) {
     return placeholder;
 }
 
+std::string diskErrorText(const std::string& path) {
+    return std::string(kDiskErrorText) + "\n" + path;
+}
+
 bool acceptThumbnail(ThumbnailResult result, const PictureEntry& picture, bool negative,
                      Prompter& prompter, Image& thumbnail) {
     switch (result) {
         case ThumbnailResult::Made:
             return true;
         case ThumbnailResult::Unreadable:
-            if (prompter.ask(kDiskErrorText, kDiskErrorCaption, Buttons::OkCancel, Icon::None) !=
-                kAnswerOk) {
+            if (prompter.ask(diskErrorText(picture.path), kDiskErrorCaption, Buttons::OkCancel,
+                             Icon::None) != kAnswerOk) {
                 return false;
             }
             thumbnail = placeholderThumbnail(negative);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "albums/Thumbnail.h"
@@ -18,6 +19,10 @@ namespace lumora {
 inline constexpr const char* kDiskErrorText = "Error while reading from disk";
 inline constexpr const char* kDiskErrorCaption = "Disk error";
 inline constexpr const char* kPictureErrorCaption = "Picture Error";
+
+// The disk-error question about one picture: the message, then the file it
+// is about on a line of its own.
+std::string diskErrorText(const std::string& path);
 
 // The film image list as the film's thumbnail routines see it: one 160 x 120
 // thumbnail per picture of the picture list, at its thumbnailIndex. The window

@@ -2,7 +2,9 @@
 
 #include <QLineEdit>
 #include <QPainter>
+#include <QTextLayout>
 #include <QTextOption>
+#include <algorithm>
 
 #include "albums/CustomName.h"
 #include "albums/FilmModel.h"
@@ -56,6 +58,47 @@ QSize FilmDelegate::itemSize() {
     return QSize(kItemWidth, kItemHeight);
 }
 
+QSize FilmDelegate::labelSize() {
+    return labelRect(QRect(QPoint(0, 0), itemSize())).size();
+}
+
+QFont FilmDelegate::labelFont(const QFont& viewFont) {
+    QFont font = viewFont;
+    font.setPointSizeF(font.pointSizeF() * 0.9);
+    return font;
+}
+
+QStringList FilmDelegate::labelLines(const QString& label, const QFont& font, int width,
+                                     int maxLines) {
+    const QFontMetrics metrics(font);
+    if (maxLines < 0) maxLines = labelSize().height() / metrics.lineSpacing();
+    QStringList lines;
+    if (maxLines <= 0 || width <= 0) return lines;
+    const qsizetype lineBreak = label.indexOf(u'\n');
+    const QString head = drawnLabel(lineBreak < 0 ? label : label.left(lineBreak));
+    const bool hasCamera = lineBreak >= 0;
+    const int headLines = hasCamera ? std::max(1, maxLines - 1) : maxLines;
+    QTextLayout layout(head, font);
+    QTextOption wrapping;
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(wrapping);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        if (lines.size() == headLines - 1) {
+            // The last line the room gives takes the rest, shortened.
+            lines << metrics.elidedText(head.mid(line.textStart()), Qt::ElideRight, width);
+            break;
+        }
+        lines << head.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    if (hasCamera && lines.size() < maxLines) {
+        lines << metrics.elidedText(label.mid(lineBreak + 1), Qt::ElideRight, width);
+    }
+    return lines;
+}
+
 QSize FilmDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
     return itemSize();
 }
@@ -88,14 +131,17 @@ void FilmDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         const QWidget* editor = film->indexWidget(index);
         label.setTop(label.top() + (editor ? editor->height() : option.fontMetrics.height()) + 1);
     }
-    QFont font = option.font;
-    font.setPointSizeF(font.pointSizeF() * 0.9);
+    const QFont font = labelFont(option.font);
     painter->setFont(font);
     const bool excluded = index.data(FilmModel::ExcludedRole).toBool();
     painter->setPen(excluded ? kExcludedLabelColour : kLabelColour);
-    QTextOption layout(Qt::AlignHCenter | Qt::AlignTop);
-    layout.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    painter->drawText(QRectF(label), drawnLabel(text), layout);
+    const int lineSpacing = QFontMetrics(font).lineSpacing();
+    QRect line(label.x(), label.y(), label.width(), lineSpacing);
+    for (const QString& shown :
+         labelLines(text, font, label.width(), label.height() / lineSpacing)) {
+        painter->drawText(line, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, shown);
+        line.translate(0, lineSpacing);
+    }
     painter->restore();
 }
 

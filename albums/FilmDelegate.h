@@ -16,6 +16,15 @@ class FilmDelegate : public QStyledItemDelegate {
 
     // The room every item takes in the film.
     static QSize itemSize();
+    // The room and the font of a label beneath its thumbnail.
+    static QSize labelSize();
+    static QFont labelFont(const QFont& viewFont);
+    // A label as it is drawn in that room: the name and date wrapped, the
+    // camera on the last line, each line shortened with "..." where it does
+    // not fit, and no more lines than maxLines (-1: as many as the room
+    // holds). The item's tooltip holds the whole label.
+    static QStringList labelLines(const QString& label, const QFont& font, int width,
+                                  int maxLines = -1);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;

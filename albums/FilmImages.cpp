@@ -24,6 +24,27 @@ QImage thumbnailBitmap(const Image& thumbnail) {
     return bitmap;
 }
 
+namespace {
+
+const QString kNegativeKey = QStringLiteral("negative");
+
+}  // namespace
+
+void setShownNegative(QImage& bitmap, bool negative) {
+    if (!bitmap.isNull()) bitmap.setText(kNegativeKey, negative ? "1" : "0");
+}
+
+std::optional<bool> shownNegative(const QImage& bitmap) {
+    const QString shown = bitmap.text(kNegativeKey);
+    if (shown.isEmpty()) return std::nullopt;
+    return shown == u"1";
+}
+
+void WindowFilmImages::append(const Image& thumbnail) {
+    images_.push_back(thumbnailBitmap(thumbnail));
+    setShownNegative(images_.back(), negative_);
+}
+
 void WindowFilmImages::clear() {
     // Gives the memory back: a new scan may list far fewer pictures.
     std::vector<QImage>().swap(images_);
@@ -32,6 +53,7 @@ void WindowFilmImages::clear() {
 void WindowFilmImages::replace(int32_t index, const Image& thumbnail) {
     if (index < 0 || static_cast<size_t>(index) >= images_.size()) return;
     images_[static_cast<size_t>(index)] = thumbnailBitmap(thumbnail);
+    setShownNegative(images_[static_cast<size_t>(index)], negative_);
 }
 
 }  // namespace lumora

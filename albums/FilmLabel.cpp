@@ -20,21 +20,32 @@ std::string filmLabelName(int position, const PictureEntry& picture) {
     return formatText("%i.%s", position, name.c_str());
 }
 
-std::string filmLabel(int position, const PictureEntry& picture, int dateFormat, int timeFormat,
-                      const Clock& clock) {
-    const std::string date = dateText(picture.dateTime, dateFormat, clock);
-    const std::string time = timeText(picture.dateTime, timeFormat, clock);
+namespace {
+
+// Cameras pad their makes and models with spaces to a fixed width.
+std::string withoutPadding(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return std::string();
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+std::string filmLabelCamera(const PictureEntry& picture) {
+    if (!picture.exif) return "/";
+    return formatText("%s/%s", withoutPadding(fieldText(picture.exif->CameraMake)).c_str(),
+                      withoutPadding(fieldText(picture.exif->CameraModel)).c_str());
+}
+
+std::string filmLabel(int position, const PictureEntry& picture, int dateFormat, int timeFormat) {
+    const std::string date = dateText(picture.dateTime, dateFormat);
+    const std::string time = timeText(picture.dateTime, timeFormat);
     const bool substituted = picture.exif && picture.exif->dateSubstituted;
     std::string label = filmLabelName(position, picture);
     label += ".";
     label += formatText(substituted ? "**%s*%s**" : "%s %s", date.c_str(), time.c_str());
     label += "\n";
-    if (picture.exif) {
-        label += formatText("%s/%s", fieldText(picture.exif->CameraMake).c_str(),
-                            fieldText(picture.exif->CameraModel).c_str());
-    } else {
-        label += "/";
-    }
+    label += filmLabelCamera(picture);
     return label;
 }
 

@@ -15,10 +15,13 @@ std::string fileTitle(const std::string& path);
 // picture has one.
 std::string filmLabelName(int position, const PictureEntry& picture);
 
+// The camera part of a film label, "make/model", without the spaces
+// cameras pad them with.
+std::string filmLabelCamera(const PictureEntry& picture);
+
 // The whole film label of the picture at the 1-based position: name, then the
 // date and time (starred when the date came from the file time), then a line
 // break and the camera make and model.
-std::string filmLabel(int position, const PictureEntry& picture, int dateFormat, int timeFormat,
-                      const Clock& clock);
+std::string filmLabel(int position, const PictureEntry& picture, int dateFormat, int timeFormat);
 
 }  // namespace lumora

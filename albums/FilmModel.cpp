@@ -70,7 +70,8 @@ QVariant FilmModel::data(const QModelIndex& index, int role) const {
                                     : fileTitle(picture.path));
         }
         case Qt::ToolTipRole:
-            return pathToQString(picture.path);
+            // The whole label, however the film shortens it, and the file.
+            return toQString(itemText(row)) + u'\n' + pathToQString(picture.path);
         case ThumbnailIndexRole:
             return picture.exif ? picture.exif->thumbnailIndex : -1;
         default:

@@ -59,6 +59,38 @@ bool FilmView::isEditing(const QModelIndex& index) const {
     return state() == QAbstractItemView::EditingState && currentIndex() == index;
 }
 
+FilmView::Place FilmView::place() const {
+    Place where;
+    where.selected = lastSelectedRow();
+    where.scroll = verticalScrollBar()->value();
+    QModelIndex anchor;
+    if (where.selected >= 0) {
+        anchor = model()->index(where.selected, 0);
+        if (!viewport()->rect().intersects(visualRect(anchor))) anchor = QModelIndex();
+    }
+    if (!anchor.isValid()) anchor = indexAt(QPoint(1, 1));
+    if (anchor.isValid()) {
+        where.anchor = anchor.row();
+        where.anchorTop = visualRect(anchor).top();
+    }
+    return where;
+}
+
+void FilmView::returnTo(const Place& place) {
+    doItemsLayout();
+    const int rows = model()->rowCount();
+    if (place.selected >= 0 && place.selected < rows) {
+        selectionModel()->setCurrentIndex(model()->index(place.selected, 0),
+                                          QItemSelectionModel::ClearAndSelect);
+    }
+    int value = place.scroll;
+    if (place.anchor >= 0 && place.anchor < rows) {
+        value = verticalScrollBar()->value() + visualRect(model()->index(place.anchor, 0)).top() -
+                place.anchorTop;
+    }
+    verticalScrollBar()->setValue(value);
+}
+
 void FilmView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         const QModelIndex index = indexAt(event->position().toPoint());

@@ -24,6 +24,21 @@ class FilmView : public QListView {
     // Whether the item's label is being edited.
     bool isEditing(const QModelIndex& index) const;
 
+    // Where the film is looked at: the selected item, and an item in view
+    // (the selected one when it shows, else the top one) with its distance
+    // from the top of the view.
+    struct Place {
+        int selected = -1;
+        int anchor = -1;
+        int anchorTop = 0;
+        int scroll = 0;
+    };
+    Place place() const;
+    // After the items were re-created: selects the item again and scrolls so
+    // that the anchor stands where it stood (rows of the new items; -1 when
+    // the picture left the film).
+    void returnTo(const Place& place);
+
   signals:
     void rightDoubleClicked(const QModelIndex& index);
 

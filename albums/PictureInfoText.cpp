@@ -113,7 +113,7 @@ const char* jpegProcessName(int32_t markerCode) {
 }
 
 std::vector<std::string> pictureInfoLines(const ExifInfo& exif, uint64_t dateTime, int dateFormat,
-                                          int timeFormat, const Clock& clock) {
+                                          int timeFormat) {
     std::vector<std::string> lines;
     const std::string make = fieldText(exif.CameraMake);
     if (!make.empty()) {
@@ -121,8 +121,8 @@ std::vector<std::string> pictureInfoLines(const ExifInfo& exif, uint64_t dateTim
         lines.push_back(formatText("Camera model : %s", fieldText(exif.CameraModel).c_str()));
     }
     if (!fieldText(exif.DateTime).empty()) {
-        lines.push_back(formatText("Date: %s", dateText(dateTime, dateFormat, clock).c_str()));
-        lines.push_back(formatText("Time: %s", timeText(dateTime, timeFormat, clock).c_str()));
+        lines.push_back(formatText("Date: %s", dateText(dateTime, dateFormat).c_str()));
+        lines.push_back(formatText("Time: %s", timeText(dateTime, timeFormat).c_str()));
     }
     const std::string version = fieldText(exif.Version);
     if (!version.empty()) lines.push_back(formatText("Exif version : %s", version.c_str()));

@@ -12,7 +12,7 @@ namespace lumora {
 // The Picture Info lines of the Edit Album dialog for one picture, in order.
 // dateTime is the picture's date-time value, shown in the given formats.
 std::vector<std::string> pictureInfoLines(const ExifInfo& exif, uint64_t dateTime, int dateFormat,
-                                          int timeFormat, const Clock& clock);
+                                          int timeFormat);
 
 // The name of a JPEG process by its start-of-frame marker code; "Unknown"
 // for any other code.

@@ -16,23 +16,31 @@ bool scaleTo(Image& image, int32_t width, int32_t height, ThumbnailScaling scali
 
 }  // namespace
 
+Image decodeEmbeddedThumbnail(FileSystem& fileSystem, const PictureEntry& picture) {
+    const ExifInfo& exif = *picture.exif;
+    Image embedded(kFormatUnknown);
+    if (exif.ThumbnailSize > kMaxEmbeddedThumbnailBytes) {
+        embedded.SetLastError("The embedded thumbnail is damaged");
+        return embedded;
+    }
+    std::vector<uint8_t> bytes;
+    ErrorCode error = kErrorSuccess;
+    if (!readFileRange(fileSystem, picture.path, exif.ThumbnailOffset, exif.ThumbnailSize, bytes,
+                       error)) {
+        embedded.SetLastError("Unable to read file");
+        return embedded;
+    }
+    embedded.Decode(bytes.data(), bytes.size(), kFormatUnknown);
+    return embedded;
+}
+
 Image decodeThumbnailSource(FileSystem& fileSystem, const PictureEntry& picture) {
     const ExifInfo* exif = picture.exif.get();
     if (exif != nullptr && exif->ThumbnailSize != 0) {
-        Image embedded(kFormatUnknown);
-        if (exif->ThumbnailSize > kMaxEmbeddedThumbnailBytes) {
-            embedded.SetLastError("The embedded thumbnail is damaged");
-            return embedded;
-        }
-        std::vector<uint8_t> bytes;
-        ErrorCode error = kErrorSuccess;
-        if (!readFileRange(fileSystem, picture.path, exif->ThumbnailOffset, exif->ThumbnailSize,
-                           bytes, error)) {
-            embedded.SetLastError("Unable to read file");
-            return embedded;
-        }
-        embedded.Decode(bytes.data(), bytes.size(), kFormatUnknown);
-        return embedded;
+        Image embedded = decodeEmbeddedThumbnail(fileSystem, picture);
+        if (embedded.IsValid()) return embedded;
+        // A damaged embedded thumbnail says nothing about the picture itself,
+        // which is decoded before anyone is told of a disk error.
     }
     // Every picture is decoded by the same rule: the largest reduction that
     // still covers the thumbnail.

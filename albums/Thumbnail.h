@@ -38,10 +38,16 @@ enum class ThumbnailResult {
     ScaleFailed,  // the picture decoded but could not be scaled
 };
 
+// The embedded EXIF thumbnail of a picture whose record has one (its bytes
+// read through the file system, never the whole file); invalid when the
+// record's reference is damaged or the bytes do not decode.
+Image decodeEmbeddedThumbnail(FileSystem& fileSystem, const PictureEntry& picture);
+
 // The picture a thumbnail is made from: the embedded EXIF thumbnail when the
-// picture's record has one (its bytes read through the file system, never
-// the whole file), else the file itself, decoded reduced by the largest
-// scale that still leaves at least 160 x 120. Invalid when neither decodes.
+// picture's record has one that decodes (its bytes read through the file
+// system, never the whole file), else the file itself, decoded reduced by the
+// largest scale that still leaves at least 160 x 120. Invalid when neither
+// decodes.
 Image decodeThumbnailSource(FileSystem& fileSystem, const PictureEntry& picture);
 
 // Brings a decoded picture to exactly 160 x 120 and applies the polarity.

@@ -8,6 +8,10 @@
 
 namespace lumora {
 
+// What the large viewer shows in place of a picture it cannot decode.
+inline constexpr const char* kPictureNotDecodedText =
+    "This picture cannot be shown: its file could not be decoded.";
+
 struct PictureSize {
     int32_t width = 0;
     int32_t height = 0;

@@ -97,7 +97,7 @@ bool startsWithSeparator(const std::string& text) {
 }  // namespace
 
 std::vector<std::string> albumDetailsLines(const Album& album, const std::string& targetText,
-                                           int dateFormat, int timeFormat, const Clock& clock) {
+                                           int dateFormat, int timeFormat) {
     Lines lines;
     lines.push_back(formatText("Name: %s", album.name.c_str()));
     lines.push_back(
@@ -105,11 +105,11 @@ std::vector<std::string> albumDetailsLines(const Album& album, const std::string
                    album.pictureCount));
     lines.push_back(formatText("Size: %4.2fMB", static_cast<double>(album.sizeMB)));
 
-    const std::string startDate = dateText(album.startTime, dateFormat, clock);
-    const std::string endDate = dateText(album.endTime, dateFormat, clock);
-    const std::string endTime = timeText(album.endTime, timeFormat, clock);
+    const std::string startDate = dateText(album.startTime, dateFormat);
+    const std::string endDate = dateText(album.endTime, dateFormat);
+    const std::string endTime = timeText(album.endTime, timeFormat);
     lines.push_back(formatText("Start date: %s/%s", startDate.c_str(),
-                               timeText(album.startTime, timeFormat, clock).c_str()));
+                               timeText(album.startTime, timeFormat).c_str()));
     if (endDate == startDate) {
         lines.push_back(formatText("End date: %s", endTime.c_str()));
     } else {

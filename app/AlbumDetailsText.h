@@ -13,7 +13,7 @@ namespace lumora {
 // enabled, every criterion whose check box was saved set.
 // targetText is the main window's target field.
 std::vector<std::string> albumDetailsLines(const Album& album, const std::string& targetText,
-                                           int dateFormat, int timeFormat, const Clock& clock);
+                                           int dateFormat, int timeFormat);
 
 // The line shown in place of "Add to name:" when no naming option is set.
 inline constexpr const char* kAddToNameNothingText = "Add to name: None";

@@ -468,9 +468,8 @@ void CMainDialog::showAlbumDetails() {
     if (workspace_.albums.empty()) return;
     const int index = selectedAlbumIndex();
     const Album& album = workspace_.albums[index < 0 ? 0 : static_cast<size_t>(index)];
-    for (const std::string& line :
-         albumDetailsLines(album, workspace_.targetText, workspace_.dateFormat,
-                           workspace_.timeFormat, workspace_.clock())) {
+    for (const std::string& line : albumDetailsLines(
+             album, workspace_.targetText, workspace_.dateFormat, workspace_.timeFormat)) {
         albumDetails_->addItem(toQString(line));
     }
     deleteAlbum_->setEnabled(true);

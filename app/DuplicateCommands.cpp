@@ -41,7 +41,8 @@ int markedDuplicateCount(const Workspace& workspace) {
     return marked;
 }
 
-void acceptDuplicates(Workspace& workspace, Prompter& prompter) {
+void acceptDuplicates(Workspace& workspace, bool exclude, Prompter& prompter) {
+    workspace.excludeDuplicates = exclude ? 1 : 0;
     if (workspace.excludeDuplicates != 0) {
         removeMarkedDuplicates(workspace.pictures(), workspace.removedPictures,
                                workspace.freedBytes);

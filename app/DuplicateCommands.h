@@ -34,10 +34,10 @@ bool removeSelectedDuplicate(Workspace& workspace, const std::string& line,
 // exclude check box can be used only while there are any.
 int markedDuplicateCount(const Workspace& workspace);
 
-// "OK": with excludeDuplicates set, takes every marked duplicate out of the
-// list; the film is rebuilt next time; the space freed since the scan is
-// reported when there is any.
-void acceptDuplicates(Workspace& workspace, Prompter& prompter);
+// "OK": stores the exclude box as excludeDuplicates and, when it is set,
+// takes every marked duplicate out of the list; the film is rebuilt next
+// time; the space freed since the scan is reported when there is any.
+void acceptDuplicates(Workspace& workspace, bool exclude, Prompter& prompter);
 
 // After the dialog closed either way: the summary status line, and every
 // album's count and size recomputed from the pictures left.

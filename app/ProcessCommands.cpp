@@ -51,12 +51,8 @@ ProcessReport runWorkspaceAlbums(Workspace& workspace, Prompter& prompter,
     settings.dateFormat = workspace.dateFormat;
     settings.timeFormat = workspace.timeFormat;
     settings.planOnly = planOnly;
-    const ProcessServices services{workspace.catalog.fileSystem(),
-                                   prompter,
-                                   sinks.upper,
-                                   sinks.lower,
-                                   workspace.clock(),
-                                   listener};
+    const ProcessServices services{workspace.catalog.fileSystem(), prompter, sinks.upper,
+                                   sinks.lower, listener};
     return processAlbums(workspace.albums, workspace.pictures(), settings, services);
 }
 

@@ -71,10 +71,10 @@ void makeDayAlbums(Workspace& workspace, Prompter& prompter, size_t count) {
             return;
         }
         const uint64_t first = workspace.film.front().dateTime;
-        const std::string day = dateText(first, 1, workspace.clock());
+        const std::string day = dateText(first, 1);
         uint64_t last = first;
         for (const PictureEntry& picture : workspace.film) {
-            if (dateText(picture.dateTime, 1, workspace.clock()) == day) {
+            if (dateText(picture.dateTime, 1) == day) {
                 last = std::max(last, picture.dateTime);
             }
         }

@@ -1,6 +1,7 @@
 #include "app/SessionCommands.h"
 
 #include "albums/PictureSort.h"
+#include "session/EarlierSession.h"
 #include "session/SessionLoad.h"
 #include "session/SessionSave.h"
 
@@ -79,8 +80,10 @@ SessionResult loadSessionCommand(Workspace& workspace, const ChooseFile& chooseF
 
     PictureList& pictures = workspace.pictures();
     sortPictures(pictures, kSortByDate, false);
-    if (!sourceMatches(pictures, data)) {
-        prompter.ask(kSourceModifiedText, "Warning", Buttons::Ok, Icon::None);
+    const bool matches = sourceMatches(pictures, data);
+    if (!matches || !adaptEarlierSession(data, workspace.albums, pictures)) {
+        prompter.ask(matches ? kEarlierSessionUnmatchedText : kSourceModifiedText, "Warning",
+                     Buttons::Ok, Icon::None);
         workspace.albums.clear();
         workspace.catalog.clearPictures();
         workspace.catalog.clearDirectories();

@@ -14,7 +14,7 @@ void tell(Prompter& prompter, const char* text, const char* caption = "", Icon i
 }  // namespace
 
 Workspace::Workspace(FileSystem& fileSystem, const Clock& clock)
-    : catalog(fileSystem, clock), clock_(clock) {}
+    : catalog(fileSystem), clock_(clock) {}
 
 void Workspace::reset() {
     catalog.clearPictures();

@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     std::string current;
     uint64_t bytes = 0;
     for (PictureEntry& picture : pictures) {
-        const std::string day = dateText(picture.dateTime, 1, catalog.clock());
+        const std::string day = dateText(picture.dateTime, 1);
         if (albums.empty() || day != current) {
             Album& album = appendNewAlbum(albums);
             album.name = day.substr(1, day.size() - 2);
@@ -65,8 +65,7 @@ int main(int argc, char** argv) {
     ProcessSettings settings;
     settings.targetDirectory = argv[2];
     settings.moveMode = move ? 1 : 0;
-    const ProcessServices services{catalog.fileSystem(), prompter, nullProgress(), nullProgress(),
-                                   catalog.clock()};
+    const ProcessServices services{catalog.fileSystem(), prompter, nullProgress(), nullProgress()};
     const auto start = std::chrono::steady_clock::now();
     const ProcessReport report = processAlbums(albums, pictures, settings, services);
     ::sync();

@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
     FilmFilterHost host(albums, edit, film, rebuild);
     FilterPanel panel(host, values, prompter);
     panelPointer = &panel;
-    panel.open(true);
+    panel.open();
     panel.toggleMaster(true);
     rebuilds.times.clear();
     std::printf("%d pictures, film of %zu\n", count, film.size());

@@ -94,11 +94,11 @@ class Step {
     Stopwatch::time_point start_;
 };
 
-AlbumList dayAlbums(PictureList& pictures, const lumora::Clock& clock) {
+AlbumList dayAlbums(PictureList& pictures) {
     AlbumList albums;
     std::string current;
     for (PictureEntry& picture : pictures) {
-        const std::string day = dateText(picture.dateTime, 1, clock);
+        const std::string day = dateText(picture.dateTime, 1);
         if (albums.empty() || day != current) {
             Album& album = appendNewAlbum(albums);
             album.name = day.substr(1, day.size() - 2);
@@ -163,7 +163,7 @@ int run(const std::string& source, const std::string& work) {
     const std::string sessionPath = work + "/scale.lsn";
     sortPictures(pictures, kSortByDate, false);
     assignPictureIds(pictures);
-    AlbumList albums = dayAlbums(pictures, catalog.clock());
+    AlbumList albums = dayAlbums(pictures);
     PictureList removed;
     {
         Step step("session-save");
@@ -209,7 +209,7 @@ int run(const std::string& source, const std::string& work) {
         ProcessSettings settings;
         settings.targetDirectory = target;
         const ProcessServices services{catalog.fileSystem(), prompter, nullProgress(),
-                                       nullProgress(), catalog.clock()};
+                                       nullProgress()};
         const ProcessReport report = processAlbums(albums, pictures, settings, services);
         step.end(pictures.size(), filmBytes,
                  std::to_string(report.filesTransferred) + " files, " +

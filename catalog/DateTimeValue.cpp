@@ -25,10 +25,6 @@ const char* after(const char* from, char separator) {
     return found == nullptr ? nullptr : found + 1;
 }
 
-int32_t orDefault(int64_t value, int32_t fallback) {
-    return value <= 0 ? fallback : static_cast<int32_t>(std::min<int64_t>(value, INT32_MAX));
-}
-
 }  // namespace
 
 DateTextFields splitExifDateText(const char* text) {
@@ -50,52 +46,30 @@ DateTextFields splitExifDateText(const char* text) {
     return fields;
 }
 
-uint64_t dateTimeValueWithBias(const char* exifDateText, int32_t biasMinutes) {
+uint64_t wallClockValue(const std::tm& fields) {
+    // utcFieldsToUnix counts every part arithmetically, so an hour of 24 or
+    // a minute of 61 rolls into the next day or hour and no zone can shift
+    // or refuse the time.
+    const int64_t latest = utcFieldsToUnix(calendarFields(kLatestYear, 12, 31, 23, 59, 59));
+    const int64_t seconds = std::min(utcFieldsToUnix(fields), latest);
+    // 0 means "not set" for the ends of an album's range: the first second
+    // of 1601 is one tick later.
+    return std::max<uint64_t>(unixToFileTime(seconds), 1);
+}
+
+uint64_t dateTimeValue(const char* exifDateText) {
     const DateTextFields text = splitExifDateText(exifDateText);
-    // The whole hours of the bias move the hour, and the minutes left over
-    // (half an hour in India, three quarters in Nepal) move the minute: the
-    // display moves the value back by the whole bias, so every zone shows
-    // the text's own time again.
-    const int32_t hourShift = biasMinutes / 60;  // truncates toward zero
-    const int32_t minuteShift = biasMinutes % 60;
-    const int32_t year = text.year <= 0 ? 1970 : text.year;
-    const int32_t month = orDefault(text.month, 1);
-    const int32_t day = orDefault(text.day, 1);
-    // An hour that the shift made 0 or negative takes the default as well.
-    const int32_t hour = orDefault(static_cast<int64_t>(text.hour) + hourShift, 12);
-    // The default minute is the text's, before the shift: 10:00:00 shows
-    // as 10:01:01 in every zone. Minutes outside 0..59 roll over below.
-    const int32_t minute = orDefault(text.minute, 1) + minuteShift;
-    const int32_t second = orDefault(text.second, 1);
-
-    // The latest value: the last second of the latest year, shifted like any
-    // other text, so that it shows that second again.
-    const int64_t latest =
-        utcFieldsToUnix(calendarFields(kLatestYear, 12, 31, 23 + hourShift, 59 + minuteShift, 59));
-    if (year > kLatestYear) return unixToFileTime(latest);
-
-    std::tm fields = calendarFields(year, month, day, hour, minute, second);
-    int64_t unixSeconds = 0;
-    // When the runtime cannot convert, the fields rolled over as they stand
-    // are the wall-clock time it would have given outside a daylight change.
-    localFieldsToUnix(fields, unixSeconds);
-    const int64_t wallClock = utcFieldsToUnix(fields);
-    return unixToFileTime(std::min(wallClock, latest));
+    if (text.year > kLatestYear) {
+        return wallClockValue(calendarFields(kLatestYear, 12, 31, 23, 59, 59));
+    }
+    const int32_t year = text.year < kEarliestYear ? 1970 : text.year;
+    const int32_t month = text.month <= 0 ? 1 : text.month;
+    const int32_t day = text.day <= 0 ? 1 : text.day;
+    return wallClockValue(calendarFields(year, month, day, text.hour, text.minute, text.second));
 }
 
-uint64_t dateTimeValue(const char* exifDateText, const Clock& clock) {
-    return dateTimeValueWithBias(exifDateText, timeZoneBias(clock));
-}
-
-bool pictureLocalTime(const ExifInfo& info, std::tm& fields) {
-    if (info.DateTime[0] == '\0') return false;
-    // The record's text is NUL-terminated by its fixed size at the latest.
-    char text[sizeof info.DateTime + 1] = {};
-    std::memcpy(text, info.DateTime, sizeof info.DateTime);
-    const DateTextFields parts = splitExifDateText(text);
-    fields =
-        calendarFields(parts.year, parts.month, parts.day, parts.hour, parts.minute, parts.second);
-    return true;
+bool valueFields(uint64_t value, std::tm& fields) {
+    return unixToUtcFields(fileTimeToUnix(value), fields);
 }
 
 }  // namespace lumora

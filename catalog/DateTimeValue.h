@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <ctime>
 
-#include "catalog/ExifInfo.h"
 #include "platform/Time.h"
 
 namespace lumora {
@@ -31,21 +30,27 @@ inline constexpr int32_t kLatestYear = 9999;
 
 DateTextFields splitExifDateText(const char* text);
 
+// The first year a value can hold; earlier years are no date at all.
+inline constexpr int32_t kEarliestYear = 1601;
+
 // The picture's date-time value, a FILETIME compared as an unsigned number:
-// the time is shifted by the time-zone bias (its whole hours on the hour, the
-// minutes left over on the minute), missing parts get their defaults (month 1,
-// day 1, hour 12, minute 1, second 1; year 1970), the fields go
-// through the runtime's local-time conversion and back, and the wall-clock
-// result is read as UTC.
-uint64_t dateTimeValue(const char* exifDateText, const Clock& clock);
+// the text's six numbers read as a wall-clock time without any zone (as if
+// it were UTC), so that showing the value the same way gives the text back
+// whatever the zone and the season. Only a text without a valid date is
+// mended: a year before 1601 becomes 1970, month 0 and day 0 become 1; an
+// hour, minute or second of 0 is a real time and stays. Parts out of range
+// (hour 24, minute 61) roll over; dates after 9999 are held at its last
+// second. The value is never 0, which means "not set" for a range end.
+uint64_t dateTimeValue(const char* exifDateText);
 
-// The same with the bias (minutes, UTC = local + bias) given, for a scan that
-// computes it once.
-uint64_t dateTimeValueWithBias(const char* exifDateText, int32_t biasMinutes);
+// The value of a wall-clock time given as calendar fields (month 0-based,
+// year - 1900, as in std::tm; out-of-range parts roll over), read without any
+// zone as dateTimeValue reads a text; never 0. Times before 1601 give the
+// earliest value.
+uint64_t wallClockValue(const std::tm& fields);
 
-// The six numbers of the picture's date text as a local calendar time,
-// without the bias shift and without the defaults (tm_isdst -1). False when
-// the picture has no date text.
-bool pictureLocalTime(const ExifInfo& info, std::tm& fields);
+// A value broken down into the wall-clock fields it stands for. False when
+// the value lies beyond what the runtime can break down.
+bool valueFields(uint64_t value, std::tm& fields);
 
 }  // namespace lumora

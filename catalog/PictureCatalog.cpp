@@ -9,8 +9,7 @@
 
 namespace lumora {
 
-PictureCatalog::PictureCatalog(FileSystem& fileSystem, const Clock& clock)
-    : fileSystem_(fileSystem), clock_(clock) {}
+PictureCatalog::PictureCatalog(FileSystem& fileSystem) : fileSystem_(fileSystem) {}
 
 PictureCatalog::~PictureCatalog() {
     clearPictures();
@@ -29,7 +28,6 @@ bool PictureCatalog::scanSource(const std::string& root, bool recursive, Prompte
     // An upper bound on the entries, so the list never grows by copying.
     pictures_.reserve(pictures_.size() + candidates);
 
-    scanBias_ = timeZoneBias(clock_);
     // The file-system root's path is the empty text (its pictures are
     // separator + name), so folders are told apart by their files, never by
     // an empty path: an empty source text has none.
@@ -68,7 +66,7 @@ bool PictureCatalog::scanFile(const std::string& directory, const DirectoryEntry
         info.pictureId = -1;
         PictureEntry entry;
         entry.path = std::move(path);
-        entry.dateTime = dateTimeValueWithBias(info.DateTime, scanBias_);
+        entry.dateTime = dateTimeValue(info.DateTime);
         entry.fileSize = facts.size;
         entry.exif = std::make_shared<ExifInfo>(info);
         pictures_.push_back(std::move(entry));
@@ -77,10 +75,12 @@ bool PictureCatalog::scanFile(const std::string& directory, const DirectoryEntry
     return true;
 }
 
-void PictureCatalog::substituteZeroDate(ExifInfo& info, uint64_t creationTime) const {
+void substituteZeroDate(ExifInfo& info, uint64_t creationTime) {
+    // The file's time in the zone's local time at that moment (with the
+    // daylight saving of its own day, not of today), so the text does not
+    // change with the season in which the source is scanned.
     std::tm fields{};
-    const int64_t localSeconds = fileTimeToUnix(fileTimeToLocalFileTime(creationTime, clock_));
-    if (!unixToUtcFields(localSeconds, fields)) return;
+    if (!unixToLocalFields(fileTimeToUnix(creationTime), fields)) return;
     const std::string text = formatTime("%Y:%m:%d %H:%M:%S", fields);
     std::memset(info.DateTime, 0, sizeof info.DateTime);
     std::memcpy(info.DateTime, text.data(), std::min(text.size(), sizeof info.DateTime - 1));

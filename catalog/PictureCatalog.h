@@ -16,12 +16,15 @@ inline constexpr const char* kZeroDateText = "0000:00:00 00:00:00";
 inline constexpr const char* kReadErrorText = "Error while reading from drive";
 inline constexpr const char* kReadErrorCaption = "Error";
 
+// A date text of zeros replaced by the file's creation time (a FILETIME, UTC)
+// as local time, "%Y:%m:%d %H:%M:%S", and marked as substituted.
+void substituteZeroDate(ExifInfo& info, uint64_t creationTime);
+
 // The one catalog of the program: the EXIF reader, the source root, the
 // folders to search and the picture list built from them.
 class PictureCatalog {
   public:
-    explicit PictureCatalog(FileSystem& fileSystem = realFileSystem(),
-                            const Clock& clock = systemClock());
+    explicit PictureCatalog(FileSystem& fileSystem = realFileSystem());
     PictureCatalog(const PictureCatalog&) = delete;
     PictureCatalog& operator=(const PictureCatalog&) = delete;
     ~PictureCatalog();
@@ -43,20 +46,16 @@ class PictureCatalog {
     const std::string& sourceRoot() const { return sourceRoot_; }
     ExifReader& reader() { return reader_; }
     FileSystem& fileSystem() const { return fileSystem_; }
-    const Clock& clock() const { return clock_; }
 
   private:
     // False when the user chose to stop.
     bool scanFile(const std::string& directory, const DirectoryEntry& file, Prompter& prompter);
-    void substituteZeroDate(ExifInfo& info, uint64_t creationTime) const;
 
     FileSystem& fileSystem_;
-    const Clock& clock_;
     ExifReader reader_;
     std::string sourceRoot_;
     std::vector<std::string> directories_;
     PictureList pictures_;
-    int32_t scanBias_ = 0;  // minutes, fixed for the whole of one scan
 };
 
 }  // namespace lumora

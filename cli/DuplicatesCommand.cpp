@@ -87,7 +87,7 @@ int printDuplicates(const std::string& source, bool json, FileSystem& fileSystem
                      folderProblem(fileSystem, source, error).c_str());
         return kExitFailure;
     }
-    PictureCatalog catalog(fileSystem, systemClock());
+    PictureCatalog catalog(fileSystem);
     const ScanOutcome outcome = runScanCommand(catalog, source, prompter, progress);
     if (!outcome.completed) {
         progress.setStatus("");

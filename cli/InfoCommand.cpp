@@ -1,6 +1,5 @@
 #include "cli/InfoCommand.h"
 
-#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -24,23 +23,10 @@ int fail(std::FILE* err, const std::string& path, const std::string& what) {
     return kExitFailure;
 }
 
-// The scan lists a picture dated all zeros under its file's creation time,
-// and the program shows that date; so does info.
-void substituteZeroDate(ExifInfo& exif, uint64_t creationTime, const Clock& clock) {
-    if (std::strcmp(exif.DateTime, kZeroDateText) != 0) return;
-    std::tm fields{};
-    const int64_t local = fileTimeToUnix(fileTimeToLocalFileTime(creationTime, clock));
-    if (!unixToUtcFields(local, fields)) return;
-    const std::string text = formatTime("%Y:%m:%d %H:%M:%S", fields);
-    std::memset(exif.DateTime, 0, sizeof exif.DateTime);
-    std::memcpy(exif.DateTime, text.data(), std::min(text.size(), sizeof exif.DateTime - 1));
-    exif.dateSubstituted = 1;
-}
-
 }  // namespace
 
-int printPictureInfo(const std::string& path, FileSystem& fileSystem, const Clock& clock,
-                     std::FILE* out, std::FILE* err) {
+int printPictureInfo(const std::string& path, FileSystem& fileSystem, std::FILE* out,
+                     std::FILE* err) {
     std::vector<DirectoryEntry> entries;
     if (fileSystem.listDirectory(path, entries) == kErrorSuccess) {
         return fail(err, path, "a folder, not a picture file");
@@ -67,10 +53,14 @@ int printPictureInfo(const std::string& path, FileSystem& fileSystem, const Cloc
     // The program shows Picture Info only for pictures the scan lists.
     if (!exif.IsExif) return fail(err, path, "no EXIF information");
 
-    substituteZeroDate(exif, file->facts().creationTime, clock);
-    const uint64_t dateTime = dateTimeValue(exif.DateTime, clock);
+    // The scan lists a picture dated all zeros under its file's creation
+    // time, and the program shows that date; so does info.
+    if (std::strcmp(exif.DateTime, kZeroDateText) == 0) {
+        substituteZeroDate(exif, file->facts().creationTime);
+    }
+    const uint64_t dateTime = dateTimeValue(exif.DateTime);
     for (const std::string& line :
-         pictureInfoLines(exif, dateTime, kDefaultDateFormat, kDefaultTimeFormat, clock)) {
+         pictureInfoLines(exif, dateTime, kDefaultDateFormat, kDefaultTimeFormat)) {
         std::fprintf(out, "%s\n", line.c_str());
     }
     return kExitSuccess;
@@ -84,7 +74,7 @@ int runInfo(const Arguments& args) {
         return usageError("info", "unknown option '" + parsed.options[0].name + "'");
     }
     if (parsed.operands.size() != 1) return usageError("info", "give one picture file");
-    return printPictureInfo(parsed.operands[0], realFileSystem(), systemClock(), stdout, stderr);
+    return printPictureInfo(parsed.operands[0], realFileSystem(), stdout, stderr);
 }
 
 }  // namespace lumora::cli

@@ -11,7 +11,7 @@ namespace lumora::cli {
 // Prints the Picture Info lines of one JPEG file, in the default date and
 // time formats, one line each. Failures go to err in one line; the result is
 // an exit code.
-int printPictureInfo(const std::string& path, FileSystem& fileSystem, const Clock& clock,
-                     std::FILE* out, std::FILE* err);
+int printPictureInfo(const std::string& path, FileSystem& fileSystem, std::FILE* out,
+                     std::FILE* err);
 
 }  // namespace lumora::cli

@@ -24,8 +24,8 @@ constexpr const char* kCommand = "organize";
 
 // The album name of a picture: its date in date format 1 without the
 // brackets, cut to the month when grouping by month.
-std::string groupName(uint64_t dateTime, bool byMonth, const Clock& clock) {
-    std::string text = dateText(dateTime, 1, clock);
+std::string groupName(uint64_t dateTime, bool byMonth) {
+    std::string text = dateText(dateTime, 1);
     text = text.size() >= 2 ? text.substr(1, text.size() - 2) : std::string();
     return byMonth ? text.substr(0, 7) : text;
 }
@@ -36,7 +36,7 @@ void makeDateAlbums(Workspace& workspace, bool byMonth) {
     Album* album = nullptr;
     std::string current;
     for (PictureEntry& picture : workspace.pictures()) {
-        const std::string name = groupName(picture.dateTime, byMonth, workspace.clock());
+        const std::string name = groupName(picture.dateTime, byMonth);
         if (album == nullptr || name != current) {
             album = &appendNewAlbum(workspace.albums);
             album->name = name;

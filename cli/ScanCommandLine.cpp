@@ -48,14 +48,13 @@ int runScan(const Arguments& args) {
                          answerYes ? std::optional(AnswerPolicy::No) : questionPolicy(std::nullopt),
                          &fileSystem);
     TerminalProgress progress(console);
-    const Clock& clock = systemClock();
-    PictureCatalog catalog(fileSystem, clock);
+    PictureCatalog catalog(fileSystem);
     const ScanOutcome outcome = runScanCommand(catalog, source, prompter, progress);
     console.clearProgress();
 
     for (const PictureEntry& entry : catalog.pictures()) {
-        console.result(entry.path + "\t" + dateText(entry.dateTime, kDefaultDateFormat, clock) +
-                       "\t" + timeText(entry.dateTime, kDefaultTimeFormat, clock) + "\t" +
+        console.result(entry.path + "\t" + dateText(entry.dateTime, kDefaultDateFormat) + "\t" +
+                       timeText(entry.dateTime, kDefaultTimeFormat) + "\t" +
                        entry.exif->CameraMake + "\t" + entry.exif->CameraModel);
     }
     console.result(outcome.statusText);

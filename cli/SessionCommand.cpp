@@ -12,6 +12,7 @@
 #include "cli/Commands.h"
 #include "cli/Options.h"
 #include "session/AlbumFields.h"
+#include "session/EarlierSession.h"
 #include "session/SessionLoad.h"
 #include "session/SessionSave.h"
 
@@ -70,7 +71,7 @@ void printAlbums(const SessionData& data) {
         const Album& album = data.albums[i];
         std::printf("\n%s\n", lines[i].c_str());
         for (const std::string& line :
-             albumDetailsLines(album, v.targetText, v.dateFormat, v.timeFormat, systemClock())) {
+             albumDetailsLines(album, v.targetText, v.dateFormat, v.timeFormat)) {
             std::printf("  %s\n", line.c_str());
         }
         std::printf("  Stored fields:\n");
@@ -118,7 +119,7 @@ int check(const std::string& path, const SessionData& data, Console& console) {
     FailureWatch fileSystem(realFileSystem());
     CliPrompter prompter(console, AnswerPolicy::No, &fileSystem);
     TerminalProgress progress(console);
-    PictureCatalog catalog(fileSystem, systemClock());
+    PictureCatalog catalog(fileSystem);
     runScanCommand(catalog, v.sourceText, prompter, progress);
     console.clearProgress();
     PictureList& pictures = catalog.pictures();
@@ -130,6 +131,11 @@ int check(const std::string& path, const SessionData& data, Console& console) {
                       pictures.size(), totalMegabytes(pictures, false), data.pictures.size(),
                       data.totalSize);
         console.error(path + ": " + kSourceModifiedText + sizes);
+        return kExitFailure;
+    }
+    AlbumList albums = data.albums;
+    if (!adaptEarlierSession(data, albums, pictures)) {
+        console.error(path + ": " + kEarlierSessionUnmatchedText);
         return kExitFailure;
     }
     // Pictures are removed as duplicates, or, by organize, because they lie

@@ -244,7 +244,7 @@ int runThumbnails(const Arguments& args) {
     // Files the scan cannot open are skipped, and said so on standard error.
     FailureWatch watch(fileSystem);
     CliPrompter prompter(console, AnswerPolicy::No, &watch);
-    PictureCatalog catalog(watch, systemClock());
+    PictureCatalog catalog(watch);
     catalog.scanSource(source, true, prompter);
     const PictureList& pictures = catalog.pictures();
     std::string output;

@@ -41,7 +41,7 @@ int runValues(const Arguments& args) {
     if (!folderReadable(fileSystem, source, console)) return kExitFailure;
     CliPrompter prompter(console, questionPolicy(std::nullopt), &fileSystem);
     TerminalProgress progress(console);
-    PictureCatalog catalog(fileSystem, systemClock());
+    PictureCatalog catalog(fileSystem);
     const ScanOutcome outcome = runScanCommand(catalog, source, prompter, progress);
     console.clearProgress();
     if (!outcome.completed) {

@@ -121,7 +121,6 @@ CDuplicatesDialog::CDuplicatesDialog(Workspace& workspace, Prompter& prompter, Q
     connect(list_, &QListWidget::itemSelectionChanged, this,
             &CDuplicatesDialog::onSelectionChanged);
     connect(remove_, &QPushButton::clicked, this, &CDuplicatesDialog::onRemoveSelected);
-    connect(exclude_, &QCheckBox::clicked, this, &CDuplicatesDialog::onExcludeClicked);
     connect(ok, &QPushButton::clicked, this, &CDuplicatesDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &CDuplicatesDialog::reject);
 
@@ -225,13 +224,10 @@ void CDuplicatesDialog::onRemoveSelected() {
     exclude_->setEnabled(markedDuplicateCount(workspace_) != 0);
 }
 
-void CDuplicatesDialog::onExcludeClicked() {
-    workspace_.excludeDuplicates = exclude_->isChecked() ? 1 : 0;
-}
-
 void CDuplicatesDialog::accept() {
     if (busy_) return;
-    acceptDuplicates(workspace_, prompter_);
+    // The box takes effect only now: Cancel leaves the setting as it was.
+    acceptDuplicates(workspace_, exclude_->isChecked(), prompter_);
     QDialog::accept();
 }
 

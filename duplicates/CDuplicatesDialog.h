@@ -37,7 +37,8 @@ class ThumbnailArea : public QFrame {
 // "Search for duplicates": analyses and compares the workspace's pictures,
 // shows the duplicates in groups with a thumbnail of the selected one, takes
 // single pictures out of the picture list, and on OK all duplicates when the
-// exclude box is checked. The main window's summary and recount follow after
+// exclude box is checked (the box is stored on OK only; Cancel keeps the
+// setting as it was). The main window's summary and recount follow after
 // exec() returns, whichever way it ended. While a pass runs no click or key
 // reaches the dialog, and it cannot be closed.
 class CDuplicatesDialog : public QDialog {
@@ -51,7 +52,6 @@ class CDuplicatesDialog : public QDialog {
     void onCompare();
     void onSelectionChanged();
     void onRemoveSelected();
-    void onExcludeClicked();
     void accept() override;
     void reject() override;
 

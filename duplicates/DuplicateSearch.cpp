@@ -7,6 +7,7 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "duplicates/DuplicateGroup.h"
 #include "duplicates/DuplicateTexts.h"
 #include "duplicates/Signature.h"
 
@@ -152,23 +153,16 @@ int findDuplicates(PictureList& pictures, std::vector<std::string>& lines, Progr
 
     int duplicates = 0;
     int groupCount = 0;
+    std::vector<char> grouped(count, 0);
     std::vector<uint32_t> matches;
     for (size_t i = 0; i < count; ++i) {
         progress.setStatus(comparingText(static_cast<int64_t>(i) + 1));
         progress.step();
-        if (pictures[i].isDuplicate != 0 || kinds[i] == Kind::Unmatchable) continue;
+        if (grouped[i] != 0 || kinds[i] == Kind::Unmatchable) continue;
         matchesOf(i, pictures, kinds, groups, irregular, matches);
-        for (size_t m = 0; m < matches.size(); ++m) {
-            PictureEntry& duplicate = pictures[matches[m]];
-            duplicate.isDuplicate = 1;
-            ++duplicates;
-            progress.setStatus(foundSoFarText(duplicates));
-            if (m == 0) {
-                lines.push_back(groupHeaderLine(++groupCount));
-                lines.push_back(pictures[i].path);
-            }
-            lines.push_back(duplicate.path);
-        }
+        if (matches.empty()) continue;
+        settleDuplicateGroup(pictures, static_cast<uint32_t>(i), matches, lines, groupCount,
+                             duplicates, grouped, progress);
     }
     progress.setStatus(searchFinishedText(duplicates));
     return duplicates;

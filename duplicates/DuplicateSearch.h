@@ -9,9 +9,11 @@
 namespace lumora {
 
 // The comparison pass. Clears every isDuplicate mark, then, in list order,
-// marks each later picture whose signature is at distance 0 from an unmarked
-// picture's and lists it under that picture's group: the line
-// "### Duplicate nr.%d ###", the path of the picture that stays, then the
+// gathers each picture not yet in a group with the later pictures whose
+// signatures are at distance 0 from its own, and settles that group as
+// settleDuplicateGroup says: the first picture stays unless pictures in an
+// album do, the others are marked, and the group is listed as the line
+// "### Duplicate nr.%d ###", the paths of the pictures that stay, then the
 // paths of its duplicates. Pictures without a signature are never duplicates.
 // Status texts and progress steps come per picture as the pairwise pass
 // gives them; pictures are grouped by their exact values, so the pass takes

@@ -1,3 +1,4 @@
+#include "duplicates/DuplicateGroup.h"
 #include "duplicates/DuplicateSearch.h"
 #include "duplicates/DuplicateTexts.h"
 #include "duplicates/Signature.h"
@@ -15,24 +16,22 @@ int findDuplicatesPairwise(PictureList& pictures, std::vector<std::string>& line
 
     int duplicates = 0;
     int groups = 0;
+    std::vector<char> grouped(pictures.size(), 0);
+    std::vector<uint32_t> matches;
     for (size_t i = 0; i < pictures.size(); ++i) {
         progress.setStatus(comparingText(static_cast<int64_t>(i) + 1));
         progress.step();
-        if (pictures[i].isDuplicate != 0 || !hasSignature(pictures[i])) continue;
-        bool first = true;
+        if (grouped[i] != 0 || !hasSignature(pictures[i])) continue;
+        matches.clear();
         for (size_t j = i + 1; j < pictures.size(); ++j) {
             if (!hasSignature(pictures[j])) continue;
-            if (signatureDistance(pictures[i], pictures[j]) != 0.0) continue;
-            pictures[j].isDuplicate = 1;
-            ++duplicates;
-            progress.setStatus(foundSoFarText(duplicates));
-            if (first) {
-                first = false;
-                lines.push_back(groupHeaderLine(++groups));
-                lines.push_back(pictures[i].path);
+            if (signatureDistance(pictures[i], pictures[j]) == 0.0) {
+                matches.push_back(static_cast<uint32_t>(j));
             }
-            lines.push_back(pictures[j].path);
         }
+        if (matches.empty()) continue;
+        settleDuplicateGroup(pictures, static_cast<uint32_t>(i), matches, lines, groups, duplicates,
+                             grouped, progress);
     }
     progress.setStatus(searchFinishedText(duplicates));
     return duplicates;

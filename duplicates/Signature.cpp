@@ -26,7 +26,7 @@ bool hasSignature(const PictureEntry& picture) {
 
 Image loadSignatureImage(const PictureEntry& picture, FileSystem& fileSystem) {
     if (picture.exif && picture.exif->ThumbnailSize != 0) {
-        Image embedded = decodeThumbnailSource(fileSystem, picture);
+        Image embedded = decodeEmbeddedThumbnail(fileSystem, picture);
         if (embedded.IsValid()) return embedded;
     }
     return Image(picture.path, kFormatUnknown, fileSystem, kSignatureDecode);

@@ -276,8 +276,8 @@ void CAdvancedFilterDialog::showState() {
     live_->setChecked(panel_.liveUpdate());
 }
 
-void CAdvancedFilterDialog::openFor(bool newAlbum) {
-    panel_.open(newAlbum);
+void CAdvancedFilterDialog::openFor(bool /*newAlbum*/) {
+    panel_.open();
     showState();
     show();
 }
@@ -297,7 +297,10 @@ void CAdvancedFilterDialog::closeEvent(QCloseEvent* event) {
         panel_.close();
         emit closed();
     }
-    QDialog::closeEvent(event);
+    // Not QDialog's handler: it rejects, rejecting closes here, and the
+    // nested close finds the window still shown and refuses the event, so
+    // "Close Window" and Esc left the window open.
+    event->accept();
 }
 
 }  // namespace lumora

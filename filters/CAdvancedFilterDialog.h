@@ -25,7 +25,8 @@ class CAdvancedFilterDialog : public QDialog {
     CAdvancedFilterDialog(FilterPanelHost& host, FilterValueLists& values, Prompter& prompter,
                           QWidget* parent);
 
-    // Fills the window for a new or an edited album and shows it.
+    // Fills the window from the album's filter and shows it. A new album
+    // opens as an edited one does: the window shows what its filter holds.
     void openFor(bool newAlbum);
     // After every film build: the lamps.
     void filmBuilt(const CriterionFlags& tested);

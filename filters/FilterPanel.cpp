@@ -90,7 +90,9 @@ void resetCriterionValue(FilterSettings& settings, FilterCriterion criterion) {
     resetCriteriaValues(cleared);
     switch (criterion) {
         case FilterCriterion::Camera:
+            // As choosing "All" in the make box does.
             settings.cameraMake = kAll;
+            settings.cameraModel.clear();
             break;
         case FilterCriterion::Size:
             settings.widthMax = cleared.widthMax;
@@ -172,7 +174,7 @@ void FilterPanel::rebuild() {
 
 // Opening.
 
-void FilterPanel::open(bool newAlbum) {
+void FilterPanel::open() {
     const FilterSettings& stored = settings();
     const CriterionFlags saved = savedChecks(stored);
     for (FilterCriterion criterion : kAllCriteria) {
@@ -188,20 +190,36 @@ void FilterPanel::open(bool newAlbum) {
     make_.enabled = true;
     model_.enabled = true;
     refreshCriteria();
-    if (newAlbum || master_) {
-        for (FilterCriterion criterion : kAllCriteria) {
-            if (!isExifCriterion(criterion)) continue;
-            CriterionGroup& controls = groupOf(criterion);
-            const bool available = master_ && hasValues(values_, criterion);
-            controls.checked = available;
-            if (!available) {
-                controls.lamp = Lamp::Black;
-            } else {
-                const bool restricts = !newAlbum && isCriterionActive(settings(), criterion);
-                controls.lamp = restricts ? Lamp::Green : Lamp::Red;
-            }
-        }
+    // New or edited, the check boxes show what filters: with the master
+    // switch off nothing does, whatever an old record's check fields hold.
+    for (FilterCriterion criterion : kAllCriteria) {
+        if (!isExifCriterion(criterion)) continue;
+        showOpeningCheck(criterion, saved[indexOf(criterion)]);
     }
+    // The film on screen was built without the filter; from now on it shows
+    // what the window shows.
+    rebuild();
+}
+
+void FilterPanel::showOpeningCheck(FilterCriterion criterion, bool savedCheck) {
+    CriterionGroup& controls = groupOf(criterion);
+    const bool available = hasValues(values_, criterion);
+    const bool active = isCriterionActive(settings(), criterion);
+    // Every criterion with values is ticked, except one the person unticked
+    // while its choice is still stored: ticking it would apply that choice
+    // again behind their back.
+    controls.checked = master_ && available && (savedCheck || !active);
+    controls.checkEnabled = available;
+    if (!controls.checked) {
+        controls.max.clear();
+        controls.min.clear();
+        controls.max.enabled = controls.min.enabled = false;
+        controls.lamp = Lamp::Black;
+        return;
+    }
+    fillBoxes(criterion);
+    restoreSelection(criterion);
+    controls.lamp = active ? Lamp::Green : Lamp::Red;
 }
 
 // The refresh.
@@ -283,6 +301,12 @@ void FilterPanel::restoreCamera() {
         make_.selected = static_cast<std::size_t>(found - values_.cameras.begin()) + 1;
     }
     makeChosen();
+    // The stored model filters the film, so the box shows it rather than its
+    // first entry. A stored "All" behind a make of one model is not listed;
+    // that model then stands for it, as it is all the film holds.
+    if (stored != kAll && !model_.selectText(settings().cameraModel) && !model_.entries.empty()) {
+        model_.selected = 0;
+    }
 }
 
 void FilterPanel::restoreSelection(FilterCriterion criterion) {
@@ -421,7 +445,10 @@ void FilterPanel::toggleCheck(FilterCriterion criterion, bool checked) {
     if (checked) {
         controls.max.enabled = true;
         controls.min.enabled = isRange(criterion);
+        // A ticked criterion filters: the master switch goes on in the album
+        // as well as on the screen.
         master_ = true;
+        settings().advancedEnabled = 1;
         rebuild();
         if (live_) {
             refreshCriteria();
@@ -454,13 +481,10 @@ void FilterPanel::resetFilters() {
 void FilterPanel::resetCriterion(FilterCriterion criterion) {
     keep_.fill(true);
     resetCriterionValue(settings(), criterion);
+    // The list is rebuilt from the range with only the camera applied; the
+    // camera the person chose stays chosen.
     const int32_t enabled = settings().advancedEnabled;
     settings().advancedEnabled = 0;
-    if (criterion != FilterCriterion::Camera) {
-        make_.selected = make_.entries.empty() ? std::nullopt : std::optional<std::size_t>(0);
-        settings().cameraMake = kAll;
-        makeChosen();
-    }
     keep_[indexOf(FilterCriterion::Camera)] = false;
     keep_[indexOf(criterion)] = false;
     rebuild();
@@ -479,7 +503,10 @@ void FilterPanel::filmBuilt(const CriterionFlags& tested) {
     if (!settings().advancedEnabled) return;
     for (FilterCriterion criterion : kAllCriteria) {
         if (!isExifCriterion(criterion)) continue;
-        if (tested[indexOf(criterion)]) {
+        // An unticked criterion filters nothing, whatever its list holds.
+        if (!group(criterion).checked) {
+            groupOf(criterion).lamp = Lamp::Black;
+        } else if (tested[indexOf(criterion)]) {
             groupOf(criterion).lamp = Lamp::Green;
         } else if (hasValues(values_, criterion)) {
             groupOf(criterion).lamp = Lamp::Red;

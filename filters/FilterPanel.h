@@ -68,8 +68,10 @@ class FilterPanel {
     FilterPanel(FilterPanelHost& host, FilterValueLists& values, Prompter& prompter);
 
     // Loads the switches from the album, fills the lists and boxes from the
-    // film and sets the check boxes and lamps for a new or an edited album.
-    void open(bool newAlbum);
+    // film, sets the check boxes and lamps from the album's filter (a new
+    // album's and an edited one's alike), and rebuilds the film so that it
+    // shows what the window shows.
+    void open();
     // Rebuilds every list whose keep flag is clear from the film, refills the
     // boxes and restores the album's choices in them.
     void refreshCriteria();
@@ -105,6 +107,7 @@ class FilterPanel {
     void fillBoxes(FilterCriterion criterion);
     void restoreSelection(FilterCriterion criterion);
     void restoreCamera();
+    void showOpeningCheck(FilterCriterion criterion, bool savedCheck);
     void makeChosen();
     void maxChosen(FilterCriterion criterion);
     void storeChoice(FilterCriterion criterion);
@@ -125,7 +128,7 @@ class FilterPanel {
 };
 
 // Clears one criterion's stored choice: a range to 0 and 0, an enumeration
-// to -1, the camera's make to "All".
+// to -1, the camera's make to "All" (and its model to none).
 void resetCriterionValue(FilterSettings& settings, FilterCriterion criterion);
 
 }  // namespace lumora

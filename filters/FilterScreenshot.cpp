@@ -5,7 +5,6 @@
 
 #include "albums/CEditAlbumDialog.h"
 #include "albums/EditAlbumScreenshots.h"
-#include "albums/EditAlbumScreenshots.h"
 #include "albums/FilmModel.h"
 #include "albums/FilmView.h"
 #include "filters/CAdvancedFilterDialog.h"
@@ -35,6 +34,18 @@ void leaveOneOut(CAdvancedFilterDialog& filter) {
     }
 }
 
+bool shoot(CAdvancedFilterDialog& filter, const std::string& folder, const char* name) {
+    filter.showState();
+    const std::string path = (std::filesystem::path(folder) / name).string();
+    const bool written = saveScreenshot(filter, path);
+    if (written) {
+        std::printf("%s\n", path.c_str());
+    } else {
+        std::fprintf(stderr, "lumora: %s: the picture could not be written\n", path.c_str());
+    }
+    return written;
+}
+
 }  // namespace
 
 bool writeFilterScreenshot(const std::string& source, const std::string& folder) {
@@ -58,14 +69,18 @@ bool writeFilterScreenshot(const std::string& source, const std::string& folder)
     filter->panel().toggleMaster(true);
     chooseRange(*filter);
     leaveOneOut(*filter);
-    filter->showState();
-    const std::string path = (std::filesystem::path(folder) / "advanced-filter.png").string();
-    const bool written = saveScreenshot(*filter, path);
-    if (written) {
-        std::printf("%s\n", path.c_str());
-    } else {
-        std::fprintf(stderr, "lumora: %s: the picture could not be written\n", path.c_str());
+    bool written = shoot(*filter, folder, "advanced-filter.png");
+
+    // A camera chosen too, then the window closed and opened again: the
+    // refresh at opening shows the stored choices.
+    if (filter->panel().make().entries.size() > 1) {
+        filter->panel().choose(FilterCriterion::Camera, ComboRole::Make, 1);
     }
+    filter->close();
+    dialog.advancedFilterTool();
+    filter = dialog.advancedFilter();
+    if (!filter) return false;
+    written = shoot(*filter, folder, "advanced-filter-reopened.png") && written;
     filter->close();
     dialog.discard();
     workspace.finishAlbumDialog(dialog.end(), prompter);

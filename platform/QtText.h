@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFile>
+#include <QFont>
+#include <QFontMetrics>
 #include <QString>
 #include <QWidget>
 #include <string>
@@ -31,6 +33,20 @@ inline QString idName(int id) {
 }
 inline void setControlId(QWidget& widget, int id) {
     widget.setObjectName(idName(id));
+}
+
+// The room a title bar takes besides its title: the window's icon and its
+// buttons, as the common desktops draw them.
+inline constexpr int kTitleBarControlsWidth = 130;
+
+// Makes a small window at least as wide as its title needs, so that the
+// title bar never cuts the title short.
+inline void fitWidthToTitle(QWidget& window) {
+    QFont titleFont = window.font();
+    titleFont.setBold(true);
+    const int needed =
+        QFontMetrics(titleFont).horizontalAdvance(window.windowTitle()) + kTitleBarControlsWidth;
+    if (window.minimumWidth() < needed) window.setMinimumWidth(needed);
 }
 
 }  // namespace lumora

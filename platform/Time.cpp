@@ -31,14 +31,6 @@ const Clock& systemClock() {
     return clock;
 }
 
-int32_t timeZoneBias(const Clock& clock) {
-    std::tm fields{};
-    if (!unixToLocalFields(clock.now(), fields)) return 0;
-    // tm_gmtoff is local minus UTC and already includes the daylight saving
-    // shift in effect at that moment.
-    return static_cast<int32_t>(-fields.tm_gmtoff / 60);
-}
-
 std::tm calendarFields(int year, int month, int day, int hour, int minute, int second) {
     std::tm fields{};
     fields.tm_year = year - 1900;
@@ -113,17 +105,6 @@ uint64_t unixToFileTime(int64_t unixSeconds) {
 int64_t fileTimeToUnix(uint64_t fileTime) {
     return static_cast<int64_t>(fileTime / static_cast<uint64_t>(kFileTimeTicksPerSecond)) -
            kFileTimeUnixEpochSeconds;
-}
-
-uint64_t fileTimeToLocalFileTime(uint64_t fileTime, const Clock& clock) {
-    const int64_t shift = static_cast<int64_t>(timeZoneBias(clock)) * 60 * kFileTimeTicksPerSecond;
-    if (shift >= 0) {
-        return fileTime < static_cast<uint64_t>(shift) ? 0
-                                                       : fileTime - static_cast<uint64_t>(shift);
-    }
-    // East of UTC the time moves later; the latest FILETIME holds.
-    const uint64_t forward = static_cast<uint64_t>(-shift);
-    return fileTime > UINT64_MAX - forward ? UINT64_MAX : fileTime + forward;
 }
 
 std::string formatTime(const char* pattern, const std::tm& fields) {

@@ -6,9 +6,7 @@
 
 namespace lumora {
 
-// Where "now" comes from. It decides whether daylight saving is in effect for
-// the time-zone bias and gives the samples of the format dialog, so tests fix
-// it to get the same results in every season.
+// Where "now" comes from: the samples of the format dialog. Tests fix it.
 class Clock {
   public:
     virtual ~Clock() = default;
@@ -27,10 +25,6 @@ class FixedClock : public Clock {
   private:
     int64_t seconds_;
 };
-
-// The Windows-style time-zone bias in minutes (UTC = local + bias), with the
-// daylight bias added while daylight saving is in effect at the clock's now.
-int32_t timeZoneBias(const Clock& clock);
 
 // Calendar fields from 1-based month and the usual numbers; tm_isdst = -1.
 std::tm calendarFields(int year, int month, int day, int hour, int minute, int second);
@@ -59,9 +53,6 @@ inline constexpr int64_t kFileTimeTicksPerSecond = 10000000LL;
 uint64_t unixToFileTime(int64_t unixSeconds);
 // Whole seconds, rounded toward the past.
 int64_t fileTimeToUnix(uint64_t fileTime);
-// Shifts a UTC FILETIME by the current bias, as the platform's conversion of
-// a file time to local file time does.
-uint64_t fileTimeToLocalFileTime(uint64_t fileTime, const Clock& clock);
 
 // strftime in the C locale, whatever locale the process runs in: English
 // month and day names, "AM"/"PM".

@@ -73,8 +73,8 @@ class Run {
                 return false;
             }
         }
-        const std::string name = targetFileName(album, picture, settings_.dateFormat,
-                                                settings_.timeFormat, services_.clock);
+        const std::string name =
+            targetFileName(album, picture, settings_.dateFormat, settings_.timeFormat);
         if (!isPlainFileName(name)) return leaveInPlace(picture, name, album.id);
         const std::string target = targets_.claim(folder, name);
         const ExistingTarget existing = guard_.classify(picture.path, target);

@@ -40,7 +40,6 @@ struct ProcessServices {
     Prompter& prompter;
     ProgressSink& upper;
     ProgressSink& lower;
-    const Clock& clock;
     QuestionListener* listener = nullptr;
 };
 

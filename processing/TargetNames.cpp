@@ -3,22 +3,9 @@
 #include <cstring>
 
 #include "albums/DateTimeText.h"
-#include "platform/FileNames.h"
 #include "platform/FileSystem.h"
 
 namespace lumora {
-
-namespace {
-
-bool hasAlbumFolder(const Album& album) {
-    return album.directoryName != std::string(1, kPathSeparator);
-}
-
-std::string subFolderName(const Album& album) {
-    return album.name.empty() ? "Album." + std::to_string(album.id) : album.name;
-}
-
-}  // namespace
 
 std::vector<std::string> albumFolders(const Album& album, const std::string& targetDirectory) {
     std::vector<std::string> folders;
@@ -27,15 +14,8 @@ std::vector<std::string> albumFolders(const Album& album, const std::string& tar
         folder = joinPath(folder, album.directoryName);
         folders.push_back(folder);
     }
-    if (album.createSubDirectory) folders.push_back(joinPath(folder, subFolderName(album)));
+    if (album.createSubDirectory) folders.push_back(joinPath(folder, albumSubFolderName(album)));
     return folders;
-}
-
-bool albumNamesArePlain(const Album& album) {
-    if (hasAlbumFolder(album) && !isPlainFileName(album.directoryName)) return false;
-    if (album.createSubDirectory && !isPlainFileName(subFolderName(album))) return false;
-    // The name as the picture names begin with it ("%s-%d").
-    return album.keepOriginalName || album.name.empty() || isPlainFileName(album.name + "-1.jpg");
 }
 
 std::string albumTargetFolder(const Album& album, const std::string& targetDirectory) {
@@ -44,7 +24,7 @@ std::string albumTargetFolder(const Album& album, const std::string& targetDirec
 }
 
 std::string targetFileName(const Album& album, const PictureEntry& picture, int dateFormat,
-                           int timeFormat, const Clock& clock) {
+                           int timeFormat) {
     const ExifInfo* exif = picture.exif.get();
     const int32_t pictureId = exif != nullptr ? exif->pictureId : 0;
     std::string name;
@@ -57,8 +37,8 @@ std::string targetFileName(const Album& album, const PictureEntry& picture, int 
     } else {
         name = "album" + std::to_string(album.id) + "-" + std::to_string(pictureId);
     }
-    if (album.addDate) name += " " + dateText(picture.dateTime, dateFormat, clock);
-    if (album.addTime) name += " " + timeText(picture.dateTime, timeFormat, clock);
+    if (album.addDate) name += " " + dateText(picture.dateTime, dateFormat);
+    if (album.addTime) name += " " + timeText(picture.dateTime, timeFormat);
     return name + ".jpg";
 }
 

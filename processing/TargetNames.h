@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "albums/Album.h"
+#include "albums/AlbumNames.h"
 #include "albums/FilmLabel.h"
 #include "catalog/PictureEntry.h"
 #include "platform/Time.h"
@@ -18,18 +19,11 @@ namespace lumora {
 // Empty when the pictures go straight into the target directory.
 std::vector<std::string> albumFolders(const Album& album, const std::string& targetDirectory);
 
-// Whether the album's names make only plain names under the target: its
-// directory name (unless it is the separator alone), its sub-folder name and,
-// where it begins the picture names, its name. A session file or a dialog
-// could hold "../x" or a separator; such an album is refused before anything
-// is made for it.
-bool albumNamesArePlain(const Album& album);
-
 // The folder that receives the album's pictures.
 std::string albumTargetFolder(const Album& album, const std::string& targetDirectory);
 
 // The new name of one picture of the album, ".jpg" included.
 std::string targetFileName(const Album& album, const PictureEntry& picture, int dateFormat,
-                           int timeFormat, const Clock& clock);
+                           int timeFormat);
 
 }  // namespace lumora

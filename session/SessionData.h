@@ -28,8 +28,10 @@ struct SessionValues {
 
 // Everything one session file holds, in the file's order.
 struct SessionData {
-    // Written as "1.0" and a zero byte; what a file holds here is not judged.
-    char header[4] = {'1', '.', '0', '\0'};
+    // Written as "1.1" and a zero byte: the mark of ranges held as values
+    // read without any zone. Files of earlier versions hold "1.0"; beyond
+    // telling the two apart, what a file holds here is not judged.
+    char header[4] = {'1', '.', '1', '\0'};
     int32_t reserved = 0;
     SessionValues values;
     AlbumList albums;

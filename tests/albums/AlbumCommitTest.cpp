@@ -87,19 +87,21 @@ TEST_F(AlbumCommitTest, saveSetsTheRangeToTheFilmsFirstAndLastPicture) {
     EXPECT_EQ(album().endTime, 400u);
 }
 
-TEST_F(AlbumCommitTest, saveOfADescendingFilmLeavesTheStartLaterThanTheEnd) {
+TEST_F(AlbumCommitTest, saveOfADescendingFilmSpansItsEarliestToItsLatestPicture) {
     view.sortAscending = 0;
     setRange(200, 400);
     select();
+    ASSERT_EQ(film.front().dateTime, 400u);
     commit(CommitKind::Save);
-    EXPECT_EQ(album().startTime, 400u);
-    EXPECT_EQ(album().endTime, 200u);
-    EXPECT_GT(album().startKey, album().endKey);
+    EXPECT_EQ(album().startTime, 200u);
+    EXPECT_EQ(album().startKey, 200u);
+    EXPECT_EQ(album().endTime, 400u);
+    EXPECT_EQ(album().endKey, 400u);
 }
 
-TEST_F(AlbumCommitTest, saveOfAFilmSortedByNameTakesTheRangeFromFoldersOrderedAsWithBackslashes) {
-    // "Trip2" and "Trip@" come before "Trip" followed by the separator, and
-    // "TripA" after it.
+TEST_F(AlbumCommitTest, saveOfAFilmSortedByNameSpansItsEarliestToItsLatestPicture) {
+    // By name the film runs 300, 400, 100, 200: its ends are neither the
+    // earliest nor the latest picture.
     pictures = {test::makePicture("/src/Trip/a.jpg", 100, 1),
                 test::makePicture("/src/TripA/a.jpg", 200, 1),
                 test::makePicture("/src/Trip2/a.jpg", 300, 1),
@@ -110,8 +112,20 @@ TEST_F(AlbumCommitTest, saveOfAFilmSortedByNameTakesTheRangeFromFoldersOrderedAs
     ASSERT_EQ(test::paths(film), (std::vector<std::string>{"/src/Trip2/a.jpg", "/src/Trip@/a.jpg",
                                                            "/src/Trip/a.jpg", "/src/TripA/a.jpg"}));
     commit(CommitKind::Save);
-    EXPECT_EQ(album().startKey, 300u);
-    EXPECT_EQ(album().endKey, 200u);
+    EXPECT_EQ(album().startKey, 100u);
+    EXPECT_EQ(album().endKey, 400u);
+    EXPECT_EQ(albumIdsByPath(pictures), (Ids{4, 4, 4, 4}));
+}
+
+TEST_F(AlbumCommitTest, saveSpansOnlyThePicturesTheAlbumKeeps) {
+    setRange(100, 500);
+    select();
+    film[0].isNegative = 1;  // the earliest and the latest are left out
+    film[4].isNegative = 1;
+    commit(CommitKind::Save);
+    EXPECT_EQ(album().startKey, 200u);
+    EXPECT_EQ(album().endKey, 400u);
+    EXPECT_EQ(albumIdsByPath(pictures), (Ids{0, 4, 4, 4, 0}));
 }
 
 TEST_F(AlbumCommitTest, saveOfAnEditReleasesPicturesMarkedPending) {

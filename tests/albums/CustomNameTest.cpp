@@ -47,14 +47,13 @@ TEST(CustomName, longNamesAreCutTo127BytesBetweenCharacters) {
 
 TEST(CustomName, theEditedLabelShowsTheNameAndPlainDateEvenForASubstitutedDate) {
     test::TzGuard zone{"UTC0"};
-    FixedClock clock{1700000000};
     PictureEntry picture =
         test::makePicture("/src/holiday.2004/IMG_0042.JPG", 127000000000000000ull);
     std::snprintf(picture.exif->CameraMake, sizeof picture.exif->CameraMake, "Canon");
     std::snprintf(picture.exif->CameraModel, sizeof picture.exif->CameraModel, "EOS 300D");
     picture.exif->dateSubstituted = 1;
     ASSERT_EQ(applyNameEdit(*picture.exif, "IMG_0042", "Harbour"), NameEdit::Named);
-    EXPECT_EQ(editedFilmLabel(3, picture, 1, 1, clock),
+    EXPECT_EQ(editedFilmLabel(3, picture, 1, 1),
               "3.Harbour.[2003-06-13] [17 46 40]\nCanon/EOS 300D");
 }
 

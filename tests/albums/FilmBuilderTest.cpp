@@ -116,7 +116,9 @@ TEST_F(FilmBuilderTest, anUnreadablePictureTakesThePlaceholderOnOkAndStopsTheBui
     ASSERT_TRUE(placeholder.IsValid());
     ASSERT_EQ(placeholder.GetWidth(), 160);
     results = {ThumbnailResult::Made, ThumbnailResult::Unreadable, ThumbnailResult::Made};
-    prompter.expect(kDiskErrorText, kDiskErrorCaption, Buttons::OkCancel, kAnswerOk);
+    // The question names the file it is about.
+    prompter.expect("Error while reading from disk\n" + pictures[1].path, kDiskErrorCaption,
+                    Buttons::OkCancel, kAnswerOk);
     ASSERT_EQ(buildFilmThumbnails(work(), 0), FilmOutcome::Done);
     ASSERT_EQ(images.images.size(), 3u);
     EXPECT_EQ(images.images[1].GetPixelColor(0, 0), placeholder.GetPixelColor(0, 0));
@@ -201,7 +203,8 @@ TEST(FilmBuilderFiles, realPicturesAndADamagedOneThroughTheQueue) {
     }
     RecordingImages images;
     ScriptedPrompter prompter;
-    prompter.expect(kDiskErrorText, kDiskErrorCaption, Buttons::OkCancel, kAnswerOk);
+    prompter.expect("Error while reading from disk\n" + pictures[3].path, kDiskErrorCaption,
+                    Buttons::OkCancel, kAnswerOk);
     RecordingStatus status;
     const ThumbnailSourceFactory factory = queuedThumbnails(realFileSystem(), 2);
     ASSERT_EQ(buildFilmThumbnails(FilmWork{pictures, images, factory, prompter, status}, 0),

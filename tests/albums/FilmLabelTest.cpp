@@ -29,20 +29,17 @@ class FilmLabelTest : public ::testing::Test {
     }
 
     test::TzGuard zone{"UTC0"};
-    FixedClock clock{1700000000};
     PictureEntry picture;
 };
 
 TEST_F(FilmLabelTest, nameDateAndCamera) {
-    EXPECT_EQ(filmLabel(3, picture, 1, 1, clock), "3.IMG_0042.[2005-03-04] [10 20 30]\nNIKON/E995");
-    EXPECT_EQ(filmLabel(12, picture, 5, 2, clock),
-              "12.IMG_0042.[04 Mar 2005] [10 20 30 AM]\nNIKON/E995");
+    EXPECT_EQ(filmLabel(3, picture, 1, 1), "3.IMG_0042.[2005-03-04] [10 20 30]\nNIKON/E995");
+    EXPECT_EQ(filmLabel(12, picture, 5, 2), "12.IMG_0042.[04 Mar 2005] [10 20 30 AM]\nNIKON/E995");
 }
 
 TEST_F(FilmLabelTest, substitutedDatesAreStarred) {
     picture.exif->dateSubstituted = 1;
-    EXPECT_EQ(filmLabel(1, picture, 1, 1, clock),
-              "1.IMG_0042.**[2005-03-04]*[10 20 30]**\nNIKON/E995");
+    EXPECT_EQ(filmLabel(1, picture, 1, 1), "1.IMG_0042.**[2005-03-04]*[10 20 30]**\nNIKON/E995");
 }
 
 TEST_F(FilmLabelTest, customNameReplacesTheFileTitle) {
@@ -54,7 +51,7 @@ TEST_F(FilmLabelTest, customNameReplacesTheFileTitle) {
 }
 
 TEST_F(FilmLabelTest, outOfRangeFormatsShowEmptyBrackets) {
-    EXPECT_EQ(filmLabel(1, picture, 11, 0, clock), "1.IMG_0042.[] []\nNIKON/E995");
+    EXPECT_EQ(filmLabel(1, picture, 11, 0), "1.IMG_0042.[] []\nNIKON/E995");
 }
 
 }  // namespace

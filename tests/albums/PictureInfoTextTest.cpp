@@ -26,10 +26,9 @@ uint64_t march4th() {
 
 class PictureInfoTextTest : public ::testing::Test {
   protected:
-    Lines lines() { return pictureInfoLines(exif, march4th(), 1, 1, clock); }
+    Lines lines() { return pictureInfoLines(exif, march4th(), 1, 1); }
 
     test::TzGuard zone{"UTC0"};
-    FixedClock clock{1700000000};
     ExifInfo exif{};
 };
 

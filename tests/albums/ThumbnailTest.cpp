@@ -160,14 +160,35 @@ TEST(Thumbnail, unreadablePicturesAreReportedAsSuch) {
         EXPECT_FALSE(thumbnail.IsValid());
     }
 
-    // A size no APP1 section can hold is not even read.
+    // A size no APP1 section can hold is not even read: only the picture
+    // itself is tried, once.
     PictureEntry oversized = pictureWithEmbeddedThumbnail(dir, 1, 2, 3);
     oversized.exif->ThumbnailSize = 0xFFFFFFF0u;
     test::FaultyFileSystem fileSystem;
     Image thumbnail;
     EXPECT_EQ(makeThumbnail(fileSystem, oversized, {}, nullProgress(), thumbnail),
               ThumbnailResult::Unreadable);
-    EXPECT_EQ(fileSystem.callCount(test::FsCall::OpenRead), 0);
+    EXPECT_EQ(fileSystem.callCount(test::FsCall::OpenRead), 1);
+}
+
+TEST(Thumbnail, aDamagedEmbeddedThumbnailFallsBackToThePictureItself) {
+    test::TempDir dir;
+    // A good 320 x 240 green picture whose record points its thumbnail at
+    // bytes that are no picture, past the file's end, or at an impossible size.
+    const std::string path =
+        dir.writeFile("green.jpg", test::encodeJpeg(test::solidImage(320, 240, 0, 200, 0)));
+    for (const auto& [offset, size] :
+         {std::pair<uint32_t, uint32_t>{2, 500}, {1000000, 500}, {2, 0xFFFFFFF0u}}) {
+        PictureEntry picture = pictureAt(path);
+        picture.exif->ThumbnailOffset = offset;
+        picture.exif->ThumbnailSize = size;
+        Image thumbnail;
+        ASSERT_EQ(makeThumbnail(realFileSystem(), picture, {}, nullProgress(), thumbnail),
+                  ThumbnailResult::Made)
+            << offset << " " << size;
+        EXPECT_EQ(thumbnail.GetWidth(), 160);
+        EXPECT_NEAR(thumbnail.GetPixelColor(80, 60).rgbGreen, 200, 4);
+    }
 }
 
 TEST(Thumbnail, theShrinkVariantAveragesAndStillEnlargesSmallPictures) {

@@ -26,7 +26,7 @@ class AlbumDetailsTextTest : public ::testing::Test {
         album.endTime = album.endKey = utcValue(kMarch4th102030 + 86400 + 3600);
         album.directoryName = "2005";
     }
-    Lines lines() { return albumDetailsLines(album, "/target", 1, 1, clock); }
+    Lines lines() { return albumDetailsLines(album, "/target", 1, 1); }
     // The lines after "Use filters: ...".
     Lines criterionLines() {
         const Lines all = lines();
@@ -34,7 +34,6 @@ class AlbumDetailsTextTest : public ::testing::Test {
     }
 
     test::TzGuard zone{"UTC0"};
-    FixedClock clock{1700000000};
     Album album;
 };
 

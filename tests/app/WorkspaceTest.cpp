@@ -181,8 +181,9 @@ TEST_F(WorkspaceTest, newAlbumEditDiscardAndDeleteKeepThePictureMarksRight) {
     EXPECT_EQ(albumIds(), (Ids{1, 0, 1, 2, 2, 0}));
     EXPECT_EQ(negatives(), (Ids{1, 1, 1, 1, 1, 1}));
     EXPECT_EQ(workspace.albums[1].id, 2);
-    EXPECT_EQ(workspace.albums[1].startKey, 200u);
-    EXPECT_EQ(workspace.albums[1].endKey, 600u);
+    // The album spans the pictures it holds, not the excluded ones around them.
+    EXPECT_EQ(workspace.albums[1].startKey, 400u);
+    EXPECT_EQ(workspace.albums[1].endKey, 500u);
 
     // Editing album 1 runs positive; a cleared start pulls in p2 and p6,
     // and Discard puts everything back.

@@ -34,11 +34,10 @@ std::string readAll(std::FILE* stream) {
 
 InfoRun runInfoOn(const std::string& path, FileSystem& fileSystem = realFileSystem()) {
     test::TzGuard zone("UTC0");
-    FixedClock clock(1700000000);
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
     InfoRun run;
-    run.exitCode = printPictureInfo(path, fileSystem, clock, out, err);
+    run.exitCode = printPictureInfo(path, fileSystem, out, err);
     run.out = readAll(out);
     run.err = readAll(err);
     return run;

@@ -65,10 +65,10 @@ TEST(DuplicateCommands, aWholeSearchOverAScannedFolder) {
     EXPECT_EQ(lines[0], "### Duplicate nr.1 ###");
     EXPECT_EQ(workspace.duplicatesFound, 1);
 
-    workspace.excludeDuplicates = 1;
     const uint64_t size = shared.size();
     prompter.expect(spaceFreedText(1, static_cast<float>(size)), "", Buttons::Ok, kAnswerOk);
-    acceptDuplicates(workspace, prompter);
+    acceptDuplicates(workspace, true, prompter);
+    EXPECT_EQ(workspace.excludeDuplicates, 1);
     finishDuplicateSearch(workspace);
     EXPECT_EQ(workspace.catalog.pictureCount(), 2);
     EXPECT_EQ(workspace.removedPictures.size(), 1u);
@@ -117,33 +117,40 @@ TEST(DuplicateCommands, removeSelectedRefusesLinesThatAreNoPicture) {
 TEST(DuplicateCommands, removingAGroupsFirstPictureRegroupsTheRestAndCancelKeepsIt) {
     Workspace workspace;
     fill(workspace, {signedPicture("/a1", kA, 2u << 20), signedPicture("/a2", kA, 1u << 20),
-                     signedPicture("/a3", kA, 1u << 20)});
+                     signedPicture("/a3", kA, 1u << 20), signedPicture("/a4", kA, 1u << 20)});
+    // a1 and a3 are in the album: both stay, a2 and a4 are their duplicates.
     workspace.albums.resize(1);
     workspace.albums[0].id = 1;
-    for (PictureEntry& picture : workspace.pictures()) picture.albumId = 1;
-    workspace.albums[0].pictureCount = 3;
-    workspace.albums[0].sizeMB = 4.0f;
+    workspace.pictures()[0].albumId = 1;
+    workspace.pictures()[2].albumId = 1;
+    workspace.albums[0].pictureCount = 2;
+    workspace.albums[0].sizeMB = 3.0f;
 
     Lines lines;
     test::RecordingProgress progress;
     ASSERT_EQ(compareDuplicates(workspace, lines, progress), 2);
+    EXPECT_EQ(lines, (Lines{"### Duplicate nr.1 ###", "/a1", "/a3", "/a2", "/a4"}));
     EXPECT_EQ(markedDuplicateCount(workspace), 2);
     test::ScriptedPrompter prompter;
     EXPECT_TRUE(removeSelectedDuplicate(workspace, "/a1", lines, prompter, progress));
-    EXPECT_EQ(lines, (Lines{"### Duplicate nr.1 ###", "/a2", "/a3"}));
-    // The comparison after the removal marks only the new group's duplicate.
+    EXPECT_EQ(lines, (Lines{"### Duplicate nr.1 ###", "/a3", "/a2", "/a4"}));
+    EXPECT_EQ(markedDuplicateCount(workspace), 2);
+    EXPECT_TRUE(removeSelectedDuplicate(workspace, "/a3", lines, prompter, progress));
+    // No album picture is left: the first of the rest heads the new group,
+    // and only its duplicate is marked.
+    EXPECT_EQ(lines, (Lines{"### Duplicate nr.1 ###", "/a2", "/a4"}));
     EXPECT_EQ(markedDuplicateCount(workspace), 1);
-    EXPECT_EQ(pathsOf(workspace.removedPictures), (Lines{"/a1"}));
-    EXPECT_EQ(workspace.freedBytes, 2097152.0f);
+    EXPECT_EQ(pathsOf(workspace.removedPictures), (Lines{"/a1", "/a3"}));
+    EXPECT_EQ(workspace.freedBytes, 3145728.0f);
 
     // Cancel: no removal of the marked duplicates, but the summary and the
     // recount still happen, and happen the same way a second time.
     for (int opening = 0; opening < 2; ++opening) {
         finishDuplicateSearch(workspace);
         EXPECT_EQ(workspace.statusText,
-                  "Found 2 .JPG Files with exif information. Duplicates 2. Removed 1");
-        EXPECT_EQ(workspace.albums[0].pictureCount, 2);
-        EXPECT_EQ(workspace.albums[0].sizeMB, 2.0f);
+                  "2 unique .JPG Files with exif information. Duplicates 2. Removed 2");
+        EXPECT_EQ(workspace.albums[0].pictureCount, 0);
+        EXPECT_EQ(workspace.albums[0].sizeMB, 0.0f);
     }
 }
 
@@ -155,7 +162,7 @@ TEST(DuplicateCommands, okWithoutTheCheckBoxRemovesNothingButReportsEarlierRemov
     test::RecordingProgress progress;
     compareDuplicates(workspace, lines, progress);
     test::ScriptedPrompter prompter;
-    acceptDuplicates(workspace, prompter);  // nothing freed yet: no message
+    acceptDuplicates(workspace, false, prompter);  // nothing freed yet: no message
     EXPECT_TRUE(prompter.questions().empty());
     EXPECT_EQ(workspace.filmBuilt, 0);
     finishDuplicateSearch(workspace);
@@ -165,7 +172,7 @@ TEST(DuplicateCommands, okWithoutTheCheckBoxRemovesNothingButReportsEarlierRemov
     ASSERT_TRUE(removeSelectedDuplicate(workspace, "/a1", lines, prompter, progress));
     prompter.expect("Ready! 1 duplicate pics removed:   3.0 MB space freed.", "", Buttons::Ok,
                     kAnswerOk);
-    acceptDuplicates(workspace, prompter);
+    acceptDuplicates(workspace, false, prompter);
     EXPECT_EQ(pathsOf(workspace.pictures()), (Lines{"/a2", "/b"}));
 }
 

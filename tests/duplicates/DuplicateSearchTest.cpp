@@ -163,6 +163,32 @@ void expectSameAsPairwise(const PictureList& pictures) {
     EXPECT_EQ(grouped.events, pairwise.events);
 }
 
+TEST(FindDuplicates, aPictureInAnAlbumStaysAndItsCopiesInNoAlbumAreMarked) {
+    PictureList pictures = {signedPicture("/loose/a", kA), signedPicture("/b", kB),
+                            signedPicture("/album/a", kA), signedPicture("/loose/b", kB),
+                            signedPicture("/other album/a", kA)};
+    pictures[2].albumId = 1;
+    pictures[4].albumId = 2;
+    pictures[1].albumId = 3;
+    Lines lines;
+    RecordingProgress progress;
+    EXPECT_EQ(findDuplicates(pictures, lines, progress), 2);
+    // The album pictures are listed first as the ones that stay; a copy in an
+    // album is never marked, even a later one, nor one in another album.
+    EXPECT_EQ(lines, (Lines{"### Duplicate nr.1 ###", "/album/a", "/other album/a", "/loose/a",
+                            "### Duplicate nr.2 ###", "/b", "/loose/b"}));
+    EXPECT_EQ(duplicateMarks(pictures), (std::vector<int32_t>{1, 0, 0, 1, 0}));
+
+    // Copies that are all in albums: nothing to remove, nothing listed.
+    PictureList held = {signedPicture("/x", kA), signedPicture("/y", kA)};
+    held[0].albumId = 1;
+    held[1].albumId = 2;
+    EXPECT_EQ(findDuplicates(held, lines, progress), 0);
+    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(duplicateMarks(held), (std::vector<int32_t>{0, 0}));
+    expectSameAsPairwise(pictures);
+}
+
 // Values far below 2^-400 differ by less than what a square can hold: such
 // signatures (only a stored session could hold them) are at distance 0 from
 // neighbours that are not at distance 0 from each other, and a picture can
@@ -229,6 +255,7 @@ TEST(FindDuplicates, agreesWithThePairwisePassOnRandomLists) {
             pictures.push_back(
                 signedPicture("/r/" + std::to_string(n), pool[random() % pool.size()]));
             if (random() % 4 == 0) pictures.back().isDuplicate = 1;
+            if (random() % 5 == 0) pictures.back().albumId = 1 + static_cast<int32_t>(random() % 3);
         }
         expectSameAsPairwise(pictures);
     }

@@ -73,7 +73,7 @@ class FilterPanelTest : public ::testing::Test {
 };
 
 TEST_F(FilterPanelTest, anEmptyFilmSaysSoAndKeepsTheLists) {
-    panel.open(true);
+    panel.open();
     panel.toggleMaster(true);
     host.film.clear();
     panel.refreshCriteria();
@@ -86,7 +86,7 @@ TEST_F(FilterPanelTest, theRefreshListsATextOnceWithTheFirstPicturesValue) {
     host.pictures[0].FocalLength = 50.04f;
     host.pictures[1].FocalLength = 50.01f;
     host.pictures[2].FocalLength = 35.0f;
-    panel.open(true);
+    panel.open();
     panel.toggleMaster(true);
     const ValueList& focal = values.of(FilterCriterion::FocalLength);
     ASSERT_EQ(focal.size(), 2u);
@@ -99,7 +99,7 @@ TEST_F(FilterPanelTest, theRefreshListsATextOnceWithTheFirstPicturesValue) {
 }
 
 TEST_F(FilterPanelTest, lampsFollowTheBuildOnlyWhileFilteringIsOn) {
-    panel.open(true);
+    panel.open();
     EXPECT_EQ(panel.group(FilterCriterion::Iso).lamp, Lamp::Black);
     panel.choose(FilterCriterion::Camera, ComboRole::Make, 1);
     // Filtering off: the camera filters, the lamps stay as they are.
@@ -116,7 +116,7 @@ TEST_F(FilterPanelTest, lampsFollowTheBuildOnlyWhileFilteringIsOn) {
 }
 
 TEST_F(FilterPanelTest, aResetButtonRebuildsItsListFromTheWholeRangeAndNarrowsTheOthers) {
-    panel.open(true);
+    panel.open();
     panel.toggleMaster(true);
     panel.choose(FilterCriterion::MeteringMode, ComboRole::Max, 1);  // "spot"
     panel.choose(FilterCriterion::Iso, ComboRole::Max, 1);           // 100 of 800, 100
@@ -135,8 +135,28 @@ TEST_F(FilterPanelTest, aResetButtonRebuildsItsListFromTheWholeRangeAndNarrowsTh
     EXPECT_EQ(entries(FilterCriterion::MeteringMode), (std::vector<std::string>{"All", "spot"}));
 }
 
+TEST_F(FilterPanelTest, aTickedCriterionFiltersAndAnUntickedOneShowsBlack) {
+    panel.open();
+    panel.toggleMaster(true);
+    panel.toggleMaster(false);
+    panel.toggleLiveUpdate(false);
+    panel.toggleCheck(FilterCriterion::Iso, true);
+    // The master switch the window shows is the one the film build reads.
+    EXPECT_TRUE(panel.masterSwitch());
+    EXPECT_EQ(host.settings.advancedEnabled, 1);
+    panel.choose(FilterCriterion::Iso, ComboRole::Max, 1);  // 400 of 800, 400, 100
+    EXPECT_EQ(host.film.size(), 2u);
+    EXPECT_EQ(panel.group(FilterCriterion::Iso).lamp, Lamp::Green);
+    // Without a refresh after the build, an unticked criterion with values
+    // still shows that it filters nothing.
+    EXPECT_EQ(panel.group(FilterCriterion::MeteringMode).lamp, Lamp::Black);
+    panel.toggleCheck(FilterCriterion::MeteringMode, true);
+    panel.toggleCheck(FilterCriterion::MeteringMode, false);
+    EXPECT_EQ(panel.group(FilterCriterion::MeteringMode).lamp, Lamp::Black);
+}
+
 TEST_F(FilterPanelTest, closingCopiesTheSwitchesIntoTheAlbum) {
-    panel.open(true);
+    panel.open();
     panel.toggleMaster(true);
     panel.toggleCheck(FilterCriterion::Size, false);
     panel.toggleLiveUpdate(false);

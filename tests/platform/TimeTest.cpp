@@ -13,30 +13,6 @@
 namespace lumora {
 namespace {
 
-constexpr int64_t kWinterNow = 1705320000;  // 2024-01-15 12:00:00 UTC
-constexpr int64_t kSummerNow = 1721044800;  // 2024-07-15 12:00:00 UTC
-
-TEST(TimeZoneBias, isMinutesWestOfUtcWithTheDaylightShiftOfNow) {
-    struct Case {
-        const char* zone;
-        int64_t now;
-        int32_t bias;
-    } cases[] = {
-        {"UTC0", kWinterNow, 0},
-        {"EST5EDT,M3.2.0,M11.1.0", kWinterNow, 300},
-        {"EST5EDT,M3.2.0,M11.1.0", kSummerNow, 240},
-        {"CET-1CEST,M3.5.0,M10.5.0/3", kWinterNow, -60},
-        {"CET-1CEST,M3.5.0,M10.5.0/3", kSummerNow, -120},
-        {"JST-9", kSummerNow, -540},
-        {"IST-5:30", kWinterNow, -330},
-        {"NST3:30NDT,M3.2.0,M11.1.0", kWinterNow, 210},
-    };
-    for (const Case& c : cases) {
-        test::TzGuard zone(c.zone);
-        EXPECT_EQ(timeZoneBias(FixedClock(c.now)), c.bias) << c.zone << " at " << c.now;
-    }
-}
-
 TEST(LocalFieldsToUnix, letsTheRuntimeDecideDaylightSavingAndRollsOver) {
     test::TzGuard zone("EST5EDT,M3.2.0,M11.1.0");
     std::tm summer = calendarFields(2005, 7, 4, 10, 0, 0);
@@ -125,20 +101,6 @@ TEST(FileTime, countsHundredNanosecondsSince1601) {
                             int64_t{4102444800}, int64_t{253402300799}}) {
         EXPECT_EQ(fileTimeToUnix(unixToFileTime(seconds)), seconds);
     }
-}
-
-TEST(FileTimeToLocalFileTime, shiftsByTheCurrentBiasAndSaturates) {
-    const uint64_t hour = 3600ULL * kFileTimeTicksPerSecond;
-    const uint64_t value = unixToFileTime(1109931630);
-    {
-        test::TzGuard zone("EST5EDT,M3.2.0,M11.1.0");
-        EXPECT_EQ(fileTimeToLocalFileTime(value, FixedClock(kWinterNow)), value - 5 * hour);
-        EXPECT_EQ(fileTimeToLocalFileTime(value, FixedClock(kSummerNow)), value - 4 * hour);
-        EXPECT_EQ(fileTimeToLocalFileTime(hour, FixedClock(kWinterNow)), 0u);
-    }
-    test::TzGuard zone("JST-9");
-    EXPECT_EQ(fileTimeToLocalFileTime(value, FixedClock(kWinterNow)), value + 9 * hour);
-    EXPECT_EQ(fileTimeToLocalFileTime(UINT64_MAX - hour, FixedClock(kWinterNow)), UINT64_MAX);
 }
 
 TEST(FormatTime, usesEnglishNamesWhateverTheLocale) {

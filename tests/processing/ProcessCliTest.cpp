@@ -20,7 +20,7 @@ class ProcessCli : public ::testing::Test {
         target = temp.file("out");
         temp.writeFile("src/a/IMG_1.JPG", test::exifPicture("2019:11:03 10:20:30"));
         temp.writeFile("src/a/IMG_2.JPG", test::exifPicture("2019:11:03 19:05:01"));
-        // Minute and second 0 read as 1, as every scanned date does.
+        // Minute and second 0 stay 0.
         temp.writeFile("src/b/IMG_3.JPG", test::exifPicture("2019:11:20 08:00:00"));
     }
 
@@ -55,7 +55,27 @@ TEST_F(ProcessCli, organizeMakesOneFolderPerDayNamedByTheDate) {
               (std::vector<std::string>{"2019-11-03-0 [2019-11-03] [10 20 30].jpg",
                                         "2019-11-03-1 [2019-11-03] [19 05 01].jpg"}));
     EXPECT_EQ(listNames(target + "/2019-11-20"),
-              std::vector<std::string>{"2019-11-20-2 [2019-11-20] [08 01 01].jpg"});
+              std::vector<std::string>{"2019-11-20-2 [2019-11-20] [08 00 00].jpg"});
+}
+
+// In Tokyo, pictures of the small hours and at 10:00:00 keep their own day
+// and time, whatever the season the program runs in.
+TEST_F(ProcessCli, organizeInTokyoFilesEachPictureUnderItsOwnDayAndTime) {
+    test::TzGuard tokyo("JST-9");
+    const std::string card = temp.makeDir("card");
+    temp.writeFile("card/1.JPG", test::exifPicture("2024:03:14 23:59:59"));
+    temp.writeFile("card/2.JPG", test::exifPicture("2024:03:15 00:00:00"));
+    temp.writeFile("card/3.JPG", test::exifPicture("2024:03:15 00:30:00"));
+    temp.writeFile("card/4.JPG", test::exifPicture("2024:03:15 10:00:00"));
+    const std::string days = temp.file("days");
+    ASSERT_EQ(run(cli::runOrganize, {card, days}), cli::kExitSuccess);
+    EXPECT_EQ(listNames(days), (std::vector<std::string>{"2024-03-14", "2024-03-15"}));
+    EXPECT_EQ(listNames(days + "/2024-03-14"),
+              std::vector<std::string>{"2024-03-14-0 [2024-03-14] [23 59 59].jpg"});
+    EXPECT_EQ(listNames(days + "/2024-03-15"),
+              (std::vector<std::string>{"2024-03-15-1 [2024-03-15] [00 00 00].jpg",
+                                        "2024-03-15-2 [2024-03-15] [00 30 00].jpg",
+                                        "2024-03-15-3 [2024-03-15] [10 00 00].jpg"}));
 }
 
 TEST_F(ProcessCli, organizeByMonthAndMoving) {
@@ -82,7 +102,7 @@ TEST_F(ProcessCli, organizingAgainListsTheFilesLeftUntransferredAndFails) {
                   "/2019-11-03/2019-11-03-1 [2019-11-03] [19 05 01].jpg\n"
                   "untransferred\tskipped\t" +
                   source + "/b/IMG_3.JPG\t" + target +
-                  "/2019-11-20/2019-11-20-2 [2019-11-20] [08 01 01].jpg\n");
+                  "/2019-11-20/2019-11-20-2 [2019-11-20] [08 00 00].jpg\n");
 
     EXPECT_EQ(run(cli::runOrganize, {source, target, "--abort"}), cli::kExitFailure);
     EXPECT_EQ(output.substr(0, output.find('\n')), "Operation canceled by user!");

@@ -92,7 +92,7 @@ ProcessReport ProcessBench::run(FileSystem& fileSystem, Prompter& prompter, int3
     ProcessSettings settings;
     settings.targetDirectory = target;
     settings.moveMode = moveMode;
-    const ProcessServices services{fileSystem, prompter, upper, lower, clock};
+    const ProcessServices services{fileSystem, prompter, upper, lower};
     return processAlbums(albums, pictures, settings, services);
 }
 

@@ -65,7 +65,6 @@ class ProcessBench {
     std::string misplacedPicture(int32_t moveMode) const;
 
     TzGuard zone{"UTC0"};
-    FixedClock clock{1700000000};
     TempDir temp;
     std::string source;
     std::string target;

@@ -54,8 +54,7 @@ TEST(ProcessPlan, previewsTheTargetsARealRunWritesAndTouchesNothing) {
         settings.targetDirectory = bench.target;
         settings.moveMode = moveMode;
         settings.planOnly = true;
-        const ProcessServices services{realFileSystem(), silent, bench.upper, bench.lower,
-                                       bench.clock};
+        const ProcessServices services{realFileSystem(), silent, bench.upper, bench.lower};
         const ProcessReport plan = processAlbums(bench.albums, bench.pictures, settings, services);
 
         EXPECT_EQ(listNames(bench.target), std::vector<std::string>{"named"});
@@ -114,7 +113,7 @@ TEST(ProcessPlan, reportsRefusalsAndPicturesInPlaceWithoutAsking) {
     ProcessSettings settings;
     settings.targetDirectory = bench.target;
     settings.planOnly = true;
-    const ProcessServices services{realFileSystem(), silent, bench.upper, bench.lower, bench.clock};
+    const ProcessServices services{realFileSystem(), silent, bench.upper, bench.lower};
     const ProcessReport plan = processAlbums(bench.albums, bench.pictures, settings, services);
 
     ASSERT_EQ(plan.untransferred.size(), 2u);

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "catalog/DateTimeValue.h"
 #include "tests/processing/ProcessFixture.h"
 
 namespace lumora {
@@ -63,11 +64,10 @@ class TargetFileName : public ::testing::Test {
     }
 
     std::string name(int dateFormat = 1, int timeFormat = 1) {
-        return targetFileName(album, picture, dateFormat, timeFormat, clock);
+        return targetFileName(album, picture, dateFormat, timeFormat);
     }
 
     test::TzGuard zone{"UTC0"};
-    FixedClock clock{1700000000};
     Album album;
     PictureEntry picture;
 };
@@ -89,6 +89,17 @@ TEST_F(TargetFileName, buildsTheNameFromTheFirstRuleThatApplies) {
     EXPECT_EQ(name(), "Sunset on the pier.jpg");
     album.addTime = 1;
     EXPECT_EQ(name(), "Sunset on the pier [10 20 30].jpg");
+}
+
+// The names the window's processing gives pictures read in Tokyo: the
+// camera's own date and time.
+TEST_F(TargetFileName, aPictureTakenInTokyoIsNamedByItsOwnTime) {
+    test::TzGuard tokyo("JST-9");
+    picture.dateTime = dateTimeValue("2024:03:15 10:00:00");
+    EXPECT_EQ(name(), "Holiday-17 [2024-03-15] [10 00 00].jpg");
+    EXPECT_EQ(name(2, 2), "Holiday-17 [15 03 2024] [10 00 00 AM].jpg");
+    picture.dateTime = dateTimeValue("2024:03:15 00:30:00");
+    EXPECT_EQ(name(), "Holiday-17 [2024-03-15] [00 30 00].jpg");
 }
 
 TEST_F(TargetFileName, keepsOutOfRangeFormatsAsEmptyBrackets) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -357,6 +359,52 @@ TEST(LoadedDuplicatesStatus, choosesTheWordingByWhatWasRemoved) {
               "8 unique .JPG Files with exif information. Duplicates 2. Removed 2");
     EXPECT_EQ(loadedDuplicatesStatusText(9, 2, 10),
               "Found 9 .JPG Files with exif information. Duplicates 2. Removed 1");
+}
+
+// Saved in Paris in January and loaded there in July: the same ranges and
+// details, the same values, and editing an album keeps every picture.
+TEST(SessionSeasons, aSessionSavedInWinterLoadsInSummerWithTheSameRangesAndPictures) {
+    test::TzGuard zone("CET-1CEST,M3.5.0,M10.5.0/3");
+    test::TempDir source;
+    test::TempDir files;
+    test::writeSourcePictures(source);
+    const std::string path = files.file("winter.lsn");
+    std::vector<std::string> saved;
+    {
+        FixedClock january(1705320000);
+        Workspace work(realFileSystem(), january);
+        ScriptedPrompter prompter;
+        prompter.expect(kZeroDateWarning, "", Buttons::Ok, kAnswerOk);
+        test::buildWork(work, source.path(), prompter);
+        ASSERT_EQ(saveSessionCommand(work, path, prompter), SessionResult::Done);
+        saved = test::snapshot(work);
+    }
+    FixedClock july(1721044800);
+    Workspace work(realFileSystem(), july);
+    ScriptedPrompter prompter;
+    prompter.expect(kZeroDateWarning, "", Buttons::Ok, kAnswerOk);
+    ASSERT_EQ(loadSessionCommand(work, test::fileNamed(path), prompter, nullProgress()),
+              SessionResult::Done);
+    EXPECT_EQ(test::snapshot(work), saved);
+
+    for (size_t index = 0; index < work.albums.size(); ++index) {
+        if (work.albums[index].processed != 0) continue;
+        const int32_t id = work.albums[index].id;
+        std::vector<std::string> members;
+        for (const PictureEntry& entry : work.pictures()) {
+            if (entry.albumId == id) members.push_back(entry.path);
+        }
+        ASSERT_TRUE(work.startEditAlbum(static_cast<int>(index), prompter));
+        work.selectFilm();
+        std::vector<std::string> inFilm;
+        for (const PictureEntry& entry : work.film) {
+            if (entry.albumId == id) inFilm.push_back(entry.path);
+        }
+        std::sort(members.begin(), members.end());
+        std::sort(inFilm.begin(), inFilm.end());
+        EXPECT_EQ(inFilm, members) << work.albums[index].name;
+        work.finishAlbumDialog(DialogEnd::Discard, prompter);
+    }
 }
 
 }  // namespace

@@ -153,7 +153,7 @@ TEST(SessionLayout, savedFileMatchesTheLayoutByteForByte) {
     EXPECT_EQ(error, kErrorSuccess);
 
     test::LayoutBytes b;
-    b.raw("1.0", 4).i32(3).i32(2).i32(1).i32(0).str("/photos/2005").str("");
+    b.raw("1.1", 4).i32(3).i32(2).i32(1).i32(0).str("/photos/2005").str("");
     b.i32(2);
     for (const Album& album : albums) layAlbum(b, album);
     b.i32(2).i32(5).f32(4096.0f).i32(4);

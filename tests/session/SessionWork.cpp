@@ -162,7 +162,7 @@ std::vector<std::string> snapshot(const Workspace& w) {
     for (size_t i = 0; i < w.albums.size(); ++i) {
         lines.push_back(listLines[i]);
         for (const std::string& detail :
-             albumDetailsLines(w.albums[i], w.targetText, w.dateFormat, w.timeFormat, w.clock())) {
+             albumDetailsLines(w.albums[i], w.targetText, w.dateFormat, w.timeFormat)) {
             lines.push_back("  " + detail);
         }
     }

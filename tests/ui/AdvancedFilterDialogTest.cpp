@@ -4,8 +4,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
 #include <cstring>
@@ -278,16 +281,128 @@ TEST_F(AdvancedFilterDialogTest, resetFiltersKeepsTheCameraAndTheCheckBoxes) {
     EXPECT_EQ(filmCount(), 3);
 }
 
-TEST_F(AdvancedFilterDialogTest, aCriterionsResetButtonClearsItAndTheCamera) {
+TEST_F(AdvancedFilterDialogTest, aCriterionsResetButtonClearsItAndKeepsTheChosenCamera) {
     openFilter();
-    choose(res::kIdFilterMake, "Nikon");
+    choose(res::kIdFilterMake, "Canon");
+    choose(res::kIdFilterModel, "All");
     click(res::kIdFilterEnable);
-    EXPECT_EQ(filmCount(), 1);
+    choose(res::kIdFilterIsoMax, "200");
+    EXPECT_EQ(filmCount(), 2);
     click(res::kIdFilterIsoReset);
-    EXPECT_EQ(settings().cameraMake, "All");
+    EXPECT_EQ(settings().isoMax, 0);
+    EXPECT_EQ(settings().cameraMake, "Canon");
+    EXPECT_EQ(settings().cameraModel, "All");
     EXPECT_EQ(settings().advancedEnabled, 1);
+    EXPECT_EQ(filmCount(), 3);
+    EXPECT_EQ(combo(res::kIdFilterMake)->currentText(), "Canon");
+    EXPECT_EQ(combo(res::kIdFilterModel)->currentText(), "All");
+    // The list holds what the chosen camera took over the whole range.
+    EXPECT_EQ(entries(res::kIdFilterIsoMax), (QStringList{"800", "200", "100"}));
+
+    // The camera's own button clears the camera.
+    click(res::kIdFilterCameraReset);
+    EXPECT_EQ(settings().cameraMake, "All");
+    EXPECT_EQ(settings().cameraModel, "");
+    EXPECT_EQ(combo(res::kIdFilterMake)->currentText(), "All");
     EXPECT_EQ(filmCount(), 4);
-    EXPECT_EQ(entries(res::kIdFilterIsoMax), (QStringList{"800", "400", "200", "100"}));
+}
+
+TEST_F(AdvancedFilterDialogTest, tickingACriterionAfterTheMasterWentOffFiltersWithIt) {
+    openFilter();
+    click(res::kIdFilterEnable);
+    click(res::kIdFilterEnable);
+    EXPECT_FALSE(check(res::kIdFilterEnable)->isChecked());
+    click(res::kIdFilterIsoCheck);
+    EXPECT_TRUE(check(res::kIdFilterEnable)->isChecked());
+    EXPECT_EQ(settings().advancedEnabled, 1);
+    choose(res::kIdFilterIsoMax, "200");
+    EXPECT_EQ(filmCount(), 2);
+    EXPECT_EQ(lamp(res::kIdFilterIsoLamp), Lamp::Green);
+    // The others stay unticked and show that they filter nothing.
+    EXPECT_FALSE(check(res::kIdFilterSizeCheck)->isChecked());
+    EXPECT_EQ(lamp(res::kIdFilterSizeLamp), Lamp::Black);
+}
+
+TEST_F(AdvancedFilterDialogTest, reopeningShowsTheStoredModelAndFiltersAtOnce) {
+    openFilter();
+    choose(res::kIdFilterMake, "Canon");
+    choose(res::kIdFilterModel, "B");
+    EXPECT_EQ(filmCount(), 1);
+    click(res::kIdCancel);
+    dialog->buildFilm();
+    EXPECT_EQ(filmCount(), 4);
+    openFilter();
+    // The model box lists every Canon model of the range and shows the one
+    // that filters, not its first entry.
+    EXPECT_EQ(entries(res::kIdFilterModel), (QStringList{"A", "All", "B"}));
+    EXPECT_EQ(combo(res::kIdFilterModel)->currentText(), "B");
+    EXPECT_EQ(combo(res::kIdFilterMake)->currentText(), "Canon");
+    EXPECT_EQ(filmCount(), 1);
+}
+
+TEST_F(AdvancedFilterDialogTest,
+       reopeningWithTheMasterSetFillsTickedCriteriaAndKeepsUntickedOnesOff) {
+    // Only the first picture has an exposure time, and the album starts
+    // after it: the criterion has no values at first.
+    for (PictureEntry& picture : workspace.pictures()) {
+        if (picture.path == dir.file("src/a.jpg")) picture.exif->ExposureTime = 0.01f;
+    }
+    dialog->film()->selectRow(1);
+    dialog->setStartDate();
+    openFilter();
+    click(res::kIdFilterEnable);
+    EXPECT_FALSE(check(res::kIdFilterExposureTimeCheck)->isChecked());
+    choose(res::kIdFilterMetering, "spot");
+    EXPECT_EQ(settings().meteringMode, 3);
+    // Unticked: the choice stays stored but no longer filters.
+    click(res::kIdFilterMeteringCheck);
+    click(res::kIdCancel);
+    EXPECT_EQ(settings().useMeteringMode, 0);
+    EXPECT_EQ(settings().useExposureTime, 0);
+
+    // The album now starts at the first picture again.
+    dialog->clearStart();
+    dialog->film()->selectRow(0);
+    dialog->setStartDate();
+    ASSERT_EQ(filmCount(), 4);
+    openFilter();
+    // The exposure time has values now: ticked, with its list to choose from.
+    EXPECT_TRUE(check(res::kIdFilterExposureTimeCheck)->isChecked());
+    EXPECT_TRUE(check(res::kIdFilterExposureTimeCheck)->isEnabled());
+    EXPECT_TRUE(combo(res::kIdFilterExposureTimeMax)->isEnabled());
+    EXPECT_EQ(entries(res::kIdFilterExposureTimeMax), QStringList{"(1/100)~ 0.010s"});
+    EXPECT_EQ(combo(res::kIdFilterExposureTimeMax)->currentText(), "(1/100)~ 0.010s");
+    EXPECT_EQ(lamp(res::kIdFilterExposureTimeLamp), Lamp::Red);
+    // Metering stays off and does not filter.
+    EXPECT_FALSE(check(res::kIdFilterMeteringCheck)->isChecked());
+    EXPECT_TRUE(check(res::kIdFilterMeteringCheck)->isEnabled());
+    EXPECT_EQ(lamp(res::kIdFilterMeteringLamp), Lamp::Black);
+    EXPECT_EQ(filmCount(), 4);
+    dialog->buildFilm();
+    EXPECT_EQ(filmCount(), 4);
+    // Ticking it again applies the stored choice.
+    click(res::kIdFilterMeteringCheck);
+    EXPECT_EQ(combo(res::kIdFilterMetering)->currentText(), "spot");
+    EXPECT_EQ(filmCount(), 2);
+}
+
+TEST_F(AdvancedFilterDialogTest, closeWindowAndEscapeCloseTheWindow) {
+    openFilter();
+    QPointer<CAdvancedFilterDialog> window = filter;
+    click(res::kIdCancel);
+    EXPECT_FALSE(window && window->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(dialog->advancedFilter(), nullptr);
+
+    openFilter();
+    window = filter;
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(combo(res::kIdFilterMake), &escape);
+    EXPECT_FALSE(window && window->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(dialog->advancedFilter(), nullptr);
 }
 
 TEST_F(AdvancedFilterDialogTest, afterClosingNoFilterAppliesAndReopeningRestores) {

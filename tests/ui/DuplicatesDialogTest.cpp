@@ -251,20 +251,54 @@ TEST_F(DuplicatesDialogTest, okWithTheBoxCheckedRemovesEveryMarkedDuplicate) {
     dialog.onAnalize();
     dialog.onCompare();
     view.exclude->click();
-    EXPECT_EQ(workspace.excludeDuplicates, 1);
+    // The box takes effect on OK only.
+    EXPECT_EQ(workspace.excludeDuplicates, 0);
     prompter.expect("Ready! 2 duplicate pics removed:   0.0 MB space freed.", "", Buttons::Ok,
                     kAnswerOk);
     view.ok->click();
+    EXPECT_EQ(workspace.excludeDuplicates, 1);
     EXPECT_EQ(paths(), (Lines{a1, b}));
     EXPECT_EQ(workspace.freedBytes, 2 * pictureBytes);
 }
 
-TEST_F(DuplicatesDialogTest, cancelAfterRemoveSelectedKeepsTheRemovalAndRecountsTheAlbumsOnce) {
+TEST_F(DuplicatesDialogTest, cancelLeavesTheExcludeSettingAndOkKeepsTheAlbumsCopy) {
+    // a3 is in an album; a1 and a2 are its copies in none.
     Album& album = appendNewAlbum(workspace.albums);
-    for (PictureEntry& picture : workspace.pictures()) picture.albumId = album.id;
+    for (PictureEntry& picture : workspace.pictures()) {
+        if (picture.path == a3) picture.albumId = album.id;
+    }
+    {
+        CDuplicatesDialog dialog(workspace, prompter);
+        const DuplicatesView view(dialog);
+        dialog.onAnalize();
+        dialog.onCompare();
+        EXPECT_EQ(view.lines(), (Lines{"### Duplicate nr.1 ###", a3, a1, a2}));
+        view.exclude->click();
+        view.cancel->click();
+        EXPECT_EQ(workspace.excludeDuplicates, 0);
+        EXPECT_EQ(paths(), (Lines{a1, a2, a3, b}));
+    }
+    CDuplicatesDialog dialog(workspace, prompter);
+    const DuplicatesView view(dialog);
+    dialog.onCompare();
+    view.exclude->click();
+    prompter.expect("Ready! 2 duplicate pics removed:   0.0 MB space freed.", "", Buttons::Ok,
+                    kAnswerOk);
+    view.ok->click();
+    finishDuplicateSearch(workspace);
+    EXPECT_EQ(paths(), (Lines{a3, b}));
+    EXPECT_EQ(workspace.albums[0].pictureCount, 1);
+}
+
+TEST_F(DuplicatesDialogTest, cancelAfterRemoveSelectedKeepsTheRemovalAndRecountsTheAlbumsOnce) {
+    // The album holds a1, a2 and b: both copies in it stay, a3 is the duplicate.
+    Album& album = appendNewAlbum(workspace.albums);
+    for (PictureEntry& picture : workspace.pictures()) {
+        if (picture.path != a3) picture.albumId = album.id;
+    }
     recountAlbums(workspace.albums, workspace.pictures());
     const float allMB = workspace.albums[0].sizeMB;
-    ASSERT_EQ(workspace.albums[0].pictureCount, 4);
+    ASSERT_EQ(workspace.albums[0].pictureCount, 3);
 
     for (int opening = 0; opening < 2; ++opening) {
         CDuplicatesDialog dialog(workspace, prompter);
@@ -272,6 +306,7 @@ TEST_F(DuplicatesDialogTest, cancelAfterRemoveSelectedKeepsTheRemovalAndRecounts
         if (opening == 0) {
             dialog.onAnalize();
             dialog.onCompare();
+            ASSERT_EQ(view.lines(), (Lines{"### Duplicate nr.1 ###", a1, a2, a3}));
             view.list->setCurrentRow(2);
             view.remove->click();
         }
@@ -280,10 +315,10 @@ TEST_F(DuplicatesDialogTest, cancelAfterRemoveSelectedKeepsTheRemovalAndRecounts
         // What the main window does after the dialog, whichever way it ended.
         finishDuplicateSearch(workspace);
         EXPECT_EQ(paths(), (Lines{a1, a3, b}));
-        EXPECT_EQ(workspace.albums[0].pictureCount, 3);
+        EXPECT_EQ(workspace.albums[0].pictureCount, 2);
         EXPECT_FLOAT_EQ(workspace.albums[0].sizeMB, allMB - pictureBytes * 9.536743e-7f);
         EXPECT_EQ(workspace.statusText,
-                  "Found 3 .JPG Files with exif information. Duplicates 2. Removed 1");
+                  "3 unique .JPG Files with exif information. Duplicates 1. Removed 1");
     }
 }
 

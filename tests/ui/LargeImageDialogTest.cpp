@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "albums/ViewerPicture.h"
 #include "res/ResourceIds.h"
 #include "samples/JpegFileWriter.h"
 #include "tests/support/TempDir.h"
@@ -86,17 +87,27 @@ TEST_F(LargeImageDialogTest, showsThePictureAt799WideWithItsPath) {
     EXPECT_EQ(pixmapSize(), QSize(799, 599));
 }
 
-TEST_F(LargeImageDialogTest, aPictureThatCannotBeDecodedLeavesThePreviousOneShown) {
+TEST_F(LargeImageDialogTest, aPictureThatCannotBeDecodedIsReplacedByASayingUnderItsPath) {
     viewer->openAt(film, 1);
     viewer->follow(film, 2);
-    EXPECT_EQ(pixmapSize(), QSize(799, 533));
-    EXPECT_EQ(pathText(), QString::fromStdString(film[1].path));
+    // Neither the previous picture nor its path stays.
+    EXPECT_TRUE(picture()->pixmap().isNull());
+    EXPECT_EQ(picture()->text(), kPictureNotDecodedText);
+    EXPECT_EQ(pathText(), QString::fromStdString(film[2].path));
     EXPECT_EQ(CLargeImageDialog::viewerIndex(), 2);
-    // Opening on it leaves the open viewer as it was, too.
+    // The next step shows a picture again.
+    viewer->follow(film, 3);
+    EXPECT_EQ(pixmapSize(), QSize(799, 599));
+    EXPECT_TRUE(picture()->text().isEmpty());
+    EXPECT_EQ(pathText(), QString::fromStdString(film[3].path));
+
+    // Opening on it in the open viewer says so as well.
     viewer->openAt(film, 0);
     viewer->openAt(film, 2);
     EXPECT_TRUE(viewer->isVisible());
-    EXPECT_EQ(pathText(), QString::fromStdString(film[0].path));
+    EXPECT_TRUE(picture()->pixmap().isNull());
+    EXPECT_EQ(picture()->text(), kPictureNotDecodedText);
+    EXPECT_EQ(pathText(), QString::fromStdString(film[2].path));
 }
 
 TEST_F(LargeImageDialogTest, aViewerOpenedOnAnUndecodablePictureNeverShows) {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "platform/QtText.h"
 #include "res/ResourceIds.h"
 #include "tests/ui/ControlById.h"
 
@@ -63,16 +64,33 @@ TEST(ViewOptionsDialog, opensShowingTheFlagsWithTheChangeMarkCleared) {
     EXPECT_EQ(options, (ViewOptions{1, 1, 0}));
 }
 
-TEST(ViewOptionsDialog, byNameThenDiscardKeepsTheChange) {
+TEST(ViewOptionsDialog, isWideEnoughForItsWholeTitle) {
+    ViewOptions options;
+    CViewOptionsDialog dialog(options);
+    dialog.show();
+    QFont titleFont = dialog.font();
+    titleFont.setBold(true);
+    EXPECT_GE(dialog.width(), QFontMetrics(titleFont).horizontalAdvance("Set view options") +
+                                  kTitleBarControlsWidth);
+}
+
+TEST(ViewOptionsDialog, discardGivesBackTheOptionsItOpenedWith) {
     ViewOptions options;
     CViewOptionsDialog dialog(options);
     Controls c = controlsOf(dialog);
     c.byName->click();
-    EXPECT_EQ(options, (ViewOptions{0, 1, 1}));
+    c.direction->setCurrentIndex(1);
+    EXPECT_EQ(options, (ViewOptions{0, 0, 1}));
     EXPECT_TRUE(c.byName->isChecked());
     c.discard->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(options, (ViewOptions{0, 1, 1}));
+    EXPECT_EQ(options, (ViewOptions{1, 1, 0}));
+
+    // Esc is Discard too.
+    CViewOptionsDialog again(options);
+    controlsOf(again).byName->click();
+    again.reject();
+    EXPECT_EQ(options, (ViewOptions{1, 1, 0}));
 }
 
 TEST(ViewOptionsDialog, choosingTheOptionAlreadyShownStillCountsAsAChange) {

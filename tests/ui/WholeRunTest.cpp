@@ -152,8 +152,8 @@ TEST(WholeRunThroughTheWindows, twoAlbumsSavedAndProcessedByCopyWriteEveryPictur
                                    ? std::string(picture.exif->customName)
                                    : album.name + "-" + std::to_string(picture.exif->pictureId);
             customNames += picture.exif->hasCustomName ? 1 : 0;
-            name += " " + dateText(picture.dateTime, 1, workspace.clock()) + " " +
-                    timeText(picture.dateTime, 1, workspace.clock()) + ".jpg";
+            name +=
+                " " + dateText(picture.dateTime, 1) + " " + timeText(picture.dateTime, 1) + ".jpg";
             expected[albumTargetFolder(album, target) + "/" + name] = bytesOf(picture.path);
         }
     }

@@ -1,0 +1,48 @@
+#include "albums/AlbumNames.h"
+
+#include "filters/CriterionText.h"
+#include "platform/FileNames.h"
+#include "platform/FileSystem.h"
+
+namespace lumora {
+
+bool hasAlbumFolder(const Album& album) {
+    return album.directoryName != std::string(1, kPathSeparator);
+}
+
+std::string albumSubFolderName(const Album& album) {
+    return album.name.empty() ? "Album." + std::to_string(album.id) : album.name;
+}
+
+AlbumNameProblem albumNameProblem(const Album& album) {
+    if (hasAlbumFolder(album) && !isPlainFileName(album.directoryName)) {
+        return AlbumNameProblem::DirectoryName;
+    }
+    if (album.createSubDirectory && !isPlainFileName(albumSubFolderName(album))) {
+        return AlbumNameProblem::AlbumName;
+    }
+    // The name as the picture names begin with it ("%s-%d").
+    if (!album.keepOriginalName && !album.name.empty() && !isPlainFileName(album.name + "-1.jpg")) {
+        return AlbumNameProblem::AlbumName;
+    }
+    return AlbumNameProblem::None;
+}
+
+std::string albumNameRefusal(AlbumNameProblem problem, const std::string& name) {
+    switch (problem) {
+        case AlbumNameProblem::DirectoryName:
+            return formatText(
+                "Albums directory name \"%s\" cannot be a folder name. Please choose another "
+                "name.",
+                name.c_str());
+        case AlbumNameProblem::AlbumName:
+            return formatText(
+                "Album name \"%s\" cannot be a folder or file name. Please choose another name.",
+                name.c_str());
+        case AlbumNameProblem::None:
+            break;
+    }
+    return std::string();
+}
+
+}  // namespace lumora
