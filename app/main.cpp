@@ -11,7 +11,6 @@
 #include "app/ProgramArguments.h"
 #include "app/ProgramIcon.h"
 #include "app/ProgramInfo.h"
-#include "platform/Time.h"
 
 namespace {
 
@@ -59,7 +58,6 @@ bool haveDisplay(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    lumora::pinLocalTimeZone();
     // --help and --version work without a display.
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];

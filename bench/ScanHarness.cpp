@@ -10,7 +10,6 @@
 
 #include "catalog/PictureCatalog.h"
 #include "platform/Prompter.h"
-#include "platform/Time.h"
 
 namespace {
 
@@ -35,7 +34,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s DIR [RUNS]\n", argv[0]);
         return 2;
     }
-    lumora::pinLocalTimeZone();  // as the program does
     const int runs = argc > 2 ? std::atoi(argv[2]) : 1;
     SkipPrompter prompter;
     lumora::PictureCatalog catalog;

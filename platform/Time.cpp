@@ -3,7 +3,6 @@
 #include <locale.h>
 #include <cerrno>
 #include <clocale>
-#include <cstdlib>
 
 namespace lumora {
 namespace {
@@ -54,14 +53,6 @@ bool localFieldsToUnix(std::tm& fields, int64_t& unixSeconds) {
     fields = probe;
     unixSeconds = static_cast<int64_t>(result);
     return true;
-}
-
-void pinLocalTimeZone() {
-    if (std::getenv("TZ") != nullptr) return;
-    // The colon form names a zone file; this one is the runtime's own
-    // default when TZ is not set.
-    ::setenv("TZ", ":/etc/localtime", 0);
-    tzset();
 }
 
 bool unixToLocalFields(int64_t unixSeconds, std::tm& fields) {

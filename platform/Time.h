@@ -34,13 +34,6 @@ std::tm calendarFields(int year, int month, int day, int hour, int minute, int s
 // written back normalised. False when the runtime cannot represent the time.
 bool localFieldsToUnix(std::tm& fields, int64_t& unixSeconds);
 
-// When TZ is not set, sets it to the machine's zone file, so that the
-// runtime reads that file once for the whole run: unset, every conversion of
-// local calendar fields (localFieldsToUnix) looks at the file again, one
-// system call per picture of a scan. A TZ the user set is kept. It changes the
-// environment, so main calls it first, before any thread starts.
-void pinLocalTimeZone();
-
 bool unixToLocalFields(int64_t unixSeconds, std::tm& fields);
 bool unixToUtcFields(int64_t unixSeconds, std::tm& fields);
 // Calendar fields read as UTC; works for every year, no time zone involved.

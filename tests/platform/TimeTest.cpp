@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <clocale>
 #include <cstdint>
-#include <cstdlib>
 
 #include "tests/support/TzGuard.h"
 
@@ -37,35 +34,6 @@ TEST(LocalFieldsToUnix, letsTheRuntimeDecideDaylightSavingAndRollsOver) {
     std::tm farPast = calendarFields(1800, 1, 1, 0, 0, 0);
     ASSERT_TRUE(localFieldsToUnix(farPast, seconds));
     EXPECT_EQ(seconds, utcFieldsToUnix(farPast));
-}
-
-// Pinning keeps a zone the user set; without one it names the machine's zone
-// file, and every local conversion gives what it gave before.
-TEST(PinLocalTimeZone, namesTheMachinesZoneOnlyWhenNoneIsSet) {
-    {
-        test::TzGuard zone("EST5EDT,M3.2.0,M11.1.0");
-        pinLocalTimeZone();
-        EXPECT_STREQ(std::getenv("TZ"), "EST5EDT,M3.2.0,M11.1.0");
-    }
-    test::TzGuard restore("UTC0");  // puts back what was there
-    ::unsetenv("TZ");
-    tzset();
-    const auto convert = [](int64_t& unixSeconds, std::tm& local) {
-        std::tm fields = calendarFields(2024, 3, 31, 2, 30, 0);
-        ASSERT_TRUE(localFieldsToUnix(fields, unixSeconds));
-        ASSERT_TRUE(unixToLocalFields(kSummerNow, local));
-    };
-    int64_t unpinned = 0;
-    std::tm unpinnedLocal{};
-    convert(unpinned, unpinnedLocal);
-    pinLocalTimeZone();
-    EXPECT_STREQ(std::getenv("TZ"), ":/etc/localtime");
-    int64_t pinned = 0;
-    std::tm pinnedLocal{};
-    convert(pinned, pinnedLocal);
-    EXPECT_EQ(pinned, unpinned);
-    EXPECT_EQ(pinnedLocal.tm_hour, unpinnedLocal.tm_hour);
-    EXPECT_EQ(pinnedLocal.tm_gmtoff, unpinnedLocal.tm_gmtoff);
 }
 
 TEST(UtcFieldsToUnix, agreesWithTheRuntimeOverFourCenturies) {
