@@ -1,7 +1,4 @@
 // The main window's "Save Session" and "Load Session".
-#include <QListWidget>
-#include <QPushButton>
-
 #include "app/CMainDialog.h"
 #include "app/SessionCommands.h"
 #include "platform/QtProgress.h"
@@ -22,34 +19,24 @@ void CMainDialog::saveSession() {
 }
 
 void CMainDialog::loadSession() {
-    bool fileAsked = false;
     LabelProgress progress(statusText_);
-    const SessionResult result = loadSessionCommand(
+    loadSessionCommand(
         workspace_,
-        [this, &fileAsked] {
-            fileAsked = true;
-            // The reset after "Filters will be lost" shows before the dialog.
-            dropFilmImagesIfStale();
-            showTexts();
-            refreshAlbumList();
-            return shell_.openFileName("Load Session", kSessionFilterName, kSessionPattern);
-        },
+        [this] { return shell_.openFileName("Load Session", kSessionFilterName, kSessionPattern); },
         prompter_, progress);
-    if (result == SessionResult::Cancelled && !fileAsked) return;
-    dropFilmImagesIfStale();
-    deleteAlbum_->setEnabled(false);
-    clearDetails();
-    showTexts();
-    refreshAlbumList();
+    showWorkAfterLoad();
 }
 
 void CMainDialog::loadSessionFile(const std::string& path) {
     LabelProgress progress(statusText_);
     loadSessionCommand(
         workspace_, [&path]() -> std::optional<std::string> { return path; }, prompter_, progress);
+    showWorkAfterLoad();
+}
+
+// A load that failed changed nothing, but its scan wrote the status line.
+void CMainDialog::showWorkAfterLoad() {
     dropFilmImagesIfStale();
-    deleteAlbum_->setEnabled(false);
-    clearDetails();
     showTexts();
     refreshAlbumList();
 }
