@@ -62,8 +62,8 @@ class CMainDialog : public QDialog {
     // Rebuilds the album list and summary, keeps the selection and shows its
     // details; run after every change to the albums.
     void refreshAlbumList();
-    // Rebuilds the details list for the selected album (the first when none
-    // is selected).
+    // Rebuilds the details list for the selected album (empty when none is
+    // selected) and enables "Delete Album" with it.
     void showAlbumDetails();
 
     // The film image list: the thumbnail of each picture at its
@@ -96,11 +96,11 @@ class CMainDialog : public QDialog {
     void showTexts();
     void startNewAlbum(int32_t negative);
     void runAlbumDialog();
-    void clearDetails();
     int selectedAlbumIndex() const;
     void tell(const char* text, const char* caption = "");
     bool remakeFilmThumbnail(const PictureEntry& picture, bool negative, RemakeReason reason);
     void dropFilmImagesIfStale();
+    void showWorkAfterLoad();
 
     Workspace& workspace_;
     std::unique_ptr<Prompter> ownPrompter_;

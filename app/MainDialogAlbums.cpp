@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QLabel>
 #include <QAction>
+#include <algorithm>
 
 #include "albums/CEditAlbumDialog.h"
 #include "albums/Thumbnail.h"
@@ -14,10 +15,6 @@
 #include "platform/QtText.h"
 
 namespace lumora {
-
-void CMainDialog::clearDetails() {
-    albumDetails_->clear();
-}
 
 int CMainDialog::selectedAlbumIndex() const {
     const QList<QListWidgetItem*> selected = albumList_->selectedItems();
@@ -54,7 +51,6 @@ void CMainDialog::runAlbumDialog() {
     const DialogEnd end = openEditAlbumDialog();
     workspace_.finishAlbumDialog(end, prompter_);
     refreshAlbumList();
-    clearDetails();
     showTexts();
 }
 
@@ -75,9 +71,8 @@ void CMainDialog::deleteSelectedAlbum() {
         return;
     }
     if (!workspace_.deleteAlbumAt(index, prompter_)) return;
+    // The album that takes its row, or the new last one, is selected next.
     refreshAlbumList();
-    deleteAlbum_->setEnabled(false);
-    clearDetails();
 }
 
 bool CMainDialog::remakeFilmThumbnail(const PictureEntry& picture, bool negative,
@@ -102,35 +97,40 @@ bool CMainDialog::remakeFilmThumbnail(const PictureEntry& picture, bool negative
 
 // The album list and details.
 
+// The details always belong to the highlighted album: an album that shows
+// selected with no details could not be clicked into showing them, as the
+// click changes no selection.
 void CMainDialog::refreshAlbumList() {
     const int remembered = selectedAlbumIndex();
-    // Changes made here are not the user's selection.
-    const QSignalBlocker blocker(albumList_);
-    albumList_->clear();
-    albumDetails_->clear();
-    for (const std::string& line : albumListLines(workspace_.albums)) {
-        albumList_->addItem(toQString(line));
+    {
+        // Changes made here are not the user's selection.
+        const QSignalBlocker blocker(albumList_);
+        albumList_->clear();
+        for (const std::string& line : albumListLines(workspace_.albums)) {
+            albumList_->addItem(toQString(line));
+        }
+        if (remembered >= 0 && albumList_->count() > 0) {
+            albumList_->setCurrentRow(std::min(remembered, albumList_->count() - 1));
+        }
     }
     summaryText_->setText(toQString(
         albumSummaryText(workspace_.albums, static_cast<int>(workspace_.pictures().size()))));
     saveSession_->setEnabled(!workspace_.albums.empty());
-    if (remembered >= 0 && albumList_->count() > 0) {
-        if (remembered < albumList_->count()) albumList_->setCurrentRow(remembered);
-        showAlbumDetails();
-    }
+    showAlbumDetails();
 }
 
 void CMainDialog::showAlbumDetails() {
     albumDetails_->clear();
-    if (workspace_.albums.empty()) return;
     const int index = selectedAlbumIndex();
-    const Album& album = workspace_.albums[index < 0 ? 0 : static_cast<size_t>(index)];
+    const bool shown = index >= 0 && static_cast<size_t>(index) < workspace_.albums.size();
+    deleteAlbum_->setEnabled(shown);
+    if (!shown) return;
+    const Album& album = workspace_.albums[static_cast<size_t>(index)];
     for (const std::string& line :
          albumDetailsLines(album, workspace_.targetText, workspace_.dateFormat,
                            workspace_.timeFormat, workspace_.clock())) {
         albumDetails_->addItem(toQString(line));
     }
-    deleteAlbum_->setEnabled(true);
 }
 
 }  // namespace lumora

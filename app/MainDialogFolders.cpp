@@ -11,14 +11,8 @@
 namespace lumora {
 
 void CMainDialog::selectSource() {
-    const bool hadAlbums = !workspace_.albums.empty();
-    if (!workspace_.prepareSourceChange(prompter_)) return;
-    if (hadAlbums) {
-        refreshAlbumList();
-        deleteAlbum_->setEnabled(false);
-        clearDetails();
-        filmImages_.clear();
-    }
+    // Nothing changes until a folder is chosen.
+    if (!workspace_.confirmSourceChange(prompter_)) return;
     const std::optional<std::string> folder = shell_.browseForFolder(kSelectTargetBrowserTitle);
     if (!folder) return;
     useSource(*folder);
@@ -26,8 +20,6 @@ void CMainDialog::selectSource() {
 
 void CMainDialog::useSource(const std::string& path) {
     filmImages_.clear();
-    deleteAlbum_->setEnabled(false);
-    clearDetails();
     // The folder shows while it is scanned and while the scan asks.
     sourceText_->setPath(pathToQString(path));
     // The scan runs here, on the window's thread; the status line repaints
@@ -35,6 +27,7 @@ void CMainDialog::useSource(const std::string& path) {
     LabelProgress progress(statusText_);
     workspace_.setSource(path, prompter_, progress);
     showTexts();
+    refreshAlbumList();
 }
 
 void CMainDialog::selectTarget() {
@@ -52,6 +45,7 @@ void CMainDialog::selectTarget() {
 void CMainDialog::useTarget(const std::string& path) {
     workspace_.selectTarget(path, prompter_);
     showTexts();
+    showAlbumDetails();  // the album root and path follow the target
 }
 
 }  // namespace lumora

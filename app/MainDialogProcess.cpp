@@ -19,6 +19,7 @@ void CMainDialog::process() {
                     shell_.browseForFolder(kSelectTargetBrowserTitle);
                 const bool again = processTargetChosen(workspace_, folder, prompter_);
                 showTexts();
+                showAlbumDetails();
                 if (!again) return;
                 break;  // with a target chosen the processing dialog opens
             }

@@ -181,6 +181,9 @@ int organize(OrganizeRequest request, const CommandContext& context) {
     if (!prepareTarget(request, env, missingTarget)) return kExitFailure;
 
     Workspace workspace(fileSystem);
+    // Its pictures are left out of the albums below (leaveOutTarget), and a
+    // saved session lists them as removed.
+    workspace.targetInsideSourceAllowed = true;
     fileSystem.setListingFailureHandler([&](const FailedCall& call) {
         console.error(describeFailure(call) + "; its pictures are left out");
     });
