@@ -18,6 +18,21 @@ std::string subFolderName(const Album& album) {
     return album.name.empty() ? "Album." + std::to_string(album.id) : album.name;
 }
 
+// The model as EXIF pads it, trimmed, with every character that no file
+// system's names may hold as "_", so that the name is the same wherever the
+// album is copied later.
+std::string cameraModelPart(const ExifInfo& exif) {
+    std::string model(exif.CameraModel, strnlen(exif.CameraModel, sizeof exif.CameraModel));
+    const size_t first = model.find_first_not_of(' ');
+    if (first == std::string::npos) return std::string();
+    model = model.substr(first, model.find_last_not_of(' ') - first + 1);
+    for (char& c : model) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f || std::strchr("<>:\"/\\|?*", c) != nullptr) c = '_';
+    }
+    return " [" + model + "]";
+}
+
 }  // namespace
 
 std::vector<std::string> albumFolders(const Album& album, const std::string& targetDirectory) {
@@ -59,6 +74,7 @@ std::string targetFileName(const Album& album, const PictureEntry& picture, int 
     }
     if (album.addDate) name += " " + dateText(picture.dateTime, dateFormat, clock);
     if (album.addTime) name += " " + timeText(picture.dateTime, timeFormat, clock);
+    if (album.addCameraModel && exif != nullptr) name += cameraModelPart(*exif);
     return name + ".jpg";
 }
 
