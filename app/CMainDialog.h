@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QPointer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ class QPushButton;
 namespace lumora {
 
 class BannerLabel;
+class HelpWindow;
 class PathLabel;
 
 // The main window, "Lumora - Professional": the three steps, the album list
@@ -101,6 +103,7 @@ class CMainDialog : public QDialog {
     bool remakeFilmThumbnail(const PictureEntry& picture, bool negative, RemakeReason reason);
     void dropFilmImagesIfStale();
     void showWorkAfterLoad();
+    void showHelpWindow(const std::string& path);
 
     Workspace& workspace_;
     std::unique_ptr<Prompter> ownPrompter_;
@@ -108,6 +111,7 @@ class CMainDialog : public QDialog {
     Prompter& prompter_;
     Shell& shell_;
     std::vector<QImage> filmImages_;
+    QPointer<HelpWindow> helpWindow_;
 
     BannerLabel* banner_ = nullptr;
     PathLabel* sourceText_ = nullptr;

@@ -1,9 +1,11 @@
 // The main window's Help menu: the help document, the homepage and the About box.
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
+#include "app/HelpWindow.h"
 #include "app/ProgramInfo.h"
 #include "platform/FileSystem.h"
 
@@ -11,9 +13,10 @@ namespace lumora {
 namespace {
 
 constexpr const char* kPathNotFoundText = "Path not found. Please restart Lumora.";
-constexpr const char* kNoAssociationText =
-    "There is no application associated with the given file name extension. Please install "
-    "Internet Explorer or other web browser.";
+constexpr const char* kHomepageCaption = "Lumora - Visit Homepage";
+// With no web browser the homepage cannot be shown at all.
+constexpr const char* kNoBrowserForHomepageText =
+    "No web browser was found to open the homepage. Please visit %s with a web browser.";
 
 }  // namespace
 
@@ -27,16 +30,32 @@ void CMainDialog::helpManual() {
     if (result == kShellFileNotFound || result == kShellPathNotFound) {
         tell(kPathNotFoundText);
     } else if (result == kShellNoAssociation) {
-        tell(kNoAssociationText);
+        // No program for the document: the window shows it itself.
+        showHelpWindow(folder + "help.htm");
     }
+}
+
+void CMainDialog::showHelpWindow(const std::string& path) {
+    if (!helpWindow_) helpWindow_ = new HelpWindow(this);
+    if (!helpWindow_->showDocument(path)) {
+        tell(kPathNotFoundText);
+        return;
+    }
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
 }
 
 void CMainDialog::homepage() {
     if (prompter_.ask("You must be connected to Internet before continue!",
-                      "Lumora - Visit Homepage", Buttons::OkCancel, Icon::None) != kAnswerOk) {
+                      kHomepageCaption, Buttons::OkCancel, Icon::None) != kAnswerOk) {
         return;
     }
-    shell_.open(kHomepageAddress, std::string());
+    if (shell_.open(kHomepageAddress, std::string()) == kShellNoAssociation) {
+        char text[256];
+        std::snprintf(text, sizeof text, kNoBrowserForHomepageText, kHomepageAddress);
+        tell(text, kHomepageCaption);
+    }
 }
 
 void CMainDialog::about() {

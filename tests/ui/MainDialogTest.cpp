@@ -10,11 +10,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <filesystem>
 #include <functional>
 
 #include "albums/Thumbnail.h"
 #include "app/CAboutDialog.h"
+#include "app/HelpWindow.h"
+#include "app/ProgramInfo.h"
 #include "app/ProcessCommands.h"
 #include "app/ProgramIcon.h"
 #include "imaging/ImageBitmap.h"
@@ -379,12 +382,50 @@ TEST_F(MainDialogTest, helpLooksUnderTheCurrentFolderAndSaysWhenItCannotOpen) {
     EXPECT_EQ(shell.opened().front(),
               "help.htm|" + std::filesystem::current_path().string() + "/help/");
 
+    // Nothing on the desktop opens the document: the program shows it, in
+    // a window of its own that stays beside the main window.
+    dir.makeDir("help");
+    dir.writeFile("help/help.htm",
+                  std::string("<html><head><title>Lumora Help</title></head><body><h1>Steps</h1>"
+                              "<p>Choose the source first.</p></body></html>"));
     shell.openResult(kShellNoAssociation);
-    prompter.expect(
-        "There is no application associated with the given file name extension. Please install "
-        "Internet Explorer or other web browser.",
-        "", Buttons::Ok, kAnswerOk);
+    window->helpManual();  // nothing is asked: the prompter has nothing scripted
+    auto* help = window->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(help->isModal());
+    EXPECT_EQ(help->windowTitle(), "Lumora Help");
+    EXPECT_TRUE(help->browser()->toPlainText().contains("Choose the source first."));
+    shell.openResult(kShellNoAssociation);
+    window->helpManual();  // again: the same window
+    EXPECT_EQ(window->findChildren<HelpWindow*>().size(), 1);
+
+    // A document the desktop had no program for, and that cannot be read.
+    std::filesystem::remove(dir.file("help/help.htm"));
+    shell.openResult(kShellNoAssociation);
+    prompter.expect("Path not found. Please restart Lumora.", "", Buttons::Ok, kAnswerOk);
     window->helpManual();
+}
+
+TEST_F(MainDialogTest, theHomepageWithoutABrowserSaysWhereToGo) {
+    prompter.expect("You must be connected to Internet before continue!",
+                    "Lumora - Visit Homepage", Buttons::OkCancel, kAnswerCancel);
+    window->homepage();
+    EXPECT_TRUE(shell.opened().empty());
+
+    prompter.expect("You must be connected to Internet before continue!",
+                    "Lumora - Visit Homepage", Buttons::OkCancel, kAnswerOk);
+    window->homepage();
+    ASSERT_EQ(shell.opened().size(), 1u);
+    EXPECT_EQ(shell.opened().front(), std::string(kHomepageAddress) + "|");
+
+    shell.openResult(kShellNoAssociation);
+    prompter.expect("You must be connected to Internet before continue!",
+                    "Lumora - Visit Homepage", Buttons::OkCancel, kAnswerOk);
+    prompter.expect("No web browser was found to open the homepage. Please visit " +
+                        std::string(kHomepageAddress) + " with a web browser.",
+                    "Lumora - Visit Homepage", Buttons::Ok, kAnswerOk);
+    window->homepage();
 }
 
 TEST_F(MainDialogTest, menusFollowTheScansAndTheAlbums) {
