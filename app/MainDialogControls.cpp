@@ -164,6 +164,9 @@ void CMainDialog::buildControls() {
     connect(closeButton_, &QPushButton::clicked, this, [this] { accept(); });
     connect(albumList_, &QListWidget::itemSelectionChanged, this,
             [this] { albumSelectionChanged(); });
+    // A click on the album already selected changes no selection; it shows
+    // the details all the same.
+    connect(albumList_, &QListWidget::itemClicked, this, [this] { showAlbumDetails(); });
     connect(albumList_, &QListWidget::itemDoubleClicked, this, [this] { editSelectedAlbum(); });
 
     // The steps sit close, so the window fits a 768-line screen at the default

@@ -62,9 +62,7 @@ ScanOutcome Workspace::setSource(const std::string& path, Prompter& prompter,
                                  ProgressSink& progress) {
     // The albums name pictures of the old source by id only.
     albums.clear();
-    edit.editMode = 0;
-    edit.editedAlbumId = 0;
-    edit.joinedAfterClear.clear();
+    leaveEditMode();
     sourceText = path;
     return scan(path, prompter, progress);
 }
