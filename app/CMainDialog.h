@@ -26,6 +26,11 @@ class PathLabel;
 // and details, and the menus that start every other function. The workspace
 // holds the values and does the work; the window shows them, asks through the
 // prompter and chooses folders and files through the shell.
+//
+// One file per concern: MainDialogControls.cpp (controls and menus),
+// MainDialogFolders.cpp (source and target), MainDialogAlbums.cpp (album
+// commands, the album list and details), MainDialogSessions.cpp,
+// MainDialogProcess.cpp (processing, options, duplicates), MainDialogHelp.cpp.
 class CMainDialog : public QDialog {
     Q_OBJECT
 
