@@ -73,6 +73,9 @@ SessionResult loadSessionCommand(Workspace& workspace, const ChooseFile& chooseF
     PictureList& pictures = scanned.pictures();
     sortPictures(pictures, kSortByDate, false);
     if (!sourceMatches(pictures, data)) {
+        // The aside scan wrote its own status; the work's is shown again
+        // behind the message.
+        progress.setStatus(workspace.statusText);
         prompter.ask(sourceModifiedMessage(stored.sourceText, pictures, data), "Warning",
                      Buttons::Ok, Icon::None);
         return SessionResult::SourceModified;

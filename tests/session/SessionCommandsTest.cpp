@@ -169,8 +169,12 @@ TEST_F(SessionCommands, aChangedSourceIsNamedAndLeavesTheWorkAsItWas) {
                         Buttons::OkCancel, kAnswerOk);
         prompter.expect(kZeroDateWarning, "", Buttons::Ok, kAnswerOk);
         prompter.answer(kAnswerOk);
-        EXPECT_EQ(loadSessionCommand(work, test::fileNamed(sessionPath), prompter, nullProgress()),
+        RecordingSink status;
+        EXPECT_EQ(loadSessionCommand(work, test::fileNamed(sessionPath), prompter, status),
                   SessionResult::SourceModified);
+        // The status line shows the work's own status again.
+        ASSERT_FALSE(status.statuses.empty());
+        EXPECT_EQ(status.statuses.back(), work.statusText);
         ASSERT_EQ(prompter.questions().size(), 3u);
         const std::string told = prompter.questions().back().text;
         EXPECT_EQ(prompter.questions().back().caption, "Warning");
