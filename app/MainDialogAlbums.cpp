@@ -1,9 +1,9 @@
 // The main window's album commands, its album list and the selected album's
 // details.
+#include <QAction>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QLabel>
-#include <QAction>
 #include <algorithm>
 
 #include "albums/CEditAlbumDialog.h"

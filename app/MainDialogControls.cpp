@@ -22,7 +22,6 @@
 namespace lumora {
 namespace {
 
-
 QPixmap bitmapResource(int id) {
     Image image;
     if (!image.LoadResource(id)) return {};

@@ -47,8 +47,8 @@ void CMainDialog::showHelpWindow(const std::string& path) {
 }
 
 void CMainDialog::homepage() {
-    if (prompter_.ask("You must be connected to Internet before continue!",
-                      kHomepageCaption, Buttons::OkCancel, Icon::None) != kAnswerOk) {
+    if (prompter_.ask("You must be connected to Internet before continue!", kHomepageCaption,
+                      Buttons::OkCancel, Icon::None) != kAnswerOk) {
         return;
     }
     if (shell_.open(kHomepageAddress, std::string()) == kShellNoAssociation) {

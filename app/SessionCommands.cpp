@@ -1,8 +1,8 @@
 #include "app/SessionCommands.h"
 
 #include "albums/PictureSort.h"
-#include "session/SessionLoad.h"
 #include "filters/CriterionText.h"
+#include "session/SessionLoad.h"
 #include "session/SessionSave.h"
 
 namespace lumora {
@@ -47,8 +47,8 @@ SessionResult loadSessionCommand(Workspace& workspace, const ChooseFile& chooseF
     // Nothing of the current work changes before the file was read, its
     // source rescanned and found to hold the session's pictures.
     const bool hadAlbums = !workspace.albums.empty();
-    if (hadAlbums && prompter.ask(kLoadQuestionText, "Warning", Buttons::OkCancel, Icon::None) !=
-                         kAnswerOk) {
+    if (hadAlbums &&
+        prompter.ask(kLoadQuestionText, "Warning", Buttons::OkCancel, Icon::None) != kAnswerOk) {
         return SessionResult::Cancelled;
     }
     const std::optional<std::string> fileName = chooseFile ? chooseFile() : std::nullopt;
@@ -95,9 +95,8 @@ SessionResult loadSessionCommand(Workspace& workspace, const ChooseFile& chooseF
     workspace.picturesAtScan = stored.picturesAtScan;
     workspace.freedBytes = stored.freedBytes;
     if (workspace.duplicatesFound != 0) {
-        workspace.statusText = loadedDuplicatesStatusText(static_cast<int>(
-                                                              workspace.pictures().size()),
-                                                          workspace.duplicatesFound,
+        const int pictureCount = static_cast<int>(workspace.pictures().size());
+        workspace.statusText = loadedDuplicatesStatusText(pictureCount, workspace.duplicatesFound,
                                                           workspace.picturesAtScan);
         progress.setStatus(workspace.statusText);
     }
@@ -110,9 +109,7 @@ std::string sourceModifiedMessage(const std::string& sourceText, const PictureLi
     // pictures and their total size.
     const long saved = static_cast<long>(data.pictures.size());
     const long found = static_cast<long>(pictures.size());
-    auto count = [](long n) {
-        return std::to_string(n) + (n == 1 ? " picture" : " pictures");
-    };
+    auto count = [](long n) { return std::to_string(n) + (n == 1 ? " picture" : " pictures"); };
     std::string change;
     if (found < saved) {
         change = count(saved - found) + (saved - found == 1 ? " is" : " are") + " missing";
@@ -120,9 +117,10 @@ std::string sourceModifiedMessage(const std::string& sourceText, const PictureLi
         change = count(found - saved) + (found - saved == 1 ? " was" : " were") + " added";
     } else {
         // Sizes are whole bytes times 2^-20, summed exactly in the double.
-        change = formatText("a picture was resized or replaced (%.0f bytes now, %.0f bytes in the "
-                            "session)",
-                            totalMegabytes(pictures, false) * 1048576.0, data.totalSize * 1048576.0);
+        change = formatText(
+            "a picture was resized or replaced (%.0f bytes now, %.0f bytes in the "
+            "session)",
+            totalMegabytes(pictures, false) * 1048576.0, data.totalSize * 1048576.0);
     }
     return std::string(kSourceModifiedText) + "\n" + sourceText + " holds " + count(found) +
            ", the session " + count(saved) + ": " + change + ".";

@@ -154,7 +154,8 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
     std::string expectedPath = picture;
     // A transfer that meets an existing target asks about that file.
     ErrorCode askedCode = code;
-    if (failing != Failing::CreateFolder && (code == kErrorFileExists || code == kErrorAlreadyExists)) {
+    if (failing != Failing::CreateFolder &&
+        (code == kErrorFileExists || code == kErrorAlreadyExists)) {
         askedCode = kErrorFileExists;
         expectedPath = bench.target + "/dir/A/A-1 [2019-01-02] [03 04 05].jpg";
     }
@@ -214,9 +215,9 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
 
     ASSERT_FALSE(prompter.asked.empty());
     EXPECT_EQ(prompter.asked[0].text, systemErrorText(askedCode, expectedPath));
-    EXPECT_EQ(prompter.asked[0].caption, askedCode == kErrorFileExists || askedCode == kErrorAlreadyExists
-                                             ? "Lumora"
-                                             : "System Error");
+    EXPECT_EQ(prompter.asked[0].caption,
+              askedCode == kErrorFileExists || askedCode == kErrorAlreadyExists ? "Lumora"
+                                                                                : "System Error");
     EXPECT_EQ(prompter.asked[0].buttons, systemErrorButtons(askedCode));
 
     if (givesUp(askedCode, answer)) {

@@ -137,8 +137,8 @@ TEST_F(ProcessAlbumsTest, anExistingTargetIsKeptOnNoAndReplacedOnYes) {
         run.addPicture("IMG_2.JPG", kMorning, 2, album.id);
         run.temp.writeFile("target/A-1.jpg", std::string("older file"));
         ScriptedPrompter prompter;
-        prompter.expect("A-1.jpg already exists! Overwrite?", "Lumora",
-                        Buttons::YesNoCancel, answer);
+        prompter.expect("A-1.jpg already exists! Overwrite?", "Lumora", Buttons::YesNoCancel,
+                        answer);
 
         const ProcessReport report = run.run(fs, prompter);
 

@@ -65,8 +65,7 @@ TEST_F(ProcessCli, organizeWithTheCameraModelEndsEveryNameWithIt) {
     temp.writeFile("src/a/IMG_1.JPG", test::exifPicture(spec));
     EXPECT_EQ(run(cli::runOrganize, {"--camera-model", "--dry-run", source, target}),
               cli::kExitSuccess);
-    EXPECT_NE(output.find("2019-11-03-0 [2019-11-03] [10 20 30] [DSC_F717].jpg"),
-              std::string::npos)
+    EXPECT_NE(output.find("2019-11-03-0 [2019-11-03] [10 20 30] [DSC_F717].jpg"), std::string::npos)
         << output;
     EXPECT_EQ(run(cli::runOrganize, {"--camera-model", source, target, "--no"}), cli::kExitSuccess);
     EXPECT_EQ(listNames(target + "/2019-11-03"),

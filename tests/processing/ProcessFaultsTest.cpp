@@ -148,8 +148,7 @@ TEST_F(ProcessFaultsTest, aFullDiskGivesTheAlbumUpUntilARunAfterFreeingSpace) {
     // Space freed: "Process" again takes up the album that failed.
     disk->capacity = 1 << 20;
     ScriptedPrompter again;
-    again.expect("M-1.jpg already exists! Overwrite?", "Lumora", Buttons::YesNoCancel,
-                 kAnswerNo);
+    again.expect("M-1.jpg already exists! Overwrite?", "Lumora", Buttons::YesNoCancel, kAnswerNo);
     report = bench.run(fs, again, 0);
     EXPECT_EQ(report.summaryText, "1 albums created succesfuly!");
     EXPECT_EQ(readFile(bench.target + "/M-2.jpg"), bench.contents[1]);

@@ -124,8 +124,8 @@ TEST(RunCollisions, aRerunStillAsksAboutWhatAnEarlierRunLeft) {
                     kAnswerYes);
     prompter.expect("IMG_0001.jpg already exists! Overwrite?", "Lumora", Buttons::YesNoCancel,
                     kAnswerYes);
-    prompter.expect("IMG_0001 (2).jpg already exists! Overwrite?", "Lumora",
-                    Buttons::YesNoCancel, kAnswerNo);
+    prompter.expect("IMG_0001 (2).jpg already exists! Overwrite?", "Lumora", Buttons::YesNoCancel,
+                    kAnswerNo);
 
     const ProcessReport report = bench.run(realFileSystem(), prompter);
 

@@ -17,9 +17,9 @@
 #include "albums/Thumbnail.h"
 #include "app/CAboutDialog.h"
 #include "app/HelpWindow.h"
-#include "app/ProgramInfo.h"
 #include "app/ProcessCommands.h"
 #include "app/ProgramIcon.h"
+#include "app/ProgramInfo.h"
 #include "imaging/ImageBitmap.h"
 #include "platform/QtShell.h"
 #include "platform/QtText.h"
@@ -408,20 +408,20 @@ TEST_F(MainDialogTest, helpLooksUnderTheCurrentFolderAndSaysWhenItCannotOpen) {
 }
 
 TEST_F(MainDialogTest, theHomepageWithoutABrowserSaysWhereToGo) {
-    prompter.expect("You must be connected to Internet before continue!",
-                    "Lumora - Visit Homepage", Buttons::OkCancel, kAnswerCancel);
+    prompter.expect("You must be connected to Internet before continue!", "Lumora - Visit Homepage",
+                    Buttons::OkCancel, kAnswerCancel);
     window->homepage();
     EXPECT_TRUE(shell.opened().empty());
 
-    prompter.expect("You must be connected to Internet before continue!",
-                    "Lumora - Visit Homepage", Buttons::OkCancel, kAnswerOk);
+    prompter.expect("You must be connected to Internet before continue!", "Lumora - Visit Homepage",
+                    Buttons::OkCancel, kAnswerOk);
     window->homepage();
     ASSERT_EQ(shell.opened().size(), 1u);
     EXPECT_EQ(shell.opened().front(), std::string(kHomepageAddress) + "|");
 
     shell.openResult(kShellNoAssociation);
-    prompter.expect("You must be connected to Internet before continue!",
-                    "Lumora - Visit Homepage", Buttons::OkCancel, kAnswerOk);
+    prompter.expect("You must be connected to Internet before continue!", "Lumora - Visit Homepage",
+                    Buttons::OkCancel, kAnswerOk);
     prompter.expect("No web browser was found to open the homepage. Please visit " +
                         std::string(kHomepageAddress) + " with a web browser.",
                     "Lumora - Visit Homepage", Buttons::Ok, kAnswerOk);

@@ -156,10 +156,9 @@ TEST_F(WholeRunMistakes, aCancelledChooserAndFailedLoadsLeaveEverythingAsItWas) 
     const std::string extra = source + "/extra.jpg";
     std::filesystem::copy_file(first, extra);
     shell.openFile(session);
-    loadExpectingQuestions(std::string(kSourceModifiedText) + "\n" + source +
-                               " holds " + std::to_string(count + 1) +
-                               " pictures, the session " + std::to_string(count) +
-                               " pictures: 1 picture was added.",
+    loadExpectingQuestions(std::string(kSourceModifiedText) + "\n" + source + " holds " +
+                               std::to_string(count + 1) + " pictures, the session " +
+                               std::to_string(count) + " pictures: 1 picture was added.",
                            true);
     EXPECT_EQ(state(), saved);
     std::filesystem::remove(extra);
