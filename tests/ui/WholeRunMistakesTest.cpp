@@ -27,32 +27,15 @@
 #include "tests/support/TempDir.h"
 #include "tests/support/TzGuard.h"
 #include "tests/ui/ControlById.h"
+#include "tests/ui/DrivenMainDialog.h"
 
 namespace lumora {
 namespace {
 
 using test::controlById;
+using test::DrivenMainDialog;
 
 constexpr const char* kZeroDateWarningStart = "Warning! Lumora found 1 pictures";
-
-// The main window whose Edit Album dialog is driven by the test.
-class DrivenMainDialog : public CMainDialog {
-  public:
-    using CMainDialog::CMainDialog;
-    std::function<void(CEditAlbumDialog&)> editAlbum;
-
-  protected:
-    int runDialog(QDialog& dialog) override {
-        if (auto* edit = dynamic_cast<CEditAlbumDialog*>(&dialog)) {
-            edit->show();
-            QCoreApplication::processEvents();  // the first paint builds the film
-            editAlbum(*edit);
-            edit->hide();
-            return edit->result();
-        }
-        return QDialog::Rejected;
-    }
-};
 
 class WholeRunMistakes : public ::testing::Test {
   protected:
