@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QPointer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,12 +19,18 @@ class QPushButton;
 namespace lumora {
 
 class BannerLabel;
+class HelpWindow;
 class PathLabel;
 
 // The main window, "Lumora - Professional": the three steps, the album list
 // and details, and the menus that start every other function. The workspace
 // holds the values and does the work; the window shows them, asks through the
 // prompter and chooses folders and files through the shell.
+//
+// One file per concern: MainDialogControls.cpp (controls and menus),
+// MainDialogFolders.cpp (source and target), MainDialogAlbums.cpp (album
+// commands, the album list and details), MainDialogSessions.cpp,
+// MainDialogProcess.cpp (processing, options, duplicates), MainDialogHelp.cpp.
 class CMainDialog : public QDialog {
     Q_OBJECT
 
@@ -62,8 +69,8 @@ class CMainDialog : public QDialog {
     // Rebuilds the album list and summary, keeps the selection and shows its
     // details; run after every change to the albums.
     void refreshAlbumList();
-    // Rebuilds the details list for the selected album (the first when none
-    // is selected).
+    // Rebuilds the details list for the selected album (empty when none is
+    // selected) and enables "Delete Album" with it.
     void showAlbumDetails();
 
     // The film image list: the thumbnail of each picture at its
@@ -96,11 +103,12 @@ class CMainDialog : public QDialog {
     void showTexts();
     void startNewAlbum(int32_t negative);
     void runAlbumDialog();
-    void clearDetails();
     int selectedAlbumIndex() const;
     void tell(const char* text, const char* caption = "");
     bool remakeFilmThumbnail(const PictureEntry& picture, bool negative, RemakeReason reason);
     void dropFilmImagesIfStale();
+    void showWorkAfterLoad();
+    void showHelpWindow(const std::string& path);
 
     Workspace& workspace_;
     std::unique_ptr<Prompter> ownPrompter_;
@@ -108,6 +116,7 @@ class CMainDialog : public QDialog {
     Prompter& prompter_;
     Shell& shell_;
     std::vector<QImage> filmImages_;
+    QPointer<HelpWindow> helpWindow_;
 
     BannerLabel* banner_ = nullptr;
     PathLabel* sourceText_ = nullptr;

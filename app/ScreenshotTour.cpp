@@ -1,5 +1,6 @@
 #include "app/ScreenshotTour.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include "albums/EditToolsScreenshots.h"
 #include "app/CAboutDialog.h"
 #include "app/CMainDialog.h"
+#include "app/HelpWindow.h"
 #include "app/Workspace.h"
 #include "duplicates/DuplicatesScreenshot.h"
 #include "filters/FilterScreenshot.h"
@@ -161,6 +163,12 @@ bool writeScreenshots(const std::string& source, const std::string& folder) {
 
         CAboutDialog about(&window);
         tour.shoot(about, "about.png");
+
+        // The help document as the window shows it where no program opens it.
+        HelpWindow help(&window);
+        const std::string helpDocument =
+            pathFromQString(QCoreApplication::applicationDirPath()) + "/help/help.htm";
+        if (help.showDocument(helpDocument)) tour.shoot(help, "help-window.png");
         window.hide();
     }
     std::filesystem::remove_all(target, error);

@@ -7,6 +7,7 @@
 #include "app/Workspace.h"
 #include "platform/ProgressSink.h"
 #include "platform/Prompter.h"
+#include "session/SessionData.h"
 
 namespace lumora {
 
@@ -33,13 +34,19 @@ enum class SessionResult {
 SessionResult saveSessionCommand(Workspace& workspace, const std::optional<std::string>& fileName,
                                  Prompter& prompter);
 
-// "Load Session". The file is read and checked whole before anything of it
-// is used, so a file that is not sound leaves the work as the question left
-// it (reset after OK, untouched without albums). A sound file rescans its
-// source and, when that still holds the same pictures, restores the albums,
-// the values and every picture's state. The window refreshes its album list
-// when this returns.
+// "Load Session". The file is read and checked whole, and its source is
+// rescanned aside; only when that still holds the session's pictures does
+// the session replace the work (albums, values, every picture's state).
+// Whatever else happens (a cancelled question or dialog, a file that cannot
+// be read or is not sound, a modified source) leaves the work exactly as it
+// was. The window refreshes its album list when this returns.
 SessionResult loadSessionCommand(Workspace& workspace, const ChooseFile& chooseFile,
                                  Prompter& prompter, ProgressSink& progress);
+
+// "Source directory was modified. Session could not be loaded!" and, on a
+// line of its own, what changed: pictures missing, pictures added, or the
+// same number of pictures of another total size.
+std::string sourceModifiedMessage(const std::string& sourceText, const PictureList& pictures,
+                                  const SessionData& data);
 
 }  // namespace lumora

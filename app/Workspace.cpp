@@ -3,6 +3,7 @@
 #include "albums/AlbumCommit.h"
 #include "albums/PictureIds.h"
 #include "albums/PictureSort.h"
+#include "platform/WithinFolder.h"
 
 namespace lumora {
 namespace {
@@ -31,32 +32,37 @@ void Workspace::reset() {
 ScanOutcome Workspace::scan(const std::string& source, Prompter& prompter, ProgressSink& progress) {
     reset();
     const ScanOutcome outcome = runScanCommand(catalog, source, prompter, progress);
+    noteScan(outcome);
+    if (!outcome.warningText.empty()) tell(prompter, outcome.warningText.c_str());
+    return outcome;
+}
+
+void Workspace::adoptScan(PictureCatalog& scanned, const ScanOutcome& outcome) {
+    reset();
+    catalog.swapScan(scanned);
+    noteScan(outcome);
+}
+
+void Workspace::noteScan(const ScanOutcome& outcome) {
     filmBuilt = 0;
     statusText = outcome.statusText;
     picturesAtScan = outcome.pictureCount;
     duplicatesFound = 0;
     freedBytes = 0.0f;
     albumMenusEnabled = outcome.albumMenusEnabled;
-    if (!outcome.warningText.empty()) tell(prompter, outcome.warningText.c_str());
-    return outcome;
 }
 
-bool Workspace::prepareSourceChange(Prompter& prompter) {
+bool Workspace::confirmSourceChange(Prompter& prompter) {
     if (albums.empty()) return true;
-    if (prompter.ask("Filters will be lost!", "Warning", Buttons::OkCancel, Icon::None) !=
-        kAnswerOk) {
-        return false;
-    }
-    albums.clear();
-    filmBuilt = 0;
-    film.clear();
-    catalog.clearPictures();
-    catalog.clearDirectories();
-    return true;
+    return prompter.ask(kSourceChangeWarningText, "Warning", Buttons::OkCancel, Icon::None) ==
+           kAnswerOk;
 }
 
 ScanOutcome Workspace::setSource(const std::string& path, Prompter& prompter,
                                  ProgressSink& progress) {
+    // The albums name pictures of the old source by id only.
+    albums.clear();
+    leaveEditMode();
     sourceText = path;
     return scan(path, prompter, progress);
 }
@@ -64,9 +70,16 @@ ScanOutcome Workspace::setSource(const std::string& path, Prompter& prompter,
 bool Workspace::refuseSourceAsTarget(const std::string& path, Prompter& prompter) {
     // The same folder reached through another text ("SRC/", "./SRC", a link)
     // is the source all the same: every rerun would copy the copies again.
-    if (!sameFile(catalog.fileSystem(), path, sourceText)) return false;
-    tell(prompter, kSameAsSourceText, "Please select other target directory", Icon::Error);
-    return true;
+    FileSystem& fileSystem = catalog.fileSystem();
+    if (sameFile(fileSystem, path, sourceText)) {
+        tell(prompter, kSameAsSourceText, kOtherTargetCaption, Icon::Error);
+        return true;
+    }
+    if (!targetInsideSourceAllowed && isWithinFolder(fileSystem, path, sourceText)) {
+        tell(prompter, kInsideSourceText, kOtherTargetCaption, Icon::Error);
+        return true;
+    }
+    return false;
 }
 
 bool Workspace::selectTarget(const std::string& path, Prompter& prompter) {

@@ -25,6 +25,13 @@ inline constexpr const char* kNotSelectedText = "Not Selected. Please select one
 inline constexpr const char* kWaitForInputText = "Wait for input...";
 inline constexpr const char* kSameAsSourceText =
     "Target directory is the same as source directory!";
+inline constexpr const char* kInsideSourceText =
+    "Target directory is inside the source directory! The next scan of the source would list "
+    "the album copies as new pictures, and saved sessions would no longer load. Please select a "
+    "folder outside the source.";
+inline constexpr const char* kOtherTargetCaption = "Please select other target directory";
+// Asked before the folder browser for a new source while albums exist.
+inline constexpr const char* kSourceChangeWarningText = "Albums and filters will be lost!";
 // Ids are the last album's plus 1: only a loaded session can bring them to
 // the largest 32-bit id.
 inline constexpr const char* kNoAlbumIdLeftText =
@@ -52,19 +59,27 @@ class Workspace {
     // The scan command: reset, scan the source, set the counters and the
     // texts, and show the zero-date warning when a date was substituted.
     ScanOutcome scan(const std::string& source, Prompter& prompter, ProgressSink& progress);
+    // Takes a scan made aside in `scanned` as if this workspace had made it
+    // (the work of the old source is reset first); scanned gets the old lists.
+    void adoptScan(PictureCatalog& scanned, const ScanOutcome& outcome);
 
-    // Before the folder browser for a new source: with albums present,
-    // "Filters will be lost!" is asked and Cancel keeps everything (false); OK
-    // drops the albums, the film and the pictures.
-    bool prepareSourceChange(Prompter& prompter);
-    // The folder chosen as source: it becomes the source text and is scanned.
+    // Before the folder browser for a new source: with albums present, the
+    // warning is asked and Cancel (false) ends the command. Nothing changes
+    // here: a cancelled browser must leave the work as it was.
+    bool confirmSourceChange(Prompter& prompter);
+    // The folder chosen as source: the albums of the old one go, the folder
+    // becomes the source text and is scanned.
     ScanOutcome setSource(const std::string& path, Prompter& prompter, ProgressSink& progress);
-    // A folder chosen as target; refused (false) without a source or when it
-    // is the source itself.
+    // A folder chosen as target; refused (false) without a source, when it
+    // is the source itself, or when it lies inside the source.
     bool selectTarget(const std::string& path, Prompter& prompter);
-    // Whether path reaches the source folder, whatever its text; says so
-    // when it does.
+    // Whether path reaches the source folder or a folder below it, whatever
+    // its text; says so when it does.
     bool refuseSourceAsTarget(const std::string& path, Prompter& prompter);
+
+    // The command line leaves a target inside the source out of its scans
+    // and sessions, so it may take one; the window never does.
+    bool targetInsideSourceAllowed = false;
 
     // "Start from positive" (negative 0) or "Start from negative" (1): sets the
     // polarity, appends a new album and returns whether the Edit Album
@@ -118,6 +133,7 @@ class Workspace {
     RemakeThumbnail remakeThumbnail;
 
   private:
+    void noteScan(const ScanOutcome& outcome);
     bool openAlbumDialog(Prompter& prompter);
     void leaveEditMode();
 

@@ -98,4 +98,10 @@ void PictureCatalog::clearDirectories() {
     std::vector<std::string>().swap(directories_);
 }
 
+void PictureCatalog::swapScan(PictureCatalog& other) {
+    sourceRoot_.swap(other.sourceRoot_);
+    directories_.swap(other.directories_);
+    pictures_.swap(other.pictures_);
+}
+
 }  // namespace lumora

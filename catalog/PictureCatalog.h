@@ -39,6 +39,11 @@ class PictureCatalog {
     void clearPictures();
     void clearDirectories();
 
+    // Exchanges what two catalogs over the same file system found (source
+    // root, folders, pictures), so that a scan made aside replaces this one
+    // only once it is known to be wanted.
+    void swapScan(PictureCatalog& other);
+
     int pictureCount() const { return static_cast<int>(pictures_.size()); }
     PictureList& pictures() { return pictures_; }
     const PictureList& pictures() const { return pictures_; }

@@ -125,8 +125,8 @@ const std::vector<CommandHelp> kHelps = {
       {"--abort", kAbortText},
       {"-q, --quiet", kQuietText}}},
     {"organize",
-     "organize [--by day|month] [--move] [--dry-run] [--save-session FILE] [--yes|--no|--abort] "
-     "[-q] [--] SRC TARGET",
+     "organize [--by day|month] [--camera-model] [--move] [--dry-run] [--save-session FILE] "
+     "[--yes|--no|--abort] [-q] [--] SRC TARGET",
      "put the pictures of SRC into one album folder per day or month under TARGET",
      "Scans SRC and makes one album per day (or month) of its pictures, named by the date "
      "(2019-11-03), each going into a folder of that name under TARGET with names like "
@@ -134,6 +134,10 @@ const std::vector<CommandHelp> kHelps = {
      "parent must exist); a TARGET inside SRC is left out of the scan. Prints the same lines "
      "as process.",
      {{"--by day|month", "one album per day (the default) or per month"},
+      {"--camera-model",
+       "end every new name with the picture's camera model in brackets, as in "
+       "\"2019-11-03-0 [2019-11-03] [10 20 30] [Canon EOS 5D].jpg\" (nothing for a picture "
+       "without one)"},
       {"--move", kMoveText},
       {"--dry-run", kDryRunText},
       {"--save-session FILE",

@@ -32,7 +32,7 @@ std::string groupName(uint64_t dateTime, bool byMonth) {
 
 // One album per calendar day (or month) of the pictures, which are in date
 // order, each going into a sub-folder of its name directly under the target.
-void makeDateAlbums(Workspace& workspace, bool byMonth) {
+void makeDateAlbums(Workspace& workspace, bool byMonth, bool cameraModel) {
     Album* album = nullptr;
     std::string current;
     for (PictureEntry& picture : workspace.pictures()) {
@@ -41,6 +41,7 @@ void makeDateAlbums(Workspace& workspace, bool byMonth) {
             album = &appendNewAlbum(workspace.albums);
             album->name = name;
             album->directoryName = std::string(1, kPathSeparator);
+            album->addCameraModel = cameraModel ? 1 : 0;
             album->unsaved = 0;
             album->startKey = album->startTime = picture.dateTime;
             current = name;
@@ -118,6 +119,7 @@ bool saveAlbumsAsSession(Workspace& workspace, PictureList leftOut, const std::s
 struct OrganizeRequest {
     ProcessOptions options;
     bool byMonth = false;
+    bool cameraModel = false;  // " [model]" ends every new name
     std::string sessionFile;
     std::string source;
     std::string target;
@@ -181,6 +183,9 @@ int organize(OrganizeRequest request, const CommandContext& context) {
     if (!prepareTarget(request, env, missingTarget)) return kExitFailure;
 
     Workspace workspace(fileSystem);
+    // Its pictures are left out of the albums below (leaveOutTarget), and a
+    // saved session lists them as removed.
+    workspace.targetInsideSourceAllowed = true;
     fileSystem.setListingFailureHandler([&](const FailedCall& call) {
         console.error(describeFailure(call) + "; its pictures are left out");
     });
@@ -200,7 +205,7 @@ int organize(OrganizeRequest request, const CommandContext& context) {
     }
     sortPictures(workspace.pictures(), kSortByDate, false);
     workspace.assignPictureIds();
-    makeDateAlbums(workspace, request.byMonth);
+    makeDateAlbums(workspace, request.byMonth, request.cameraModel);
 
     if (!request.sessionFile.empty()) {
         if (!workspace.selectTarget(request.target, prompter)) return kExitFailure;
@@ -229,6 +234,8 @@ int organizeCommand(const Arguments& args, const CommandContext& context) {
                 return usageError(kCommand, "--by takes day or month");
             }
             request.byMonth = option.value == "month";
+        } else if (option.name == "--camera-model") {
+            request.cameraModel = true;
         } else if (option.name == "--save-session") {
             if (option.value.empty()) return usageError(kCommand, "--save-session needs a file");
             request.sessionFile = option.value;

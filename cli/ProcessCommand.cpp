@@ -21,7 +21,10 @@ class LoadPrompter : public Prompter {
     explicit LoadPrompter(Prompter& inner) : inner_(inner) {}
     int ask(const std::string& text, const std::string& caption, Buttons buttons,
             Icon icon) override {
-        if (text == kSourceModifiedText || text == kFileCouldNotBeLoadedText) return kAnswerOk;
+        // The message that the source was modified may go on with what changed.
+        if (text.rfind(kSourceModifiedText, 0) == 0 || text == kFileCouldNotBeLoadedText) {
+            return kAnswerOk;
+        }
         return inner_.ask(text, caption, buttons, icon);
     }
 
@@ -67,6 +70,8 @@ int processCommand(const Arguments& args, const CommandContext& context) {
     if (!targetFolderUsable(target, !options.dryRun, env)) return kExitFailure;
 
     Workspace workspace(fileSystem);
+    // Sessions saved by organize account for a target inside the source.
+    workspace.targetInsideSourceAllowed = true;
     LoadPrompter loadPrompter(prompter);
     TerminalProgress progress(console);
     fileSystem.setListingFailureHandler([&](const FailedCall& call) {

@@ -67,15 +67,18 @@ struct FieldPrinter {
 void printAlbums(const SessionData& data) {
     const SessionValues& v = data.values;
     const std::vector<std::string> lines = albumListLines(data.albums);
+    // An earlier version's ranges are instants: their details show the
+    // times they stood for here; the stored fields stay as stored.
+    AlbumList shown = data.albums;
+    if (!holdsZoneFreeValues(data)) readEarlierRangesAsInstants(shown);
     for (size_t i = 0; i < data.albums.size(); ++i) {
-        const Album& album = data.albums[i];
         std::printf("\n%s\n", lines[i].c_str());
         for (const std::string& line :
-             albumDetailsLines(album, v.targetText, v.dateFormat, v.timeFormat)) {
+             albumDetailsLines(shown[i], v.targetText, v.dateFormat, v.timeFormat)) {
             std::printf("  %s\n", line.c_str());
         }
         std::printf("  Stored fields:\n");
-        visitAlbumFields(album, FieldPrinter{});
+        visitAlbumFields(data.albums[i], FieldPrinter{});
     }
 }
 
@@ -99,6 +102,10 @@ int show(const std::string& path, const SessionData& data) {
     const SessionValues& v = data.values;
     std::printf("Session file: %s\n", path.c_str());
     std::printf("Header: %s\n", quoted(data.header, sizeof data.header).c_str());
+    if (!holdsZoneFreeValues(data)) {
+        std::printf("Written by an earlier version: album dates are shown as it showed them in "
+                    "this time zone; \"session check\" matches them with the pictures\n");
+    }
     std::printf("Date format: %d\nTime format: %d\nExclude duplicates: %d\nReserved: %d\n",
                 v.dateFormat, v.timeFormat, v.excludeDuplicates, data.reserved);
     std::printf("Source directory: %s\nTarget directory: %s\n", quoted(v.sourceText).c_str(),

@@ -10,13 +10,12 @@ int policyAnswer(AnswerPolicy policy, QuestionSubject subject, Buttons buttons) 
         // "Copy instead of move?"
         case Buttons::OkCancel:
             return abort ? kAnswerCancel : kAnswerOk;
-        // "Directory already exists" about a folder or, in move mode, about an
-        // existing target file; "Move to next album?".
+        // "Directory already exists" about a folder; "Move to next album?".
         case Buttons::YesNo:
             if (abort) return kAnswerNo;
             if (subject == QuestionSubject::File && policy == AnswerPolicy::No) return kAnswerNo;
             return kAnswerYes;
-        // "Overwrite?"
+        // "Overwrite?", in copy and in move mode
         case Buttons::YesNoCancel:
             if (abort) return kAnswerCancel;
             return policy == AnswerPolicy::Yes ? kAnswerYes : kAnswerNo;

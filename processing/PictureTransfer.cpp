@@ -11,6 +11,20 @@ bool report(const TransferContext& context, QuestionSubject subject, ErrorCode e
     return reportSystemError(error, continueFlag, answerCode, path, context.prompter);
 }
 
+// A failed transfer is reported with the source's path, but a target file
+// that exists already is the question, and is named by its own name. A plain
+// move onto an existing file fails as "already exists": it gets the same
+// question as a copy (Yes replaces, No skips the picture, Cancel gives the
+// album up), not the one about folders.
+bool reportTransfer(const TransferContext& context, ErrorCode error, int& continueFlag,
+                    int& answerCode, const std::string& source, const std::string& target) {
+    if (error == kErrorFileExists || error == kErrorAlreadyExists) {
+        return report(context, QuestionSubject::File, kErrorFileExists, continueFlag, answerCode,
+                      target);
+    }
+    return report(context, QuestionSubject::File, error, continueFlag, answerCode, source);
+}
+
 }  // namespace
 
 bool createAlbumFolder(const TransferContext& context, const std::string& folder, int& continueFlag,
@@ -36,8 +50,7 @@ bool copyPicture(const TransferContext& context, const std::string& source,
     bool overwrite = false;
     ErrorCode error = fileSystem.copyFile(source, target, true);
     while (error != kErrorSuccess) {
-        const bool again =
-            report(context, QuestionSubject::File, error, continueFlag, answerCode, source);
+        const bool again = reportTransfer(context, error, continueFlag, answerCode, source, target);
         if (!again) return false;
         if (answerCode == kAnswerYes) {
             // A failed overwrite is reported like any failure, but a second
@@ -54,8 +67,7 @@ bool movePicture(const TransferContext& context, const std::string& source,
                  const std::string& target, int& continueFlag, int& answerCode) {
     FileSystem& fileSystem = context.fileSystem;
     // The moves after a failure may cross volumes as the first does, but
-    // replace the target only once "Directory already exists" (which a
-    // move onto an existing file reports) was answered Yes.
+    // replace the target only once "Overwrite?" was answered Yes.
     bool replace = false;
     auto move = [&] {
         return fileSystem.moveFile(source, target,
@@ -63,8 +75,7 @@ bool movePicture(const TransferContext& context, const std::string& source,
     };
     ErrorCode error = move();
     while (error != kErrorSuccess) {
-        const bool again =
-            report(context, QuestionSubject::File, error, continueFlag, answerCode, source);
+        const bool again = reportTransfer(context, error, continueFlag, answerCode, source, target);
         if (again && answerCode == kAnswerYes) {
             if (replace) return false;
             replace = true;

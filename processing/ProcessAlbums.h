@@ -12,10 +12,10 @@
 #include "platform/Time.h"
 #include "processing/QuestionSubject.h"
 #include "processing/ReplaceGuard.h"
+#include "processing/SystemErrorTable.h"
 
 namespace lumora {
 
-inline constexpr const char* kApplicationTitle = "Lumora";
 inline constexpr const char* kMoveToNextAlbumText = "Move to next album?";
 inline constexpr const char* kCanceledByUserText = "Operation canceled by user!";
 inline constexpr const char* kCloseWindowText = "Press 'Close Window' to exit.";

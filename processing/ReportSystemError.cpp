@@ -39,11 +39,15 @@ Buttons systemErrorButtons(ErrorCode error) {
     return systemErrorEntry(error).buttons;
 }
 
+const char* systemErrorCaption(ErrorCode error) {
+    return systemErrorEntry(error).caption;
+}
+
 bool reportSystemError(ErrorCode error, int& continueFlag, int& answerCode, const std::string& path,
                        Prompter& prompter) {
     const Buttons buttons = systemErrorButtons(error);
     answerCode =
-        prompter.ask(systemErrorText(error, path), kSystemErrorCaption, buttons, Icon::None);
+        prompter.ask(systemErrorText(error, path), systemErrorCaption(error), buttons, Icon::None);
     // An answer the box does not offer (a box closed some other way) gives up.
     bool retry = false;
     continueFlag = 0;

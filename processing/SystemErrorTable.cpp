@@ -49,11 +49,13 @@ const SystemErrorEntry kRows[] = {
      "Continue?",
      nullptr, PathPart::None, kRc},
     {72, "The specified disk device has been paused. Continue?", nullptr, PathPart::None, kRc},
+    // Asked about the target file that exists, whichever call met it.
     {80, "%s already exists! Overwrite?", "File already exists! Overwrite?", PathPart::Name,
-     Buttons::YesNoCancel},
+     Buttons::YesNoCancel, kApplicationTitle},
     {82, "The file cannot be created. Continue?", nullptr, PathPart::None, kAri},
     // The name stays empty for an empty path; the text is the same.
-    {183, "Directory already exists( %s)! Continue?", nullptr, PathPart::Name, Buttons::YesNo},
+    {183, "Directory already exists( %s)! Continue?", nullptr, PathPart::Name, Buttons::YesNo,
+     kApplicationTitle},
     {206, "The filename or extension is too long. Please redefine album", nullptr, PathPart::None,
      Buttons::Ok},
     {266, "The copy functions cannot be used.", nullptr, PathPart::None, kRc},

@@ -5,6 +5,12 @@
 
 namespace lumora {
 
+// Messages about a call that failed carry this caption; the routine
+// questions about a file or folder that exists already carry the program's
+// name.
+inline constexpr const char* kSystemErrorCaption = "System Error";
+inline constexpr const char* kApplicationTitle = "Lumora";
+
 // Which part of the failed call's path a message shows.
 enum class PathPart { None, Name, Folder };
 
@@ -16,6 +22,7 @@ struct SystemErrorEntry {
     const char* textWithoutPath = nullptr;
     PathPart part = PathPart::None;
     Buttons buttons = Buttons::AbortRetryIgnore;
+    const char* caption = kSystemErrorCaption;
 };
 
 // The row for a code; codes the table does not know get its "Unknown error." row.

@@ -7,6 +7,25 @@
 
 namespace lumora {
 
+namespace {
+
+// The model as EXIF pads it, trimmed, with every character that no file
+// system's names may hold as "_", so that the name is the same wherever the
+// album is copied later.
+std::string cameraModelPart(const ExifInfo& exif) {
+    std::string model(exif.CameraModel, strnlen(exif.CameraModel, sizeof exif.CameraModel));
+    const size_t first = model.find_first_not_of(' ');
+    if (first == std::string::npos) return std::string();
+    model = model.substr(first, model.find_last_not_of(' ') - first + 1);
+    for (char& c : model) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f || std::strchr("<>:\"/\\|?*", c) != nullptr) c = '_';
+    }
+    return " [" + model + "]";
+}
+
+}  // namespace
+
 std::vector<std::string> albumFolders(const Album& album, const std::string& targetDirectory) {
     std::vector<std::string> folders;
     std::string folder = targetDirectory;
@@ -39,6 +58,7 @@ std::string targetFileName(const Album& album, const PictureEntry& picture, int 
     }
     if (album.addDate) name += " " + dateText(picture.dateTime, dateFormat);
     if (album.addTime) name += " " + timeText(picture.dateTime, timeFormat);
+    if (album.addCameraModel && exif != nullptr) name += cameraModelPart(*exif);
     return name + ".jpg";
 }
 

@@ -22,7 +22,9 @@ std::vector<std::string> albumFolders(const Album& album, const std::string& tar
 // The folder that receives the album's pictures.
 std::string albumTargetFolder(const Album& album, const std::string& targetDirectory);
 
-// The new name of one picture of the album, ".jpg" included.
+// The new name of one picture of the album, ".jpg" included: the name by
+// the first rule that applies (custom name, original name, album name,
+// album id), then the date, the time and " [camera model]" as chosen.
 std::string targetFileName(const Album& album, const PictureEntry& picture, int dateFormat,
                            int timeFormat);
 

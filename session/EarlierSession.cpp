@@ -192,4 +192,13 @@ bool adaptEarlierSession(const SessionData& data, AlbumList& albums, PictureList
     return true;
 }
 
+void readEarlierRangesAsInstants(AlbumList& albums) {
+    const std::vector<uint64_t> none;
+    for (Album& album : albums) {
+        for (uint64_t* end : {&album.startTime, &album.endTime, &album.startKey, &album.endKey}) {
+            *end = convertedEnd(*end, true, none, none, std::nullopt);
+        }
+    }
+}
+
 }  // namespace lumora

@@ -35,4 +35,9 @@ bool holdsZoneFreeValues(const SessionData& data);
 // and widened to hold all of its pictures. Ends of 0 stay unset.
 bool adaptEarlierSession(const SessionData& data, AlbumList& albums, PictureList& pictures);
 
+// For a look at a file without the mark and without its pictures: each end
+// of a stored range read as an instant and turned into this zone's time at
+// that instant, as the earlier version showed it here. Ends of 0 stay unset.
+void readEarlierRangesAsInstants(AlbumList& albums);
+
 }  // namespace lumora

@@ -8,6 +8,7 @@
 #include "catalog/DateTimeValue.h"
 #include "platform/Time.h"
 #include "tests/support/TzGuard.h"
+#include "tests/support/WorldZones.h"
 
 namespace lumora {
 namespace {
@@ -56,25 +57,7 @@ TEST(DateTimeText, formatNumbersOutOfRangeGiveEmptyBrackets) {
     EXPECT_EQ(timePattern(3), nullptr);
 }
 
-// Whole, half- and three-quarter-hour zones from UTC-12 to UTC+14, with
-// daylight saving in both hemispheres.
-constexpr const char* kZones[] = {
-    "UTC0",
-    "<-12>12",
-    "HST10",
-    "EST5EDT,M3.2.0,M11.1.0",
-    "NST3:30NDT,M3.2.0,M11.1.0",
-    "<-04>4<-03>,M9.1.6/24,M4.1.6/24",
-    "CET-1CEST,M3.5.0,M10.5.0/3",
-    "IST-5:30",
-    "NPT-5:45",
-    "JST-9",
-    "ACST-9:30ACDT,M10.1.0,M4.1.0/3",
-    "AEST-10AEDT,M10.1.0,M4.1.0/3",
-    "<+1030>-10:30<+11>-11,M10.1.0,M4.1.0",
-    "<+1245>-12:45<+1345>,M9.5.0/2:45,M4.1.0/3:45",
-    "<+14>-14",
-};
+using test::kWorldZones;
 
 // EXIF texts with the date and time texts (formats 1 and 1, and 2 and 2)
 // they must give back: midnight, the small hours, minute and second 0, the
@@ -124,7 +107,7 @@ TEST(DateTimeText, theTextsOfAPicturesValueAreItsExifTextInEveryZone) {
             reference.push_back(timeText(value, 1) + timeText(value, 2));
         }
     }
-    for (const char* zoneName : kZones) {
+    for (const char* zoneName : kWorldZones) {
         SCOPED_TRACE(zoneName);
         test::TzGuard zone(zoneName);
         std::vector<std::string> shown;

@@ -123,31 +123,54 @@ TEST_F(WorkspaceTest, scanSetsTheCountersAndWarnsAboutZeroDates) {
     EXPECT_EQ(workspace.targetText, "Not Selected. Please select one first.");
 }
 
-TEST_F(WorkspaceTest, aNewSourceWithAlbumsAsksFirst) {
+TEST_F(WorkspaceTest, aNewSourceWithAlbumsAsksFirstAndOnlyAChosenFolderDropsTheAlbums) {
     listPictures();
     appendNewAlbum(workspace.albums);
-    prompter.expect("Filters will be lost!", "Warning", Buttons::OkCancel, kAnswerCancel);
-    EXPECT_FALSE(workspace.prepareSourceChange(prompter));
-    EXPECT_EQ(workspace.albums.size(), 1u);
-    EXPECT_EQ(workspace.pictures().size(), 6u);
+    // Asking changes nothing, whatever the answer: the browser may still be
+    // cancelled.
+    for (const int answer : {kAnswerCancel, kAnswerOk}) {
+        prompter.expect("Albums and filters will be lost!", "Warning", Buttons::OkCancel, answer);
+        EXPECT_EQ(workspace.confirmSourceChange(prompter), answer == kAnswerOk);
+        EXPECT_EQ(workspace.albums.size(), 1u);
+        EXPECT_EQ(workspace.pictures().size(), 6u);
+    }
 
-    prompter.expect("Filters will be lost!", "Warning", Buttons::OkCancel, kAnswerOk);
-    EXPECT_TRUE(workspace.prepareSourceChange(prompter));
+    test::TempDir folder;
+    folder.writeFile("a.jpg", test::exifPicture("2021:06:01 10:00:00"));
+    workspace.setSource(folder.path(), prompter, nullProgress());
     EXPECT_TRUE(workspace.albums.empty());
-    EXPECT_TRUE(workspace.pictures().empty());
+    EXPECT_EQ(workspace.pictures().size(), 1u);
+
+    // Without albums nothing is asked (the prompter has nothing scripted).
+    EXPECT_TRUE(workspace.confirmSourceChange(prompter));
 }
 
-TEST_F(WorkspaceTest, targetMustFollowASourceAndDifferFromIt) {
+TEST_F(WorkspaceTest, targetMustFollowASourceAndLieOutsideIt) {
+    test::TempDir folder;
+    const std::string source = folder.makeDir("photos");
     prompter.expect("Please select source directory first!", "Select target directory", Buttons::Ok,
                     kAnswerOk);
-    EXPECT_FALSE(workspace.selectTarget("/t", prompter));
-    workspace.sourceText = "/photos";
+    EXPECT_FALSE(workspace.selectTarget(folder.file("sorted"), prompter));
+    workspace.sourceText = source;
     prompter.expect("Target directory is the same as source directory!",
                     "Please select other target directory", Buttons::Ok, kAnswerOk);
-    EXPECT_FALSE(workspace.selectTarget("/photos", prompter));
-    EXPECT_TRUE(workspace.selectTarget("/photos/sorted", prompter));
-    EXPECT_EQ(workspace.targetText, "/photos/sorted");
-    EXPECT_EQ(workspace.targetDirectory, "/photos/sorted");
+    EXPECT_FALSE(workspace.selectTarget(source, prompter));
+    // A folder inside the source, made already or still to be made.
+    for (const std::string& inside : {folder.makeDir("photos/sorted"), source + "/new/albums"}) {
+        prompter.expect(kInsideSourceText, "Please select other target directory", Buttons::Ok,
+                        kAnswerOk);
+        EXPECT_FALSE(workspace.selectTarget(inside, prompter)) << inside;
+        EXPECT_EQ(workspace.targetText, kNotSelectedText);
+        EXPECT_EQ(workspace.targetDirectory, "");
+    }
+    const std::string outside = folder.makeDir("sorted");
+    EXPECT_TRUE(workspace.selectTarget(outside, prompter));
+    EXPECT_EQ(workspace.targetText, outside);
+    EXPECT_EQ(workspace.targetDirectory, outside);
+
+    // The command line leaves such a target out of its scans, and may take it.
+    workspace.targetInsideSourceAllowed = true;
+    EXPECT_TRUE(workspace.selectTarget(source + "/sorted", prompter));
 }
 
 TEST_F(WorkspaceTest, newAlbumEditDiscardAndDeleteKeepThePictureMarksRight) {

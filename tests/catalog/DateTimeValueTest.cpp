@@ -10,29 +10,12 @@
 
 #include "platform/Time.h"
 #include "tests/support/TzGuard.h"
+#include "tests/support/WorldZones.h"
 
 namespace lumora {
 namespace {
 
-// Whole, half- and three-quarter-hour zones from UTC-12 to UTC+14, with
-// daylight saving in both hemispheres.
-constexpr const char* kZones[] = {
-    "UTC0",
-    "<-12>12",
-    "HST10",
-    "EST5EDT,M3.2.0,M11.1.0",
-    "NST3:30NDT,M3.2.0,M11.1.0",
-    "<-04>4<-03>,M9.1.6/24,M4.1.6/24",
-    "CET-1CEST,M3.5.0,M10.5.0/3",
-    "IST-5:30",
-    "NPT-5:45",
-    "JST-9",
-    "ACST-9:30ACDT,M10.1.0,M4.1.0/3",
-    "AEST-10AEDT,M10.1.0,M4.1.0/3",
-    "<+1030>-10:30<+11>-11,M10.1.0,M4.1.0",
-    "<+1245>-12:45<+1345>,M9.5.0/2:45,M4.1.0/3:45",
-    "<+14>-14",
-};
+using test::kWorldZones;
 
 // The value of a wall-clock time, as the value is defined.
 uint64_t wallClock(int year, int month, int day, int hour, int minute, int second) {
@@ -40,7 +23,7 @@ uint64_t wallClock(int year, int month, int day, int hour, int minute, int secon
 }
 
 TEST(DateTimeValue, theValueIsTheWallClockTimeWhateverTheZone) {
-    for (const char* zoneName : kZones) {
+    for (const char* zoneName : kWorldZones) {
         test::TzGuard zone(zoneName);
         EXPECT_EQ(dateTimeValue("2024:07:15 10:00:00"), wallClock(2024, 7, 15, 10, 0, 0))
             << zoneName;

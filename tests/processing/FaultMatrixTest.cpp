@@ -22,7 +22,8 @@ using test::FaultyFileSystem;
 using test::FsCall;
 using test::readFile;
 
-// The first "System Error" gets the answer under test; every later one is
+// The first question of the error table (a "System Error", or one about a
+// file or folder that exists) gets the answer under test; every later one is
 // declined, "Copy instead of move?" is accepted and "Move to next album?"
 // goes on.
 class MatrixPrompter : public Prompter {
@@ -32,7 +33,9 @@ class MatrixPrompter : public Prompter {
     int ask(const std::string& text, const std::string& caption, Buttons buttons, Icon) override {
         asked.push_back({text, caption, buttons});
         int answer = 0;
-        if (caption == kSystemErrorCaption && !used_) {
+        const bool fromTable = caption == kSystemErrorCaption ||
+                               (caption == kApplicationTitle && buttons != Buttons::Ok);
+        if (fromTable && !used_) {
             used_ = true;
             answer = first_;
         } else if (text == kMoveToNextAlbumText) {
@@ -149,6 +152,13 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
     rule.error = code;
     rule.times = times;
     std::string expectedPath = picture;
+    // A transfer that meets an existing target asks about that file.
+    ErrorCode askedCode = code;
+    if (failing != Failing::CreateFolder &&
+        (code == kErrorFileExists || code == kErrorAlreadyExists)) {
+        askedCode = kErrorFileExists;
+        expectedPath = bench.target + "/dir/A/A-1 [2019-01-02] [03 04 05].jpg";
+    }
     int moveMode = 0;
     switch (failing) {
         case Failing::CreateFolder:
@@ -204,11 +214,13 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
     }
 
     ASSERT_FALSE(prompter.asked.empty());
-    EXPECT_EQ(prompter.asked[0].text, systemErrorText(code, expectedPath));
-    EXPECT_EQ(prompter.asked[0].caption, "System Error");
-    EXPECT_EQ(prompter.asked[0].buttons, systemErrorButtons(code));
+    EXPECT_EQ(prompter.asked[0].text, systemErrorText(askedCode, expectedPath));
+    EXPECT_EQ(prompter.asked[0].caption,
+              askedCode == kErrorFileExists || askedCode == kErrorAlreadyExists ? "Lumora"
+                                                                                : "System Error");
+    EXPECT_EQ(prompter.asked[0].buttons, systemErrorButtons(askedCode));
 
-    if (givesUp(code, answer)) {
+    if (givesUp(askedCode, answer)) {
         EXPECT_EQ(bench.albums[0].processed, 0);
         ASSERT_GE(prompter.asked.size(), 2u);
         EXPECT_EQ(prompter.asked[1].text, "Move to next album?");

@@ -258,7 +258,7 @@ TEST(Leftovers, aRunRemovesTheUnfinishedCopiesOfEndedRunsFromItsFolders) {
     bench.temp.writeFile("target/day/.lumora-1-0.part", std::string("still being written"));
     bench.temp.writeFile("target/day/notes.part", std::string("not ours"));
     test::ScriptedPrompter prompter;
-    prompter.expect("Directory already exists( day)! Continue?", "System Error", Buttons::YesNo,
+    prompter.expect("Directory already exists( day)! Continue?", "Lumora", Buttons::YesNo,
                     kAnswerYes);
 
     bench.run(realFileSystem(), prompter);

@@ -96,9 +96,9 @@ TEST_F(ProcessAlbumsTest, reprocessingAsksOncePerExistingFolderAndYesContinuesIn
     bench.addPicture("IMG_2.JPG", kMorning, 2, album.id);
     bench.temp.makeDir("target/2019/Holiday");
     ScriptedPrompter prompter;
-    prompter.expect("Directory already exists( 2019)! Continue?", "System Error", Buttons::YesNo,
+    prompter.expect("Directory already exists( 2019)! Continue?", "Lumora", Buttons::YesNo,
                     kAnswerYes);
-    prompter.expect("Directory already exists( Holiday)! Continue?", "System Error", Buttons::YesNo,
+    prompter.expect("Directory already exists( Holiday)! Continue?", "Lumora", Buttons::YesNo,
                     kAnswerYes);
 
     EXPECT_EQ(bench.run(fs, prompter).summaryText, "1 albums created succesfuly!");
@@ -112,7 +112,7 @@ TEST_F(ProcessAlbumsTest, noToAnExistingFolderGivesTheOnlyAlbumUp) {
     bench.addPicture("IMG_2.JPG", kMorning, 2, album.id);
     bench.temp.makeDir("target/2019");
     ScriptedPrompter prompter;
-    prompter.expect("Directory already exists( 2019)! Continue?", "System Error", Buttons::YesNo,
+    prompter.expect("Directory already exists( 2019)! Continue?", "Lumora", Buttons::YesNo,
                     kAnswerNo);
 
     const ProcessReport report = bench.run(fs, prompter);
@@ -137,8 +137,8 @@ TEST_F(ProcessAlbumsTest, anExistingTargetIsKeptOnNoAndReplacedOnYes) {
         run.addPicture("IMG_2.JPG", kMorning, 2, album.id);
         run.temp.writeFile("target/A-1.jpg", std::string("older file"));
         ScriptedPrompter prompter;
-        prompter.expect("IMG_1.JPG already exists! Overwrite?", "System Error",
-                        Buttons::YesNoCancel, answer);
+        prompter.expect("A-1.jpg already exists! Overwrite?", "Lumora", Buttons::YesNoCancel,
+                        answer);
 
         const ProcessReport report = run.run(fs, prompter);
 
@@ -177,7 +177,7 @@ TEST_F(ProcessAlbumsTest, noToMoveToNextAlbumEndsTheRunWithTheCountOfAllAlbums) 
     }
     bench.temp.makeDir("target/d2");
     ScriptedPrompter prompter;
-    prompter.expect("Directory already exists( d2)! Continue?", "System Error", Buttons::YesNo,
+    prompter.expect("Directory already exists( d2)! Continue?", "Lumora", Buttons::YesNo,
                     kAnswerNo);
     prompter.expect("Move to next album?", "", Buttons::YesNo, kAnswerNo);
 
@@ -204,7 +204,7 @@ TEST_F(ProcessAlbumsTest, everyAlbumFailingEndsWithCanceledByUser) {
     ScriptedPrompter prompter;
     for (int i = 0; i < 3; ++i) {
         prompter.expect("Directory already exists( d" + std::to_string(i) + ")! Continue?",
-                        "System Error", Buttons::YesNo, kAnswerNo);
+                        "Lumora", Buttons::YesNo, kAnswerNo);
         if (i < 2) prompter.expect("Move to next album?", "", Buttons::YesNo, kAnswerYes);
     }
 
@@ -238,8 +238,11 @@ TEST_F(ProcessAlbumsTest, movesPicturesAndLeavesTheSourcePathsOfTheListAlone) {
     EXPECT_EQ(bench.lower.statuses[0], "Moving...IMG_1.jpg");
 }
 
-TEST_F(ProcessAlbumsTest, aMoveOntoAnExistingFileAsksAndNeverReplacesWithoutYes) {
-    for (const int answer : {kAnswerNo, kAnswerYes}) {
+// A move meets an existing target as a copy does: the question names the
+// target file; Yes replaces it, No skips the picture, Cancel gives the album up.
+TEST_F(ProcessAlbumsTest, aMoveOntoAnExistingFileAsksAboutThatFileAndNeverReplacesWithoutYes) {
+    for (const int answer : {kAnswerNo, kAnswerYes, kAnswerCancel}) {
+        SCOPED_TRACE(answerName(answer));
         test::ProcessBench run;
         Album& album = run.addAlbum("M", "/");
         album.createSubDirectory = 0;
@@ -248,19 +251,26 @@ TEST_F(ProcessAlbumsTest, aMoveOntoAnExistingFileAsksAndNeverReplacesWithoutYes)
         run.addPicture("IMG_1.JPG", kMorning, 1, album.id);
         run.temp.writeFile("target/M-1.jpg", std::string("older file"));
         ScriptedPrompter prompter;
-        prompter.expect("Directory already exists( IMG_1.JPG)! Continue?", "System Error",
-                        Buttons::YesNo, answer);
+        prompter.expect("M-1.jpg already exists! Overwrite?", "Lumora", Buttons::YesNoCancel,
+                        answer);
 
         const ProcessReport report = run.run(fs, prompter, 1);
 
-        if (answer == kAnswerNo) {
-            EXPECT_EQ(readFile(run.target + "/M-1.jpg"), "older file");
-            EXPECT_EQ(readFile(run.pictures[0].path), run.contents[0]);
-            EXPECT_EQ(report.summaryText, "Operation canceled by user!");
-        } else {
+        if (answer == kAnswerYes) {
             EXPECT_EQ(readFile(run.target + "/M-1.jpg"), run.contents[0]);
             EXPECT_FALSE(fileExists(run.pictures[0].path));
             EXPECT_EQ(report.summaryText, "1 albums created succesfuly!");
+            continue;
+        }
+        EXPECT_EQ(readFile(run.target + "/M-1.jpg"), "older file");
+        EXPECT_EQ(readFile(run.pictures[0].path), run.contents[0]);
+        ASSERT_EQ(report.untransferred.size(), 1u);
+        if (answer == kAnswerNo) {
+            EXPECT_EQ(report.untransferred[0].outcome, FileOutcome::Skipped);
+            EXPECT_EQ(report.summaryText, "1 albums created succesfuly!");
+        } else {
+            EXPECT_EQ(report.untransferred[0].outcome, FileOutcome::GivenUp);
+            EXPECT_EQ(report.summaryText, "Operation canceled by user!");
         }
     }
 }

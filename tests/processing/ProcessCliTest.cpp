@@ -78,6 +78,21 @@ TEST_F(ProcessCli, organizeInTokyoFilesEachPictureUnderItsOwnDayAndTime) {
                                         "2024-03-15-3 [2024-03-15] [10 00 00].jpg"}));
 }
 
+TEST_F(ProcessCli, organizeWithTheCameraModelEndsEveryNameWithIt) {
+    test::PictureSpec spec;
+    spec.dateTimeOriginal = "2019:11:03 10:20:30";
+    spec.model = "DSC/F717 ";
+    temp.writeFile("src/a/IMG_1.JPG", test::exifPicture(spec));
+    EXPECT_EQ(run(cli::runOrganize, {"--camera-model", "--dry-run", source, target}),
+              cli::kExitSuccess);
+    EXPECT_NE(output.find("2019-11-03-0 [2019-11-03] [10 20 30] [DSC_F717].jpg"), std::string::npos)
+        << output;
+    EXPECT_EQ(run(cli::runOrganize, {"--camera-model", source, target, "--no"}), cli::kExitSuccess);
+    EXPECT_EQ(listNames(target + "/2019-11-03"),
+              (std::vector<std::string>{"2019-11-03-0 [2019-11-03] [10 20 30] [DSC_F717].jpg",
+                                        "2019-11-03-1 [2019-11-03] [19 05 01].jpg"}));
+}
+
 TEST_F(ProcessCli, organizeByMonthAndMoving) {
     EXPECT_EQ(run(cli::runOrganize, {"--by", "month", "--move", source, target}),
               cli::kExitSuccess);

@@ -47,15 +47,15 @@ TEST_F(ProcessFaultsTest, retryingAFailedMoveNeverReplacesAnExistingFileWithoutA
     rule.error = kErrorSharingViolation;
     fs.addRule(rule);
     prompter.expect(kSharing, "System Error", Buttons::AbortRetryIgnore, kAnswerRetry);
-    prompter.expect("Directory already exists( IMG_1.JPG)! Continue?", "System Error",
-                    Buttons::YesNo, kAnswerNo);
+    prompter.expect("M-1.jpg already exists! Overwrite?", "Lumora", Buttons::YesNoCancel,
+                    kAnswerNo);
 
     const ProcessReport report = bench.run(fs, prompter, 1);
 
     EXPECT_EQ(readFile(bench.target + "/M-1.jpg"), "older file");
     EXPECT_EQ(readFile(bench.pictures[0].path), bench.contents[0]);
     EXPECT_EQ(fs.callCount(FsCall::MoveFileReplace), 0);
-    EXPECT_EQ(report.summaryText, "Operation canceled by user!");
+    EXPECT_EQ(report.summaryText, "1 albums created succesfuly!");  // the picture was skipped
 }
 
 TEST_F(ProcessFaultsTest, ignoringAFailedMoveOffersACopyThatStillAsksBeforeOverwriting) {
@@ -64,7 +64,7 @@ TEST_F(ProcessFaultsTest, ignoringAFailedMoveOffersACopyThatStillAsksBeforeOverw
     prompter.expect(kSharing, "System Error", Buttons::AbortRetryIgnore, kAnswerIgnore);
     prompter.expect("File could not be moved. Copy instead of move?", "", Buttons::OkCancel,
                     kAnswerOk);
-    prompter.expect("IMG_1.JPG already exists! Overwrite?", "System Error", Buttons::YesNoCancel,
+    prompter.expect("M-1.jpg already exists! Overwrite?", "Lumora", Buttons::YesNoCancel,
                     kAnswerNo);
 
     const ProcessReport report = bench.run(fs, prompter, 1);
@@ -97,9 +97,9 @@ TEST_F(ProcessFaultsTest, aFailedOverwriteIsReportedAndASecondYesEndsTheAttempts
     rule.skip = 1;
     rule.error = kErrorFileExists;
     fs.addRule(rule);
-    prompter.expect("IMG_1.JPG already exists! Overwrite?", "System Error", Buttons::YesNoCancel,
+    prompter.expect("M-1.jpg already exists! Overwrite?", "Lumora", Buttons::YesNoCancel,
                     kAnswerYes);
-    prompter.expect("IMG_1.JPG already exists! Overwrite?", "System Error", Buttons::YesNoCancel,
+    prompter.expect("M-1.jpg already exists! Overwrite?", "Lumora", Buttons::YesNoCancel,
                     kAnswerYes);
 
     const ProcessReport report = bench.run(fs, prompter, 0);
@@ -148,8 +148,7 @@ TEST_F(ProcessFaultsTest, aFullDiskGivesTheAlbumUpUntilARunAfterFreeingSpace) {
     // Space freed: "Process" again takes up the album that failed.
     disk->capacity = 1 << 20;
     ScriptedPrompter again;
-    again.expect("IMG_1.JPG already exists! Overwrite?", "System Error", Buttons::YesNoCancel,
-                 kAnswerNo);
+    again.expect("M-1.jpg already exists! Overwrite?", "Lumora", Buttons::YesNoCancel, kAnswerNo);
     report = bench.run(fs, again, 0);
     EXPECT_EQ(report.summaryText, "1 albums created succesfuly!");
     EXPECT_EQ(readFile(bench.target + "/M-2.jpg"), bench.contents[1]);

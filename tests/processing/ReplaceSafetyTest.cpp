@@ -120,11 +120,11 @@ TEST(RunCollisions, aRerunStillAsksAboutWhatAnEarlierRunLeft) {
     bench.temp.writeFile("target/camera/IMG_0001.jpg", std::string("earlier run"));
     bench.temp.writeFile("target/camera/IMG_0001 (2).jpg", std::string("earlier run"));
     test::ScriptedPrompter prompter;
-    prompter.expect("Directory already exists( camera)! Continue?", "System Error", Buttons::YesNo,
+    prompter.expect("Directory already exists( camera)! Continue?", "Lumora", Buttons::YesNo,
                     kAnswerYes);
-    prompter.expect("IMG_0001.JPG already exists! Overwrite?", "System Error", Buttons::YesNoCancel,
+    prompter.expect("IMG_0001.jpg already exists! Overwrite?", "Lumora", Buttons::YesNoCancel,
                     kAnswerYes);
-    prompter.expect("IMG_0001.JPG already exists! Overwrite?", "System Error", Buttons::YesNoCancel,
+    prompter.expect("IMG_0001 (2).jpg already exists! Overwrite?", "Lumora", Buttons::YesNoCancel,
                     kAnswerNo);
 
     const ProcessReport report = bench.run(realFileSystem(), prompter);

@@ -118,5 +118,43 @@ TEST_F(TargetFileName, readsACustomNameThatFillsItsWholeField) {
     EXPECT_EQ(name(), std::string(sizeof picture.exif->customName, 'x') + ".jpg");
 }
 
+TEST_F(TargetFileName, addsTheCameraModelAfterTheDateAndTimeWhenChosen) {
+    std::strcpy(picture.exif->CameraModel, "Canon PowerShot S45");
+    EXPECT_EQ(name(), "Holiday-17 [2005-03-04] [10 20 30].jpg") << "not chosen";
+
+    album.addCameraModel = 1;
+    EXPECT_EQ(name(), "Holiday-17 [2005-03-04] [10 20 30] [Canon PowerShot S45].jpg");
+    album.addDate = 0;
+    album.addTime = 0;
+    EXPECT_EQ(name(), "Holiday-17 [Canon PowerShot S45].jpg");
+
+    const struct {
+        const char* model;
+        const char* part;
+    } cases[] = {
+        {"  E-M1MarkII    ", " [E-M1MarkII]"},  // padding spaces go
+        {"DSC/F717:x?", " [DSC_F717_x_]"},      // characters no file name may hold
+        {"a<b>c\"d|e*f\\g\th", " [a_b_c_d_e_f_g_h]"},
+        {"Coolpix 5.0 (EU)", " [Coolpix 5.0 (EU)]"},
+        {"", ""},
+        {"      ", ""},
+    };
+    for (const auto& c : cases) {
+        std::memset(picture.exif->CameraModel, 0, sizeof picture.exif->CameraModel);
+        std::strcpy(picture.exif->CameraModel, c.model);
+        EXPECT_EQ(name(), "Holiday-17" + std::string(c.part) + ".jpg") << c.model;
+    }
+    // A model that fills its whole field.
+    std::memset(picture.exif->CameraModel, 'M', sizeof picture.exif->CameraModel);
+    EXPECT_EQ(name(),
+              "Holiday-17 [" + std::string(sizeof picture.exif->CameraModel, 'M') + "].jpg");
+    // A custom name takes it too, as it takes the date and the time.
+    std::strcpy(picture.exif->customName, "Pier");
+    picture.exif->hasCustomName = 1;
+    std::memset(picture.exif->CameraModel, 0, sizeof picture.exif->CameraModel);
+    std::strcpy(picture.exif->CameraModel, "X100");
+    EXPECT_EQ(name(), "Pier [X100].jpg");
+}
+
 }  // namespace
 }  // namespace lumora

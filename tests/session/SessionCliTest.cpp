@@ -107,6 +107,22 @@ TEST_F(SessionCli, checkTellsWhetherTheSessionStillLoads) {
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
 }
 
+// A file of the version whose values were instants shows its album dates
+// as that version showed them in this zone, not as wall-clock values an hour
+// or more off.
+TEST(SessionCliEarlierFile, showReadsItsRangesAsTheInstantsTheyWere) {
+    test::TzGuard paris{"CET-1CEST,M3.5.0,M10.5.0/3"};
+    const std::string file = std::string(LUMORA_SESSION_FIXTURES) + "/paris-january.lsn";
+    const CommandRun run = runSessionCommand({"show", file});
+    ASSERT_EQ(run.status, cli::kExitSuccess) << run.err;
+    EXPECT_NE(run.out.find("Written by an earlier version"), std::string::npos);
+    // The album set by hand over the whole year of 2024.
+    EXPECT_NE(run.out.find("  Start date: [2024-01-01]/[00 00 00]\n"
+                           "  End date: [2024-12-31]/[23 59 59]\n"),
+              std::string::npos)
+        << run.out;
+}
+
 TEST_F(SessionCli, refusesBrokenFilesAndWrongUsage) {
     files.writeFile("short.lsn", std::string("1.0"));
     CommandRun run = runSessionCommand({"show", files.file("short.lsn")});

@@ -4,7 +4,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -131,35 +132,64 @@ TEST_F(SessionCommands, loadingOverAlbumsAsksFirst) {
     EXPECT_EQ(test::snapshot(work), saved);
 }
 
-TEST_F(SessionCommands, aChangedSourceIsReportedAndLeavesNoPicturesOrAlbums) {
+TEST_F(SessionCommands, aChangedSourceIsNamedAndLeavesTheWorkAsItWas) {
     save();
-    const std::vector<std::string> changes = {"added", "removed"};
-    for (const std::string& change : changes) {
-        SCOPED_TRACE(change);
-        if (change == "added") {
-            source.writeFile("Sub/new.jpg", test::exifPicture("2006:01:01 10:00:00"));
-        } else {
-            ASSERT_EQ(realFileSystem().removeFile(source.file("Sub/new.jpg")), kErrorSuccess);
-            ASSERT_EQ(realFileSystem().removeFile(source.file("f.jpg")), kErrorSuccess);
-        }
-        Workspace loaded{realFileSystem(), clock};
+    const std::vector<std::string> before = test::snapshot(work);
+    const std::vector<uint8_t> fBytes = test::exifPicture("2005:06:01 12:00:00");
+    struct Change {
+        const char* name;
+        std::function<void()> make;
+        std::string told;
+    };
+    const std::string modified = "Source directory was modified. Session could not be loaded!\n";
+    const Change changes[] = {
+        {"added",
+         [&] { source.writeFile("Sub/new.jpg", test::exifPicture("2006:01:01 10:00:00")); },
+         source.path() + " holds 11 pictures, the session 10 pictures: 1 picture was added."},
+        {"missing",
+         [&] {
+             ASSERT_EQ(realFileSystem().removeFile(source.file("Sub/new.jpg")), kErrorSuccess);
+             ASSERT_EQ(realFileSystem().removeFile(source.file("f.jpg")), kErrorSuccess);
+             ASSERT_EQ(realFileSystem().removeFile(source.file("B.jpg")), kErrorSuccess);
+         },
+         source.path() + " holds 8 pictures, the session 10 pictures: 2 pictures are missing."},
+        {"resized",
+         [&] {
+             source.writeFile("B.jpg", test::exifPicture("2005:03:01 10:00:00"));
+             std::vector<uint8_t> bigger = fBytes;
+             bigger.resize(bigger.size() + 100, 0);  // bytes after the picture's end
+             source.writeFile("f.jpg", bigger);
+         },
+         ""},
+    };
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.name);
+        change.make();
         ScriptedPrompter prompter;
+        prompter.expect("Filters will be lost. Continue to load session?", "Warning",
+                        Buttons::OkCancel, kAnswerOk);
         prompter.expect(kZeroDateWarning, "", Buttons::Ok, kAnswerOk);
-        prompter.expect("Source directory was modified. Session could not be loaded!", "Warning",
-                        Buttons::Ok, kAnswerOk);
-        EXPECT_EQ(
-            loadSessionCommand(loaded, test::fileNamed(sessionPath), prompter, nullProgress()),
-            SessionResult::SourceModified);
-        EXPECT_TRUE(loaded.albums.empty());
-        EXPECT_TRUE(loaded.pictures().empty());
-        EXPECT_TRUE(loaded.catalog.directories().empty());
-        EXPECT_TRUE(loaded.removedPictures.empty());
-        // What was read before the check stays.
-        EXPECT_EQ(loaded.sourceText, source.path());
-        EXPECT_EQ(loaded.targetText, "/albums/out");
-        EXPECT_EQ(loaded.dateFormat, 4);
-        EXPECT_EQ(loaded.duplicatesFound, 1);
-        EXPECT_EQ(loaded.picturesAtScan, 10);
+        prompter.answer(kAnswerOk);
+        RecordingSink status;
+        EXPECT_EQ(loadSessionCommand(work, test::fileNamed(sessionPath), prompter, status),
+                  SessionResult::SourceModified);
+        // The status line shows the work's own status again.
+        ASSERT_FALSE(status.statuses.empty());
+        EXPECT_EQ(status.statuses.back(), work.statusText);
+        ASSERT_EQ(prompter.questions().size(), 3u);
+        const std::string told = prompter.questions().back().text;
+        EXPECT_EQ(prompter.questions().back().caption, "Warning");
+        if (!change.told.empty()) {
+            EXPECT_EQ(told, modified + change.told);
+        } else {
+            EXPECT_EQ(told.rfind(modified + source.path() +
+                                     " holds 10 pictures, the session 10 pictures: a picture was "
+                                     "resized or replaced (",
+                                 0),
+                      0u)
+                << told;
+        }
+        EXPECT_EQ(test::snapshot(work), before);
     }
 }
 
@@ -209,12 +239,14 @@ TEST_F(SessionCommands, everyTruncatedFileIsRefusedAndTheWorkStaysAsItWas) {
     EXPECT_EQ(test::snapshot(work), before);
 }
 
-TEST_F(SessionCommands, aRefusedFileAfterTheQuestionLeavesTheResetWork) {
+TEST_F(SessionCommands, aRefusedFileOrACancelledDialogAfterTheQuestionLeavesTheWorkAsItWas) {
     save();
     std::vector<uint8_t> bytes = savedBytes();
     bytes.resize(bytes.size() - 280);  // one record short, cut at a record boundary
     files.writeFile("short.lsn", bytes);
-    const AlbumList albums = work.albums;
+    const std::vector<std::string> before = test::snapshot(work);
+    ASSERT_FALSE(work.albums.empty());
+
     ScriptedPrompter prompter;
     prompter.expect("Filters will be lost. Continue to load session?", "Warning", Buttons::OkCancel,
                     kAnswerOk);
@@ -222,13 +254,15 @@ TEST_F(SessionCommands, aRefusedFileAfterTheQuestionLeavesTheResetWork) {
     EXPECT_EQ(loadSessionCommand(work, test::fileNamed(files.file("short.lsn")), prompter,
                                  nullProgress()),
               SessionResult::Failed);
-    EXPECT_EQ(work.albums, albums);
-    EXPECT_TRUE(work.pictures().empty());
-    EXPECT_TRUE(work.removedPictures.empty());
-    EXPECT_EQ(work.statusText, "Wait for input...");
-    EXPECT_EQ(work.targetText, "Not Selected. Please select one first.");
-    EXPECT_EQ(work.sourceText, source.path());
-    EXPECT_EQ(work.dateFormat, 4);
+    EXPECT_EQ(test::snapshot(work), before);
+
+    prompter.expect("Filters will be lost. Continue to load session?", "Warning", Buttons::OkCancel,
+                    kAnswerOk);
+    prompter.expect("File not loaded!", "", Buttons::Ok, kAnswerOk);
+    EXPECT_EQ(loadSessionCommand(
+                  work, [] { return std::optional<std::string>(); }, prompter, nullProgress()),
+              SessionResult::Cancelled);
+    EXPECT_EQ(test::snapshot(work), before);
 }
 
 TEST_F(SessionCommands, corruptedCountsAndLengthsAreRefused) {

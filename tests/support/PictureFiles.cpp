@@ -8,6 +8,7 @@ namespace lumora::test {
 std::vector<uint8_t> exifPicture(const PictureSpec& spec) {
     samples::ExifBlockSpec block;
     if (!spec.make.empty()) block.ifd0.push_back(samples::asciiEntry(0x010F, spec.make));
+    if (!spec.model.empty()) block.ifd0.push_back(samples::asciiEntry(0x0110, spec.model));
     block.exifIfd.push_back(samples::undefinedEntry(0x9000, {'0', '2', '2', '0'}));
     if (!spec.dateTimeOriginal.empty()) {
         block.exifIfd.push_back(samples::asciiEntry(0x9003, spec.dateTimeOriginal));

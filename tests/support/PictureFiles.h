@@ -12,6 +12,7 @@ struct PictureSpec {
     std::string make;              // tag 0x010F; left out when empty
     bool withThumbnail = false;    // a small JPEG in the thumbnail directory
     uint32_t seed = 1;             // chooses the picture's pattern
+    std::string model;             // tag 0x0110; left out when empty
 };
 
 // A real JPEG file with an APP1 "Exif" section holding the given values.

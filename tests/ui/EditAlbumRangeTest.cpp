@@ -37,8 +37,8 @@ TEST_F(EditAlbumRangeTest, aNewAlbumSpansTheWholeFilmWhateverItsOrder) {
         SCOPED_TRACE(sortLine(order, 4));
         workspace.viewOptions = order;
         openNewAlbum();
-        EXPECT_EQ(text(res::kIdStartLabel), "[2021-06-01] [10 01 01]");
-        EXPECT_EQ(text(res::kIdEndLabel), "[2021-06-02] [09 30 01]");
+        EXPECT_EQ(text(res::kIdStartLabel), "[2021-06-01] [10 00 00]");
+        EXPECT_EQ(text(res::kIdEndLabel), "[2021-06-02] [09 30 00]");
         EXPECT_EQ(rows(), 4);
         EXPECT_EQ(text(res::kIdAlbumHeader), "New Album:  4 pictures in album.");
         // With nothing selected the ends are the earliest and the latest
@@ -48,8 +48,8 @@ TEST_F(EditAlbumRangeTest, aNewAlbumSpansTheWholeFilmWhateverItsOrder) {
         dialog->film()->clearSelection();
         dialog->setEndDate();
         dialog->setStartDate();
-        EXPECT_EQ(text(res::kIdStartLabel), "[2021-06-01] [10 01 01]");
-        EXPECT_EQ(text(res::kIdEndLabel), "[2021-06-02] [09 30 01]");
+        EXPECT_EQ(text(res::kIdStartLabel), "[2021-06-01] [10 00 00]");
+        EXPECT_EQ(text(res::kIdEndLabel), "[2021-06-02] [09 30 00]");
         EXPECT_EQ(rows(), 4);
         dialog->discard();
         finish();

@@ -76,7 +76,7 @@ TEST_F(EditAlbumReadOnlyTest, noControlChangesAProcessedAlbum) {
     EXPECT_EQ(dialog->end(), DialogEnd::Other);
 
     EXPECT_EQ(rows(), 3);
-    EXPECT_EQ(text(res::kIdStartLabel), "[2021-06-01] [10 01 01]");
+    EXPECT_EQ(text(res::kIdStartLabel), "[2021-06-01] [10 00 00]");
     EXPECT_EQ(text(res::kIdAlbumHeader), "Album Album 1:  3 pictures in album.");
     EXPECT_EQ(workspace.albums[0], before);
     EXPECT_EQ(albumIds(), idsBefore);

@@ -10,15 +10,19 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <filesystem>
 #include <functional>
 
 #include "albums/Thumbnail.h"
 #include "app/CAboutDialog.h"
+#include "app/HelpWindow.h"
 #include "app/ProcessCommands.h"
 #include "app/ProgramIcon.h"
+#include "app/ProgramInfo.h"
 #include "imaging/ImageBitmap.h"
 #include "platform/QtShell.h"
+#include "platform/QtText.h"
 #include "res/ResourceIds.h"
 #include "tests/support/PictureFiles.h"
 #include "tests/support/ScriptedPrompter.h"
@@ -131,7 +135,8 @@ TEST_F(MainDialogTest, aNewSourceWithAlbumsAsksFirstAndCancelKeepsEverything) {
     makeAlbum(2, "First");
     ASSERT_EQ(lines(list(res::kIdAlbumList)), QStringList{"1. First"});
 
-    prompter.expect("Filters will be lost!", "Warning", Buttons::OkCancel, kAnswerCancel);
+    prompter.expect("Albums and filters will be lost!", "Warning", Buttons::OkCancel,
+                    kAnswerCancel);
     window->selectSource();  // no folder browser may open: none is scripted
 
     EXPECT_TRUE(shell.calls().empty());
@@ -141,27 +146,46 @@ TEST_F(MainDialogTest, aNewSourceWithAlbumsAsksFirstAndCancelKeepsEverything) {
     EXPECT_EQ(lines(list(res::kIdAlbumList)), QStringList{"1. First"});
 }
 
-TEST_F(MainDialogTest, okOnTheWarningThenCancellingTheBrowserLeavesNoAlbumsAndNoPictures) {
+TEST_F(MainDialogTest, okOnTheWarningThenCancellingTheBrowserChangesNothing) {
     window->useSource(source);
+    window->useTarget(dir.makeDir("out"));
     makeAlbum(2, "First");
     list(res::kIdAlbumList)->setCurrentRow(0);
+    const QStringList details = lines(list(res::kIdAlbumDetails));
+    const QString summary = text(res::kIdAlbumsSummary);
+    const QString status = text(res::kIdStatusText);
     ASSERT_TRUE(button(res::kIdDeleteAlbum)->isEnabled());
 
-    prompter.expect("Filters will be lost!", "Warning", Buttons::OkCancel, kAnswerOk);
+    prompter.expect("Albums and filters will be lost!", "Warning", Buttons::OkCancel, kAnswerOk);
     shell.folder(std::nullopt);
     window->selectSource();
 
+    EXPECT_EQ(workspace.albums.size(), 1u);
+    EXPECT_EQ(workspace.pictures().size(), 4u);
+    EXPECT_EQ(lines(list(res::kIdAlbumList)), QStringList{"1. First"});
+    EXPECT_EQ(lines(list(res::kIdAlbumDetails)), details);
+    EXPECT_EQ(text(res::kIdAlbumsSummary), summary);
+    EXPECT_EQ(text(res::kIdStatusText), status);
+    EXPECT_EQ(text(res::kIdSourceText).toStdString(), source);
+    EXPECT_EQ(text(res::kIdTargetText).toStdString(), dir.file("out"));
+    EXPECT_TRUE(button(res::kIdDeleteAlbum)->isEnabled());
+    EXPECT_TRUE(enabled(res::kCmdSaveSession));
+
+    // A folder chosen after the warning is what drops the albums.
+    dir.writeFile("other/e.jpg", test::exifPicture("2022:01:01 08:00:00"));
+    prompter.expect("Albums and filters will be lost!", "Warning", Buttons::OkCancel, kAnswerOk);
+    shell.folder(dir.file("other"));
+    window->selectSource();
     EXPECT_TRUE(workspace.albums.empty());
-    EXPECT_TRUE(workspace.pictures().empty());
+    EXPECT_EQ(workspace.pictures().size(), 1u);
     EXPECT_EQ(list(res::kIdAlbumList)->count(), 0);
     EXPECT_EQ(list(res::kIdAlbumDetails)->count(), 0);
     EXPECT_EQ(text(res::kIdAlbumsSummary), "Albums created: None");
-    EXPECT_EQ(text(res::kIdSourceText).toStdString(), source);
     EXPECT_FALSE(button(res::kIdDeleteAlbum)->isEnabled());
     EXPECT_FALSE(enabled(res::kCmdSaveSession));
 }
 
-TEST_F(MainDialogTest, theSourceIsRefusedAsTargetWhateverPathReachesItAndASubFolderIsTaken) {
+TEST_F(MainDialogTest, theSourceAndEveryFolderInsideItAreRefusedAsTarget) {
     prompter.expect("Please select source directory first!", "Select target directory", Buttons::Ok,
                     kAnswerOk);
     window->selectTarget();  // without a source no browser opens
@@ -178,12 +202,98 @@ TEST_F(MainDialogTest, theSourceIsRefusedAsTargetWhateverPathReachesItAndASubFol
         EXPECT_EQ(workspace.targetDirectory, "") << path;
     }
 
+    // A later scan would list the album copies as new pictures.
     const std::string sub = dir.makeDir("src/albums");
-    shell.folder(sub);
+    for (const std::string& path : {sub, link + "/albums"}) {
+        shell.folder(path);
+        prompter.expect(kInsideSourceText, "Please select other target directory", Buttons::Ok,
+                        kAnswerOk);
+        window->selectTarget();
+        EXPECT_EQ(text(res::kIdTargetText), kNotSelected) << path;
+        EXPECT_EQ(workspace.targetDirectory, "") << path;
+    }
+
+    const std::string outside = dir.makeDir("albums");
+    shell.folder(outside);
     window->selectTarget();
-    EXPECT_EQ(text(res::kIdTargetText).toStdString(), sub);
-    EXPECT_EQ(workspace.targetDirectory, sub);
+    EXPECT_EQ(text(res::kIdTargetText).toStdString(), outside);
+    EXPECT_EQ(workspace.targetDirectory, outside);
     EXPECT_EQ(shell.calls().back().title, "Select folder that hold pictures to process.");
+}
+
+TEST_F(MainDialogTest, aTargetInsideTheSourceKeptInASessionIsRefusedAtProcess) {
+    window->useSource(source);
+    makeAlbum(2, "First");
+    workspace.targetText = dir.makeDir("src/albums");  // as a session of the command line keeps it
+    prompter.expect(kInsideSourceText, "Please select other target directory", Buttons::Ok,
+                    kAnswerOk);
+    window->process();
+    EXPECT_TRUE(window->dialogsRun.empty());
+}
+
+// The highlighted album's details always show, with "Delete Album" enabled,
+// so that clicking it (which changes no selection) is never needed.
+TEST_F(MainDialogTest, theDetailsFollowTheSelectionThroughEveryChange) {
+    window->useSource(source);
+    window->useTarget(dir.makeDir("out"));
+    makeAlbum(1, "First");
+    makeAlbum(1, "Second");
+    makeAlbum(1, "Third");
+    QListWidget* albums = list(res::kIdAlbumList);
+    auto shown = [&] {
+        QListWidget* details = list(res::kIdAlbumDetails);
+        return details->count() == 0 ? QString() : details->item(0)->text();
+    };
+    albums->setCurrentRow(1);
+    ASSERT_EQ(shown(), "Name: Second");
+
+    window->editAlbum = [] { return DialogEnd::Discard; };
+    window->startFromPositive();
+    EXPECT_EQ(shown(), "Name: Second");
+    makeAlbum(1, "Fourth");  // Save of a new album
+    EXPECT_EQ(albums->currentRow(), 1);
+    EXPECT_EQ(shown(), "Name: Second");
+    EXPECT_TRUE(button(res::kIdDeleteAlbum)->isEnabled());
+    window->editAlbum = [] { return DialogEnd::Save; };
+    window->editSelectedAlbum();
+    EXPECT_EQ(shown(), "Name: Second");
+    window->editAlbum = [] { return DialogEnd::Discard; };
+    window->editSelectedAlbum();
+    EXPECT_EQ(shown(), "Name: Second");
+
+    // A change of target shows in the album root at once.
+    const std::string other = dir.makeDir("elsewhere");
+    window->useTarget(other);
+    EXPECT_TRUE(lines(list(res::kIdAlbumDetails)).contains(toQString("Album root: " + other)));
+
+    // After a delete the album that takes the row is selected and shown.
+    prompter.expect("Delete selected album?", "Delete Album", Buttons::OkCancel, kAnswerOk);
+    button(res::kIdDeleteAlbum)->click();
+    EXPECT_EQ(lines(albums), (QStringList{"1. First", "2. Third", "3. Fourth"}));
+    EXPECT_EQ(albums->currentRow(), 1);
+    EXPECT_EQ(shown(), "Name: Third");
+    EXPECT_TRUE(button(res::kIdDeleteAlbum)->isEnabled());
+    albums->setCurrentRow(2);
+    prompter.expect("Delete selected album?", "Delete Album", Buttons::OkCancel, kAnswerOk);
+    button(res::kIdDeleteAlbum)->click();
+    EXPECT_EQ(shown(), "Name: Third");  // the new last album
+
+    // After a load the highlighted album shows too.
+    const std::string session = dir.file("work.lsn");
+    shell.saveFile(session);
+    window->saveSession();
+    prompter.expect("Filters will be lost. Continue to load session?", "Warning", Buttons::OkCancel,
+                    kAnswerOk);
+    shell.openFile(session);
+    window->loadSession();
+    EXPECT_EQ(albums->currentRow(), 1);
+    EXPECT_EQ(shown(), "Name: Third");
+    EXPECT_TRUE(button(res::kIdDeleteAlbum)->isEnabled());
+
+    // With nothing selected nothing shows and nothing can be deleted.
+    albums->clearSelection();
+    EXPECT_EQ(shown(), QString());
+    EXPECT_FALSE(button(res::kIdDeleteAlbum)->isEnabled());
 }
 
 // Answers OK to everything and runs a check at each question.
@@ -272,12 +382,50 @@ TEST_F(MainDialogTest, helpLooksUnderTheCurrentFolderAndSaysWhenItCannotOpen) {
     EXPECT_EQ(shell.opened().front(),
               "help.htm|" + std::filesystem::current_path().string() + "/help/");
 
+    // Nothing on the desktop opens the document: the program shows it, in
+    // a window of its own that stays beside the main window.
+    dir.makeDir("help");
+    dir.writeFile("help/help.htm",
+                  std::string("<html><head><title>Lumora Help</title></head><body><h1>Steps</h1>"
+                              "<p>Choose the source first.</p></body></html>"));
     shell.openResult(kShellNoAssociation);
-    prompter.expect(
-        "There is no application associated with the given file name extension. Please install "
-        "Internet Explorer or other web browser.",
-        "", Buttons::Ok, kAnswerOk);
+    window->helpManual();  // nothing is asked: the prompter has nothing scripted
+    auto* help = window->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(help->isModal());
+    EXPECT_EQ(help->windowTitle(), "Lumora Help");
+    EXPECT_TRUE(help->browser()->toPlainText().contains("Choose the source first."));
+    shell.openResult(kShellNoAssociation);
+    window->helpManual();  // again: the same window
+    EXPECT_EQ(window->findChildren<HelpWindow*>().size(), 1);
+
+    // A document the desktop had no program for, and that cannot be read.
+    std::filesystem::remove(dir.file("help/help.htm"));
+    shell.openResult(kShellNoAssociation);
+    prompter.expect("Path not found. Please restart Lumora.", "", Buttons::Ok, kAnswerOk);
     window->helpManual();
+}
+
+TEST_F(MainDialogTest, theHomepageWithoutABrowserSaysWhereToGo) {
+    prompter.expect("You must be connected to Internet before continue!", "Lumora - Visit Homepage",
+                    Buttons::OkCancel, kAnswerCancel);
+    window->homepage();
+    EXPECT_TRUE(shell.opened().empty());
+
+    prompter.expect("You must be connected to Internet before continue!", "Lumora - Visit Homepage",
+                    Buttons::OkCancel, kAnswerOk);
+    window->homepage();
+    ASSERT_EQ(shell.opened().size(), 1u);
+    EXPECT_EQ(shell.opened().front(), std::string(kHomepageAddress) + "|");
+
+    shell.openResult(kShellNoAssociation);
+    prompter.expect("You must be connected to Internet before continue!", "Lumora - Visit Homepage",
+                    Buttons::OkCancel, kAnswerOk);
+    prompter.expect("No web browser was found to open the homepage. Please visit " +
+                        std::string(kHomepageAddress) + " with a web browser.",
+                    "Lumora - Visit Homepage", Buttons::Ok, kAnswerOk);
+    window->homepage();
 }
 
 TEST_F(MainDialogTest, menusFollowTheScansAndTheAlbums) {

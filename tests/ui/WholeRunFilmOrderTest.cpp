@@ -28,38 +28,13 @@
 #include "tests/support/TempDir.h"
 #include "tests/support/TzGuard.h"
 #include "tests/ui/ControlById.h"
+#include "tests/ui/DrivenMainDialog.h"
 
 namespace lumora {
 namespace {
 
 using test::controlById;
-
-// The main window with its Edit Album dialog driven by `editAlbum` and its
-// processing dialog by a press of "Process".
-class FilmOrderWindow : public CMainDialog {
-  public:
-    using CMainDialog::CMainDialog;
-    std::function<void(CEditAlbumDialog&)> editAlbum;
-
-  protected:
-    int runDialog(QDialog& dialog) override {
-        if (auto* edit = dynamic_cast<CEditAlbumDialog*>(&dialog)) {
-            edit->show();
-            QCoreApplication::processEvents();  // the first paint builds the film
-            editAlbum(*edit);
-            edit->hide();
-            return edit->result();
-        }
-        if (auto* processing = dynamic_cast<CAlbumsProcessingDialog*>(&dialog)) {
-            processing->show();
-            QCoreApplication::processEvents();
-            controlById<QPushButton>(*processing, res::kIdProcessAlbums)->click();
-            processing->hide();
-            return QDialog::Accepted;
-        }
-        return QDialog::Rejected;
-    }
-};
+using test::DrivenMainDialog;
 
 // "View Options" from the Edit Album menu, answered as a person would: "By
 // Name", "Descendent", "Accept".
@@ -108,7 +83,7 @@ class WholeRunFilmOrder : public ::testing::Test {
     Workspace workspace;
     test::ScriptedPrompter prompter;
     test::ScriptedShell shell;
-    FilmOrderWindow window{workspace, prompter, shell};
+    DrivenMainDialog window{workspace, prompter, shell};
 };
 
 TEST_F(WholeRunFilmOrder, albumsFromAFilmByNameDescendingSpanAndHoldEveryPicture) {

@@ -28,9 +28,12 @@
 #include "tests/support/TempDir.h"
 #include "tests/support/TzGuard.h"
 #include "tests/ui/ControlById.h"
+#include "tests/ui/DrivenMainDialog.h"
 
 namespace lumora {
 namespace {
+
+using test::DrivenMainDialog;
 
 // Answers OK or Yes to whatever is asked and keeps every question.
 class AgreeingPrompter : public Prompter {
@@ -46,34 +49,6 @@ std::string bytesOf(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
-
-// The main window whose modal dialogs are driven by the test instead of a
-// person: the Edit Album dialog by `editAlbum`, the processing dialog by
-// pressing its "Process"; any other dialog is closed at once.
-class DrivenMainDialog : public CMainDialog {
-  public:
-    using CMainDialog::CMainDialog;
-    std::function<void(CEditAlbumDialog&)> editAlbum;
-
-  protected:
-    int runDialog(QDialog& dialog) override {
-        if (auto* edit = dynamic_cast<CEditAlbumDialog*>(&dialog)) {
-            edit->show();
-            QCoreApplication::processEvents();  // the first paint builds the film
-            editAlbum(*edit);
-            edit->hide();
-            return edit->result();
-        }
-        if (auto* processing = dynamic_cast<CAlbumsProcessingDialog*>(&dialog)) {
-            processing->show();
-            QCoreApplication::processEvents();  // the free-space check
-            test::controlById<QPushButton>(*processing, res::kIdProcessAlbums)->click();
-            processing->hide();
-            return QDialog::Accepted;
-        }
-        return QDialog::Rejected;
-    }
-};
 
 TEST(WholeRunThroughTheWindows, twoAlbumsSavedAndProcessedByCopyWriteEveryPictureOnce) {
     test::TzGuard zone{"UTC0"};
