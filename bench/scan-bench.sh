@@ -54,10 +54,21 @@ if command -v exiv2 >/dev/null; then
     commands+=("exiv2_all")
 fi
 
-once() {  # command... -> wall seconds of one run
-    local start=$EPOCHREALTIME
+# Seconds from one line of `times`: "0m0.046s 0m0.010s" gives 0.056.
+# shellcheck disable=SC2016  # an awk program
+cpu_awk='function seconds(t) { split(t, p, /[ms]/); return p[1] * 60 + p[2] }
+    FNR == 2 { total = seconds($1) + seconds($2) }'
+
+once() {  # command... -> "wall cpu": seconds of one run on the clock and on the processors
+    local before="$corpus/times-before.txt" after="$corpus/times-after.txt" start end
+    times >"$before"  # the shell's own line, then its children's
+    start=$EPOCHREALTIME
     "$@" >/dev/null 2>&1 </dev/null || true
-    awk -v s="$start" -v e="$EPOCHREALTIME" 'BEGIN{printf "%.6f", e - s}'
+    end=$EPOCHREALTIME
+    times >"$after"
+    awk -v s="$start" -v e="$end" "$cpu_awk"'
+        FILENAME == ARGV[1] && FNR == 2 { was = total }
+        END { printf "%.6f %.6f", e - s, total - was }' "$before" "$after"
 }
 
 median() {  # numbers on standard input -> their median
@@ -69,7 +80,7 @@ echo "Corpus $dir: $jpgs .jpg files (every reader opens each), $listed listed by
 echo "$((bytes / 1024 / 1024)) MiB, $(nproc) cores; median of $runs warm runs taken in turns."
 echo "Load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 
-declare -A times
+declare -A walls cpus
 for i in "${!commands[@]}"; do
     # shellcheck disable=SC2086  # the commands are words on purpose
     once ${commands[$i]} "$dir" >/dev/null  # warms the cache
@@ -77,32 +88,41 @@ done
 for ((round = 0; round < runs; ++round)); do
     for i in "${!commands[@]}"; do
         # shellcheck disable=SC2086
-        times[$i]+="$(once ${commands[$i]} "$dir") "
+        read -r wall cpu <<<"$(once ${commands[$i]} "$dir")"
+        walls[$i]+="$wall "
+        cpus[$i]+="$cpu "
     done
 done
 echo "Load after:  $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
 
-declare -A medians
+declare -A wall_median cpu_median
 for i in "${!commands[@]}"; do
-    medians[$i]=$(tr ' ' '\n' <<<"${times[$i]}" | grep . | median)
+    wall_median[$i]=$(tr ' ' '\n' <<<"${walls[$i]}" | grep . | median)
+    cpu_median[$i]=$(tr ' ' '\n' <<<"${cpus[$i]}" | grep . | median)
 done
-t_ours=${medians[0]}
-t_floor=${medians[1]}
 read -r _ t_inproc _ < <("$harness" "$dir" "$runs")
 
-row() {  # name seconds
-    awk -v n="$1" -v t="$2" -v f="$jpgs" -v o="$t_ours" \
-        'BEGIN{printf "%-44s %9.3f s %10.0f files/s   this/ours %6.2f\n", n, t, f / t, t / o}'
+# The processor time counts only what each reader itself did, so it moves
+# less with the load of other programs on the machine than the wall time.
+row() {  # name wall-seconds [cpu-seconds]
+    awk -v n="$1" -v t="$2" -v c="${3:-0}" -v f="$jpgs" -v o="${wall_median[0]}" \
+        -v oc="${cpu_median[0]}" 'BEGIN{
+        printf "%-40s %7.3f s %8.0f files/s  this/ours %6.2f", n, t, f / t, t / o
+        if (c > 0) printf "   %7.3f s  this/ours %6.2f", c, c / oc
+        printf "\n"}'
 }
-printf '%-44s %11s %19s   %s\n' "reader" "time" "rate" "time ratio"
-for i in "${!commands[@]}"; do row "${names[$i]}" "${medians[$i]}"; done
+printf '%-40s %9s %16s  %16s   %9s  %s\n' "reader" "wall" "rate" "wall ratio" "processor" \
+    "ratio"
+for i in "${!commands[@]}"; do row "${names[$i]}" "${wall_median[$i]}" "${cpu_median[$i]}"; done
 row "scanSource in process (best of $runs)" "$t_inproc"
-t_libexif=${medians[2]}
 echo "(this/ours above 1: ours is faster)"
-awk -v o="$t_ours" -v f="$t_floor" -v l="$t_libexif" 'BEGIN{
-    printf "goals: libexif time / ours %.2f (at least 1.20); ours / floor time %.2f (at most 1.20)\n",
-        l / o, o / f}'
+for kind in wall cpu; do
+    declare -n m="${kind}_median"
+    awk -v k="$kind" -v o="${m[0]}" -v f="${m[1]}" -v l="${m[2]}" 'BEGIN{
+        printf "goals (%s): libexif / ours %.2f (at least 1.20); ours / floor %.2f (at most 1.20)\n",
+            k, l / o, o / f}'
+done
 
 echo
 echo "System calls of one run (strace -c -f), per .jpg file, the start of each program included;"
