@@ -8,7 +8,7 @@ build_targets() {
     echo "== building (Release, $build)" >&2
     cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLUMORA_BENCH=ON \
         -DLUMORA_TESTS=OFF >/dev/null
-    cmake --build "$build" -j2 --target lumora-cli "$@" >/dev/null
+    nice cmake --build "$build" -j2 --target lumora-cli "$@" >/dev/null
     cli="$build/cli/lumora-cli"
 }
 

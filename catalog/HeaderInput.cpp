@@ -25,7 +25,7 @@ constexpr size_t kReadAhead = 32 * 1024;
 }  // namespace
 
 HeaderInput::HeaderInput(InputFile& file, std::vector<uint8_t>& buffer)
-    : file_(file), buffer_(buffer) {
+    : file_(file), buffer_(buffer), fileSize_(file.facts().size) {
     if (buffer_.size() < kBufferSize) buffer_.resize(kBufferSize);
 }
 
@@ -56,12 +56,26 @@ bool HeaderInput::fill(size_t size) {
         end_ -= pos_;
         pos_ = 0;
     }
-    const size_t target = std::min(buffer_.size(), std::max(size, end_ + kReadAhead));
+    // A section longer than what is there is read with the read-ahead
+    // behind it, so that the sections after it come in the same call.
+    size_t target = std::min(buffer_.size(), std::max(size, end_) + kReadAhead);
+    // Reads stop at the size the file had when opened: a file shorter than
+    // the read-ahead then costs one read call, not a second one that only
+    // finds the end.
+    bool toTheEnd = false;
+    if (fileSize_ > 0) {
+        const uint64_t left = fileSize_ > base_ ? fileSize_ - base_ : 0;
+        if (left <= target) {
+            target = static_cast<size_t>(left);
+            toTheEnd = true;
+        }
+    }
     while (!atEnd_ && end_ < target) {
         const size_t got = file_.read(buffer_.data() + end_, target - end_);
         if (got == 0) atEnd_ = true;
         end_ += got;
     }
+    if (toTheEnd && end_ >= target) atEnd_ = true;
     return end_ >= size;
 }
 

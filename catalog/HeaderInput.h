@@ -9,8 +9,9 @@
 namespace lumora {
 
 // A file read through a buffer, so that the header sections of a picture
-// cost a read call or two, and a section body is handed out in place. The
-// buffer belongs to the caller and is reused from file to file.
+// cost one read call (two when they are longer than the read-ahead), and a
+// section body is handed out in place. The buffer belongs to the caller and
+// is reused from file to file.
 class HeaderInput {
   public:
     // A section body is at most 65533 bytes: the buffer holds a whole one
@@ -40,6 +41,7 @@ class HeaderInput {
     size_t pos_ = 0;
     size_t end_ = 0;
     uint64_t base_ = 0;  // file offset of buffer_[0]
+    uint64_t fileSize_;  // as the file was when opened; 0 when it told none
     bool atEnd_ = false;
     bool guarded_ = false;
 };

@@ -45,12 +45,15 @@ bool PictureCatalog::scanFile(const std::string& directory, const DirectoryEntry
                               Prompter& prompter) {
     std::string path = joinPath(directory, file.name);
     ErrorCode error = kErrorSuccess;
-    std::unique_ptr<InputFile> input = fileSystem_.openRead(path, error);
+    std::unique_ptr<InputFile> input = fileSystem_.openListedFile(path, file, error);
     if (!input) {
         const int answer =
             prompter.ask(kReadErrorText, kReadErrorCaption, Buttons::OkCancel, Icon::None);
         return answer == kAnswerOk;
     }
+    // Size and creation time as the opened file has them, true even for a
+    // file changed or replaced since the listing.
+    const FileFacts facts = input->facts();
     reader_.decode(*input);
     input.reset();
 
@@ -58,13 +61,13 @@ bool PictureCatalog::scanFile(const std::string& directory, const DirectoryEntry
     info.DateTime[sizeof info.DateTime - 1] = '\0';
     if (info.IsExif == 1 && info.DateTime[0] != '\0') {
         if (std::strcmp(info.DateTime, kZeroDateText) == 0) {
-            substituteZeroDate(info, file.creationTime);
+            substituteZeroDate(info, facts.creationTime);
         }
         info.pictureId = -1;
         PictureEntry entry;
         entry.path = std::move(path);
         entry.dateTime = dateTimeValue(info.DateTime);
-        entry.fileSize = file.size;
+        entry.fileSize = facts.size;
         entry.exif = std::make_shared<ExifInfo>(info);
         pictures_.push_back(std::move(entry));
     }

@@ -53,7 +53,17 @@ ErrorCode FailureWatch::listDirectory(const std::string& path,
 }
 
 std::unique_ptr<InputFile> FailureWatch::openRead(const std::string& path, ErrorCode& error) {
-    auto file = inner_.openRead(path, error);
+    return noteOpened(inner_.openRead(path, error), path, error);
+}
+
+std::unique_ptr<InputFile> FailureWatch::openListedFile(const std::string& path,
+                                                        const DirectoryEntry& entry,
+                                                        ErrorCode& error) {
+    return noteOpened(inner_.openListedFile(path, entry, error), path, error);
+}
+
+std::unique_ptr<InputFile> FailureWatch::noteOpened(std::unique_ptr<InputFile> file,
+                                                    const std::string& path, ErrorCode error) {
     if (!file) {
         note(error, FailedCall::Kind::ReadFile, path);
         unreadable_.insert(path);

@@ -46,6 +46,8 @@ class FailureWatch : public FileSystem {
 
     ErrorCode listDirectory(const std::string& path, std::vector<DirectoryEntry>& entries) override;
     std::unique_ptr<InputFile> openRead(const std::string& path, ErrorCode& error) override;
+    std::unique_ptr<InputFile> openListedFile(const std::string& path, const DirectoryEntry& entry,
+                                              ErrorCode& error) override;
     std::unique_ptr<OutputFile> openWrite(const std::string& path, CreateMode mode,
                                           ErrorCode& error) override;
     ErrorCode renameReplace(const std::string& from, const std::string& to) override;
@@ -69,6 +71,8 @@ class FailureWatch : public FileSystem {
   private:
     ErrorCode note(ErrorCode error, FailedCall::Kind kind, const std::string& path,
                    const std::string& target = std::string());
+    std::unique_ptr<InputFile> noteOpened(std::unique_ptr<InputFile> file, const std::string& path,
+                                          ErrorCode error);
 
     FileSystem& inner_;
     std::optional<FailedCall> last_;

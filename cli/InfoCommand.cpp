@@ -1,6 +1,5 @@
 #include "cli/InfoCommand.h"
 
-#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -22,25 +21,6 @@ constexpr int kDefaultTimeFormat = 1;
 int fail(std::FILE* err, const std::string& path, const std::string& what) {
     std::fprintf(err, "lumora-cli info: %s: %s\n", path.c_str(), what.c_str());
     return kExitFailure;
-}
-
-// The scan lists a picture dated all zeros under its file's creation time,
-// and the program shows that date; so does info.
-void substituteFileDate(ExifInfo& exif, const std::string& path, FileSystem& fileSystem) {
-    if (std::strcmp(exif.DateTime, kZeroDateText) != 0) return;
-    const size_t separator = path.rfind(kPathSeparator);
-    const std::string folder = separator == std::string::npos ? "." : path.substr(0, separator);
-    const std::string name = separator == std::string::npos ? path : path.substr(separator + 1);
-    std::vector<DirectoryEntry> entries;
-    if (fileSystem.listDirectory(folder.empty() ? std::string(1, kPathSeparator) : folder,
-                                 entries) != kErrorSuccess) {
-        return;
-    }
-    for (const DirectoryEntry& entry : entries) {
-        if (entry.name != name) continue;
-        lumora::substituteZeroDate(exif, entry.creationTime);
-        return;
-    }
 }
 
 }  // namespace
@@ -73,7 +53,11 @@ int printPictureInfo(const std::string& path, FileSystem& fileSystem, std::FILE*
     // The program shows Picture Info only for pictures the scan lists.
     if (!exif.IsExif) return fail(err, path, "no EXIF information");
 
-    substituteFileDate(exif, path, fileSystem);
+    // The scan lists a picture dated all zeros under its file's creation
+    // time, and the program shows that date; so does info.
+    if (std::strcmp(exif.DateTime, kZeroDateText) == 0) {
+        substituteZeroDate(exif, file->facts().creationTime);
+    }
     const uint64_t dateTime = dateTimeValue(exif.DateTime);
     for (const std::string& line :
          pictureInfoLines(exif, dateTime, kDefaultDateFormat, kDefaultTimeFormat)) {

@@ -33,6 +33,12 @@ std::unique_ptr<InputFile> MemoryFileSystem::openRead(const std::string& path, E
     return std::make_unique<MemoryInputFile>(data_, size_);
 }
 
+std::unique_ptr<InputFile> MemoryFileSystem::openListedFile(const std::string& path,
+                                                            const DirectoryEntry&,
+                                                            ErrorCode& error) {
+    return openRead(path, error);
+}
+
 std::unique_ptr<OutputFile> MemoryFileSystem::openWrite(const std::string&, CreateMode,
                                                         ErrorCode& error) {
     error = kErrorAccessDenied;

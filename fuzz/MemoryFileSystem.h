@@ -19,6 +19,7 @@ class MemoryInputFile final : public InputFile {
     size_t read(void* buffer, size_t size) override;
     bool seek(uint64_t offset) override;
     ErrorCode error() const override { return kErrorSuccess; }
+    FileFacts facts() const override { return FileFacts{size_, 0}; }
 
   private:
     const uint8_t* data_;
@@ -36,6 +37,8 @@ class MemoryFileSystem final : public FileSystem {
 
     ErrorCode listDirectory(const std::string& path, std::vector<DirectoryEntry>& entries) override;
     std::unique_ptr<InputFile> openRead(const std::string& path, ErrorCode& error) override;
+    std::unique_ptr<InputFile> openListedFile(const std::string& path, const DirectoryEntry& entry,
+                                              ErrorCode& error) override;
     std::unique_ptr<OutputFile> openWrite(const std::string& path, CreateMode mode,
                                           ErrorCode& error) override;
     ErrorCode renameReplace(const std::string& from, const std::string& to) override;

@@ -12,18 +12,28 @@ namespace lumora {
 
 inline constexpr char kPathSeparator = '/';
 
+// One name in a folder and what kind of thing it is. Sizes and times are not
+// listed: they come from the file once it is open (see InputFile::facts), so
+// a listing costs no look at each file.
 struct DirectoryEntry {
     std::string name;
     bool isDirectory = false;
     // A symbolic link to a folder: listed as a folder, but never descended
     // into, so that a link back up the tree cannot make a walk endless.
     bool isSymbolicLink = false;
+    // A FIFO, socket or device (or a link to one): neither a folder nor a
+    // file that can be read. Such a name is never opened.
+    bool isSpecialFile = false;
+
+    bool operator==(const DirectoryEntry&) const = default;
+};
+
+// What an open file says of itself, asked once when it was opened.
+struct FileFacts {
     uint64_t size = 0;
     // FILETIME, UTC: the birth time where the file system records it, else
     // the modification time.
     uint64_t creationTime = 0;
-
-    bool operator==(const DirectoryEntry&) const = default;
 };
 
 // Which file a path reaches, links followed: two paths with equal identities
@@ -54,6 +64,8 @@ class InputFile {
     virtual size_t read(void* buffer, size_t size) = 0;
     virtual bool seek(uint64_t offset) = 0;
     virtual ErrorCode error() const = 0;
+    // The size and creation time of the file as it was when opened.
+    virtual FileFacts facts() const = 0;
 };
 
 // A file open for writing, from its start. Closing without close() (when the
@@ -90,8 +102,9 @@ class FileSystem {
     virtual ~FileSystem() = default;
 
     // The entries of a folder without "." and "..", in the order NTFS lists
-    // them (see sortDirectoryEntries). A folder that cannot be read gives an
-    // error and no entries.
+    // them (see sortDirectoryEntries). A symbolic link is listed as what it
+    // points at; one that points nowhere is left out. A folder that cannot be
+    // read gives an error and no entries.
     virtual ErrorCode listDirectory(const std::string& path,
                                     std::vector<DirectoryEntry>& entries) = 0;
 
@@ -99,6 +112,15 @@ class FileSystem {
     // files open: a folder, FIFO or device fails with kErrorAccessDenied at
     // once, never waiting for a writer.
     virtual std::unique_ptr<InputFile> openRead(const std::string& path, ErrorCode& error) = 0;
+
+    // As openRead, for a name that listDirectory has just given as entry:
+    // the listing already told what it is, so a folder, FIFO, socket or
+    // device fails at once, untouched, and any other name is opened without
+    // a look first. What was opened is judged all the same: a name replaced
+    // by a FIFO since the listing is refused, never waited on.
+    virtual std::unique_ptr<InputFile> openListedFile(const std::string& path,
+                                                      const DirectoryEntry& entry,
+                                                      ErrorCode& error) = 0;
 
     // Null with the error set when the file cannot be created or opened. An
     // existing name that is no regular file fails as in openRead.

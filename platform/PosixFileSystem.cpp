@@ -9,7 +9,6 @@
 #include <cstring>
 
 #include "platform/RegularFile.h"
-#include "platform/Time.h"
 
 namespace lumora {
 namespace {
@@ -21,14 +20,42 @@ bool parentMissing(const std::string& path) {
     return ::stat(path.substr(0, slash).c_str(), &st) != 0;
 }
 
-uint64_t fileTimeOf(int64_t seconds, uint32_t nanoseconds) {
-    const uint64_t base = unixToFileTime(seconds);
-    return base == 0 ? 0 : base + nanoseconds / 100;
+// What a listing tells of a name from its type alone. A link, or a name the
+// file system lists without a type, is looked at: one statx, links followed.
+// False when nothing usable is there (a dangling link, a vanished name).
+bool describeEntry(int dirFd, const dirent& item, DirectoryEntry& entry) {
+    unsigned char type = item.d_type;
+    if (type == DT_UNKNOWN || type == DT_LNK) {
+        struct statx own {};
+        if (type == DT_UNKNOWN) {
+            if (::statx(dirFd, item.d_name, AT_SYMLINK_NOFOLLOW | AT_STATX_SYNC_AS_STAT, STATX_TYPE,
+                        &own) != 0) {
+                return false;
+            }
+            entry.isSymbolicLink = S_ISLNK(own.stx_mode);
+        } else {
+            entry.isSymbolicLink = true;
+        }
+        struct statx target {};
+        if (entry.isSymbolicLink) {
+            if (::statx(dirFd, item.d_name, AT_STATX_SYNC_AS_STAT, STATX_TYPE, &target) != 0) {
+                return false;
+            }
+        } else {
+            target = own;
+        }
+        type = IFTODT(target.stx_mode);
+    }
+    entry.isDirectory = type == DT_DIR;
+    // Only a link to a folder is marked: a link to a file is that file.
+    if (!entry.isDirectory) entry.isSymbolicLink = false;
+    entry.isSpecialFile = !entry.isDirectory && type != DT_REG;
+    return true;
 }
 
 class PosixInputFile : public InputFile {
   public:
-    explicit PosixInputFile(int fd) : fd_(fd) {}
+    PosixInputFile(int fd, const FileFacts& facts) : fd_(fd), facts_(facts) {}
     ~PosixInputFile() override { ::close(fd_); }
 
     size_t read(void* buffer, size_t size) override {
@@ -56,9 +83,11 @@ class PosixInputFile : public InputFile {
     }
 
     ErrorCode error() const override { return error_; }
+    FileFacts facts() const override { return facts_; }
 
   private:
     int fd_;
+    FileFacts facts_;
     ErrorCode error_ = kErrorSuccess;
 };
 
@@ -109,6 +138,17 @@ class PosixOutputFile : public OutputFile {
     ErrorCode error_ = kErrorSuccess;
 };
 
+// The file for a descriptor just opened, or null with the error of the open.
+std::unique_ptr<InputFile> inputFile(const std::string& path, int fd, const FileFacts& facts,
+                                     ErrorCode& error) {
+    if (fd < 0) {
+        error = errorFromErrno(errno, FileOperation::Read, errno == ENOENT && parentMissing(path));
+        return nullptr;
+    }
+    error = kErrorSuccess;
+    return std::make_unique<PosixInputFile>(fd, facts);
+}
+
 }  // namespace
 
 ErrorCode PosixFileSystem::listDirectory(const std::string& path,
@@ -125,26 +165,8 @@ ErrorCode PosixFileSystem::listDirectory(const std::string& path,
     while (dirent* item = ::readdir(dir)) {
         if (std::strcmp(item->d_name, ".") == 0 || std::strcmp(item->d_name, "..") == 0) continue;
         DirectoryEntry entry;
+        if (!describeEntry(dirFd, *item, entry)) continue;
         entry.name = item->d_name;
-        struct statx info {};
-        // Follows links, as the listing of a link shows what it points at.
-        if (::statx(dirFd, item->d_name, AT_STATX_SYNC_AS_STAT,
-                    STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME, &info) != 0) {
-            continue;  // vanished or a dangling link: not listed
-        }
-        entry.isDirectory = S_ISDIR(info.stx_mode);
-        entry.isSymbolicLink = entry.isDirectory && item->d_type == DT_LNK;
-        if (entry.isDirectory && item->d_type == DT_UNKNOWN) {
-            struct stat own {};
-            entry.isSymbolicLink = ::fstatat(dirFd, item->d_name, &own, AT_SYMLINK_NOFOLLOW) == 0 &&
-                                   S_ISLNK(own.st_mode);
-        }
-        entry.size = entry.isDirectory ? 0 : info.stx_size;
-        if (info.stx_mask & STATX_BTIME) {
-            entry.creationTime = fileTimeOf(info.stx_btime.tv_sec, info.stx_btime.tv_nsec);
-        } else {
-            entry.creationTime = fileTimeOf(info.stx_mtime.tv_sec, info.stx_mtime.tv_nsec);
-        }
         entries.push_back(std::move(entry));
     }
     ::closedir(dir);
@@ -153,13 +175,21 @@ ErrorCode PosixFileSystem::listDirectory(const std::string& path,
 }
 
 std::unique_ptr<InputFile> PosixFileSystem::openRead(const std::string& path, ErrorCode& error) {
-    const int fd = openRegularFile(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        error = errorFromErrno(errno, FileOperation::Read, errno == ENOENT && parentMissing(path));
+    FileFacts facts;
+    const int fd = openRegularFile(path, O_RDONLY | O_CLOEXEC, 0, &facts);
+    return inputFile(path, fd, facts, error);
+}
+
+std::unique_ptr<InputFile> PosixFileSystem::openListedFile(const std::string& path,
+                                                           const DirectoryEntry& entry,
+                                                           ErrorCode& error) {
+    if (entry.isDirectory || entry.isSpecialFile) {
+        error = kErrorAccessDenied;
         return nullptr;
     }
-    error = kErrorSuccess;
-    return std::make_unique<PosixInputFile>(fd);
+    FileFacts facts;
+    const int fd = openListedRegularFile(path, O_RDONLY | O_CLOEXEC, &facts);
+    return inputFile(path, fd, facts, error);
 }
 
 std::unique_ptr<OutputFile> PosixFileSystem::openWrite(const std::string& path, CreateMode mode,

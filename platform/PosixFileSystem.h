@@ -8,6 +8,8 @@ class PosixFileSystem : public FileSystem {
   public:
     ErrorCode listDirectory(const std::string& path, std::vector<DirectoryEntry>& entries) override;
     std::unique_ptr<InputFile> openRead(const std::string& path, ErrorCode& error) override;
+    std::unique_ptr<InputFile> openListedFile(const std::string& path, const DirectoryEntry& entry,
+                                              ErrorCode& error) override;
     std::unique_ptr<OutputFile> openWrite(const std::string& path, CreateMode mode,
                                           ErrorCode& error) override;
     ErrorCode renameReplace(const std::string& from, const std::string& to) override;

@@ -20,6 +20,7 @@ class MemoryFile : public InputFile {
     size_t read(void* buffer, size_t size) override;
     bool seek(uint64_t offset) override;
     ErrorCode error() const override { return 0; }
+    FileFacts facts() const override { return FileFacts{bytes_.size(), 0}; }
     int readCalls() const { return readCalls_; }
 
   private:

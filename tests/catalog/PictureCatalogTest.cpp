@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +13,8 @@
 #include "platform/FileSystem.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/Time.h"
+#include "samples/ExifBlockWriter.h"
+#include "tests/catalog/ExifTestSupport.h"
 #include "tests/support/FaultyFileSystem.h"
 #include "tests/support/FifoWatch.h"
 #include "tests/support/PictureFiles.h"
@@ -98,6 +102,10 @@ class RootedFileSystem : public PosixFileSystem {
     }
     std::unique_ptr<InputFile> openRead(const std::string& path, ErrorCode& error) override {
         return PosixFileSystem::openRead(base_ + path, error);
+    }
+    std::unique_ptr<InputFile> openListedFile(const std::string& path, const DirectoryEntry& entry,
+                                              ErrorCode& error) override {
+        return PosixFileSystem::openListedFile(base_ + path, entry, error);
     }
 
   private:
@@ -243,9 +251,8 @@ TEST(PictureCatalog, aZeroDateTakesTheFilesCreationTimeInLocalTimeOfItsOwnDay) {
     // whatever the season in which the source is scanned (nothing reads
     // "now").
     const uint64_t created = unixToFileTime(1052204889);
-    fileSystem.setListingHook([&](const std::string&, std::vector<DirectoryEntry>& entries) {
-        for (DirectoryEntry& entry : entries) entry.creationTime = created;
-    });
+    fileSystem.setFactsHook(
+        [&](const std::string&, FileFacts& facts) { facts.creationTime = created; });
 
     PictureCatalog catalog(fileSystem);
     ASSERT_TRUE(scanQuietly(catalog, dir.path()));
@@ -370,21 +377,82 @@ TEST(PictureCatalog, linkedFoldersAreNotFollowed) {
     EXPECT_EQ(pathsOf(catalog), std::vector<std::string>{dir.file("Real/r.jpg")});
 }
 
-TEST(PictureCatalog, listsEachFolderOnceAndOpensEachPictureOnce) {
+// A picture whose EXIF block is longer than any first read, so that reading
+// its header takes a second read.
+std::vector<uint8_t> pictureWithALongHeader() {
+    samples::ExifBlockSpec spec;
+    spec.exifIfd.push_back(samples::asciiEntry(0x9003, kDate));
+    spec.exifIfd.push_back(samples::undefinedEntry(0x927C, std::vector<uint8_t>(65000, 0x5A)));
+    return testing::jpegWith({testing::exifSection(spec)});
+}
+
+// Each folder is listed once; each picture costs one open and one read of its
+// header, two reads only when the header is longer than the first read, and
+// nothing else: no look at the name before the open, no second read that
+// only finds the end of a short file.
+TEST(PictureCatalog, listsEachFolderOnceAndReadsEachPictureWithOneOpenAndOneRead) {
     test::TempDir dir;
     dir.writeFile("A/a.jpg", test::exifPicture(kDate));
-    dir.writeFile("A/B/b.jpg", test::exifPicture(kDate));
+    test::PictureSpec withThumbnail;
+    withThumbnail.dateTimeOriginal = kDate;
+    withThumbnail.withThumbnail = true;
+    dir.writeFile("A/B/b.jpg", test::exifPicture(withThumbnail));
     dir.writeFile("c.jpg", test::exifPicture(kDate));
+    dir.writeFile("long.jpg", pictureWithALongHeader());
     dir.writeFile("notes.txt", std::string("x"));
     test::FaultyFileSystem fileSystem;
     PictureCatalog catalog(fileSystem);
     ASSERT_TRUE(scanQuietly(catalog, dir.path()));
-    EXPECT_EQ(fileSystem.callCount(FsCall::ListDirectory), 3);
-    for (const std::string& folder : {dir.path(), dir.file("A"), dir.file("A/B")}) {
-        EXPECT_EQ(fileSystem.callCount(FsCall::ListDirectory, folder), 1) << folder;
-    }
-    EXPECT_EQ(fileSystem.callCount(FsCall::OpenRead), 3);
-    EXPECT_EQ(fileSystem.callCount(FsCall::OpenRead, dir.file("notes.txt")), 0);
+    ASSERT_EQ(pathsOf(catalog),
+              (std::vector<std::string>{dir.file("A/B/b.jpg"), dir.file("A/a.jpg"),
+                                        dir.file("c.jpg"), dir.file("long.jpg")}));
+
+    const std::vector<std::pair<FsCall, std::string>> expected = {
+        {FsCall::ListDirectory, dir.path()},      {FsCall::ListDirectory, dir.file("A")},
+        {FsCall::ListDirectory, dir.file("A/B")}, {FsCall::OpenRead, dir.file("A/B/b.jpg")},
+        {FsCall::Read, dir.file("A/B/b.jpg")},    {FsCall::OpenRead, dir.file("A/a.jpg")},
+        {FsCall::Read, dir.file("A/a.jpg")},      {FsCall::OpenRead, dir.file("c.jpg")},
+        {FsCall::Read, dir.file("c.jpg")},        {FsCall::OpenRead, dir.file("long.jpg")},
+        {FsCall::Read, dir.file("long.jpg")},     {FsCall::Read, dir.file("long.jpg")},
+    };
+    EXPECT_EQ(fileSystem.calls(), expected);
+}
+
+// The size and the creation time of an entry are the file's as it was
+// opened, not as it was listed.
+TEST(PictureCatalog, aFileChangedSinceTheListingIsTakenAsOpened) {
+    test::TempDir dir;
+    std::vector<uint8_t> bytes = test::exifPicture(kDate);
+    dir.writeFile("a.jpg", bytes);
+    test::FaultyFileSystem fileSystem;
+    fileSystem.setListingHook([&](const std::string&, std::vector<DirectoryEntry>&) {
+        bytes.resize(bytes.size() + 1000, 0);
+        dir.writeFile("a.jpg", bytes);
+    });
+    PictureCatalog catalog(fileSystem);
+    ASSERT_TRUE(scanQuietly(catalog, dir.path()));
+    ASSERT_EQ(catalog.pictureCount(), 1);
+    EXPECT_EQ(catalog.pictures()[0].fileSize, bytes.size());
+}
+
+// A picture replaced by a FIFO after the listing is judged by what the open
+// found: a file that cannot be read, asked about, never waited on.
+TEST(PictureCatalog, aPictureReplacedByAFifoSinceTheListingCannotBeRead) {
+    test::TempDir dir;
+    dir.writeFile("a.jpg", test::exifPicture(kDate));
+    dir.writeFile("b.jpg", test::exifPicture(kDate));
+    std::optional<test::FifoWatch> fifo;
+    test::FaultyFileSystem fileSystem;
+    fileSystem.setListingHook([&](const std::string&, std::vector<DirectoryEntry>&) {
+        ASSERT_EQ(std::remove(dir.file("a.jpg").c_str()), 0);
+        fifo.emplace(dir.file("a.jpg"));
+    });
+    test::ScriptedPrompter prompter;
+    prompter.expect("Error while reading from drive", "Error", Buttons::OkCancel, kAnswerOk);
+    PictureCatalog catalog(fileSystem);
+    EXPECT_TRUE(catalog.scanSource(dir.path(), true, prompter));
+    EXPECT_EQ(pathsOf(catalog), std::vector<std::string>{dir.file("b.jpg")});
+    EXPECT_EQ(prompter.questions().size(), 1u);
 }
 
 TEST(PictureCatalog, clearingZeroFillsTheSharedRecords) {

@@ -86,8 +86,8 @@ TEST(InfoCommand, aZeroDateIsShownAsTheFilesCreationTime) {
     const std::string path = folder.writeFile("zero.jpg", test::exifPicture("0000:00:00 00:00:00"));
     test::FaultyFileSystem fileSystem;
     // 2006-07-08 09:10:11 UTC, shown as it is in UTC.
-    fileSystem.setListingHook([](const std::string&, std::vector<DirectoryEntry>& entries) {
-        for (DirectoryEntry& entry : entries) entry.creationTime = unixToFileTime(1152349811);
+    fileSystem.setFactsHook([](const std::string&, FileFacts& facts) {
+        facts.creationTime = unixToFileTime(1152349811);
     });
     const InfoRun run = runInfoOn(path, fileSystem);
     EXPECT_EQ(run.exitCode, kExitSuccess) << run.err;

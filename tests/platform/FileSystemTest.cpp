@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/Time.h"
 #include "platform/WithinFolder.h"
 #include "tests/support/FifoWatch.h"
 #include "tests/support/TempDir.h"
@@ -45,22 +48,71 @@ TEST(MatchesJpgPattern, acceptsDotJpgInAnyCaseOnly) {
     }
 }
 
-TEST(PosixFileSystem, listsSizesFoldersAndLinksWithoutDotEntries) {
+std::string kindOf(const DirectoryEntry& entry) {
+    if (entry.isDirectory) return entry.isSymbolicLink ? "folder link" : "folder";
+    return entry.isSpecialFile ? "special" : "file";
+}
+
+// A listing tells what each name is; a link is listed as what it points at,
+// and one that points nowhere is left out.
+TEST(PosixFileSystem, listsWhatEachNameIsWithoutDotEntries) {
     test::TempDir dir;
     dir.writeFile("b.jpg", std::string(1234, 'x'));
     dir.makeDir("Album");
     dir.makeSymlink(dir.file("Album"), "link");
+    dir.makeSymlink(dir.file("b.jpg"), "c.jpg");
     dir.makeSymlink(dir.file("missing"), "dangling");
+    test::FifoWatch fifo(dir.file("pipe.jpg"));
+    dir.makeSymlink(fifo.path(), "to-pipe.jpg");
     std::vector<DirectoryEntry> entries;
     ASSERT_EQ(realFileSystem().listDirectory(dir.path(), entries), kErrorSuccess);
-    ASSERT_EQ(namesOf(entries), (std::vector<std::string>{"Album", "b.jpg", "link"}));
-    EXPECT_TRUE(entries[0].isDirectory);
-    EXPECT_FALSE(entries[0].isSymbolicLink);
-    EXPECT_FALSE(entries[1].isDirectory);
-    EXPECT_EQ(entries[1].size, 1234u);
-    EXPECT_GT(entries[1].creationTime, 0u);
-    EXPECT_TRUE(entries[2].isDirectory);
-    EXPECT_TRUE(entries[2].isSymbolicLink);
+    ASSERT_EQ(namesOf(entries), (std::vector<std::string>{"Album", "b.jpg", "c.jpg", "link",
+                                                          "pipe.jpg", "to-pipe.jpg"}));
+    std::vector<std::string> kinds;
+    for (const DirectoryEntry& entry : entries) kinds.push_back(kindOf(entry));
+    EXPECT_EQ(kinds, (std::vector<std::string>{"folder", "file", "file", "folder link", "special",
+                                               "special"}));
+    EXPECT_EQ(fifo.meetings(), 0);
+}
+
+// An open file tells its size and creation time. A name listed as a folder
+// or a special file is refused unopened; one listed as a file is judged by
+// what the open found.
+TEST(PosixFileSystem, opensListedFilesAndTellsTheirSizeAndCreationTime) {
+    const uint64_t before = unixToFileTime(std::time(nullptr) - 1);
+    test::TempDir dir;
+    const std::string path = dir.writeFile("b.jpg", std::string(1234, 'x'));
+    const uint64_t after = unixToFileTime(std::time(nullptr) + 1);
+    test::FifoWatch fifo(dir.file("pipe.jpg"));
+    dir.makeDir("Album");
+    FileSystem& fs = realFileSystem();
+    ErrorCode error = kErrorReadFault;
+
+    std::unique_ptr<InputFile> listed = fs.openListedFile(path, DirectoryEntry{"b.jpg"}, error);
+    ASSERT_NE(listed, nullptr);
+    EXPECT_EQ(error, kErrorSuccess);
+    std::unique_ptr<InputFile> opened = fs.openRead(path, error);
+    ASSERT_NE(opened, nullptr);
+    for (const InputFile* file : {listed.get(), opened.get()}) {
+        EXPECT_EQ(file->facts().size, 1234u);
+        EXPECT_GE(file->facts().creationTime, before);
+        EXPECT_LE(file->facts().creationTime, after);
+    }
+
+    DirectoryEntry special{"pipe.jpg"};
+    special.isSpecialFile = true;
+    EXPECT_EQ(fs.openListedFile(fifo.path(), special, error), nullptr);
+    EXPECT_EQ(error, kErrorAccessDenied);
+    DirectoryEntry folder{"Album"};
+    folder.isDirectory = true;
+    EXPECT_EQ(fs.openListedFile(dir.file("Album"), folder, error), nullptr);
+    EXPECT_EQ(error, kErrorAccessDenied);
+    EXPECT_EQ(fifo.meetings(), 0);
+    // A folder where the listing saw a file.
+    EXPECT_EQ(fs.openListedFile(dir.file("Album"), DirectoryEntry{"Album"}, error), nullptr);
+    EXPECT_EQ(error, kErrorAccessDenied);
+    EXPECT_EQ(fs.openListedFile(dir.file("gone.jpg"), DirectoryEntry{"gone.jpg"}, error), nullptr);
+    EXPECT_EQ(error, kErrorFileNotFound);
 }
 
 TEST(PosixFileSystem, reportsMissingFoldersAndFilesByWindowsCodes) {

@@ -32,6 +32,7 @@ class FaultyInputFile : public InputFile {
     }
 
     ErrorCode error() const override { return error_ != kErrorSuccess ? error_ : inner_->error(); }
+    FileFacts facts() const override { return owner_.factsOf(path_, inner_->facts()); }
 
   private:
     FaultyFileSystem& owner_;
@@ -191,6 +192,23 @@ std::unique_ptr<InputFile> FaultyFileSystem::openRead(const std::string& path, E
     std::unique_ptr<InputFile> inner = inner_.openRead(path, error);
     if (!inner) return nullptr;
     return std::make_unique<FaultyInputFile>(*this, path, std::move(inner));
+}
+
+std::unique_ptr<InputFile> FaultyFileSystem::openListedFile(const std::string& path,
+                                                            const DirectoryEntry& entry,
+                                                            ErrorCode& error) {
+    if (auto fault = enter(FsCall::OpenRead, path)) {
+        error = *fault;
+        return nullptr;
+    }
+    std::unique_ptr<InputFile> inner = inner_.openListedFile(path, entry, error);
+    if (!inner) return nullptr;
+    return std::make_unique<FaultyInputFile>(*this, path, std::move(inner));
+}
+
+FileFacts FaultyFileSystem::factsOf(const std::string& path, FileFacts facts) const {
+    if (factsHook_) factsHook_(path, facts);
+    return facts;
 }
 
 std::unique_ptr<OutputFile> FaultyFileSystem::openWrite(const std::string& path, CreateMode mode,

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,7 +16,7 @@ namespace lumora::test {
 // Close are calls on the files it opened.
 enum class FsCall {
     ListDirectory,
-    OpenRead,
+    OpenRead,  // openRead and openListedFile
     Read,
     Seek,
     OpenWrite,
@@ -33,6 +34,10 @@ enum class FsCall {
 };
 
 const char* fsCallName(FsCall call);
+// Shows a call's name in the messages of failed test assertions.
+inline void PrintTo(FsCall call, std::ostream* out) {
+    *out << fsCallName(call);
+}
 
 // Which calls fail, and with what. A call matches when it is of the rule's
 // kind and its path is the rule's (or ends with it, with matchSuffix; an
@@ -66,6 +71,10 @@ class FaultyFileSystem : public FileSystem {
     // order) after the wrapped file system produced it.
     using ListingHook = std::function<void(const std::string& path, std::vector<DirectoryEntry>&)>;
     void setListingHook(ListingHook hook) { listingHook_ = std::move(hook); }
+    // Lets a test change what the files it opens say of themselves (sizes,
+    // creation times).
+    using FactsHook = std::function<void(const std::string& path, FileFacts&)>;
+    void setFactsHook(FactsHook hook) { factsHook_ = std::move(hook); }
 
     int callCount(FsCall call) const;
     int callCount(FsCall call, const std::string& path) const;
@@ -74,6 +83,9 @@ class FaultyFileSystem : public FileSystem {
 
     ErrorCode listDirectory(const std::string& path, std::vector<DirectoryEntry>& entries) override;
     std::unique_ptr<InputFile> openRead(const std::string& path, ErrorCode& error) override;
+    // Recorded and matched as an OpenRead call, like openRead.
+    std::unique_ptr<InputFile> openListedFile(const std::string& path, const DirectoryEntry& entry,
+                                              ErrorCode& error) override;
     std::unique_ptr<OutputFile> openWrite(const std::string& path, CreateMode mode,
                                           ErrorCode& error) override;
     // A rename is recorded and matched by its source path.
@@ -106,6 +118,8 @@ class FaultyFileSystem : public FileSystem {
 
     // Records the call and gives the error it must fail with, if any.
     std::optional<ErrorCode> enter(FsCall call, const std::string& path);
+    // The facts of a file it opened, as the facts hook leaves them.
+    FileFacts factsOf(const std::string& path, FileFacts facts) const;
 
   private:
     struct ActiveRule {
@@ -117,6 +131,7 @@ class FaultyFileSystem : public FileSystem {
     std::vector<ActiveRule> rules_;
     std::vector<std::pair<FsCall, std::string>> calls_;
     ListingHook listingHook_;
+    FactsHook factsHook_;
     std::optional<uint64_t> freeBytes_;
     std::function<std::string(const std::string&)> driveHook_;
     TransferHook transferHook_;
