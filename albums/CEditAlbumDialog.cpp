@@ -253,6 +253,7 @@ bool CEditAlbumDialog::matchThumbnailsToMarks() {
         if (shownNegative(filmImages_[static_cast<size_t>(index)]) == negative) continue;
         ThumbnailOptions options;
         options.negative = negative;
+        options.upright = true;
         Image thumbnail;
         const ThumbnailResult result =
             makeThumbnail(workspace_.catalog.fileSystem(), picture, options, *status_, thumbnail);

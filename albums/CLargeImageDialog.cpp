@@ -27,7 +27,10 @@ constexpr int kPictureAreaHeight = 599 + 2;
 
 CLargeImageDialog::CLargeImageDialog(FileSystem& fileSystem, QWidget* parent)
     : QDialog(parent),
-      cache_([&fileSystem](const std::string& path) { return decodeForViewer(fileSystem, path); }),
+      cache_([&fileSystem](const PictureEntry& picture) {
+          return decodeForViewer(fileSystem, picture.path,
+                                 picture.exif != nullptr ? picture.exif->Orientation : 1);
+      }),
       picture_(new QLabel),
       path_(new QLabel) {
     if (viewerOnScreen != nullptr) viewerOnScreen->close();

@@ -69,6 +69,7 @@ bool CEditAlbumDialog::toggleThumbnail(const PictureEntry& picture, bool negativ
     ThumbnailOptions options;
     options.negative = negative;
     options.notice = ResampleNotice::OneSideOnly;
+    options.upright = true;
     Image thumbnail;
     const ThumbnailResult result =
         makeThumbnail(workspace_.catalog.fileSystem(), picture, options, *status_, thumbnail);

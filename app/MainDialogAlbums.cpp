@@ -87,6 +87,7 @@ bool CMainDialog::remakeFilmThumbnail(const PictureEntry& picture, bool negative
     options.negative = negative;
     options.scaling = reason == RemakeReason::DiscardEdited ? ThumbnailScaling::QIShrink
                                                             : ThumbnailScaling::Resample;
+    options.upright = true;
     Image thumbnail;
     if (makeThumbnail(workspace_.catalog.fileSystem(), picture, options, nullProgress(),
                       thumbnail) != ThumbnailResult::Made) {
