@@ -598,3 +598,75 @@ TEST(AboutDialogTest, showsTheProgramAndItsIcon) {
 
 }  // namespace
 }  // namespace lumora
+
+namespace lumora {
+namespace {
+
+// Sets HOME for one test.
+class HomeGuard {
+  public:
+    explicit HomeGuard(const std::string& home) {
+        if (const char* old = std::getenv("HOME")) previous_ = old;
+        setenv("HOME", home.c_str(), 1);
+    }
+    ~HomeGuard() { setenv("HOME", previous_.c_str(), 1); }
+
+  private:
+    std::string previous_;
+};
+
+TEST_F(MainDialogTest, choosersOpenWhereTheUserWorksAndNeverMoveTheCurrentFolder) {
+    const std::string home = dir.makeDir("home");
+    const std::string target = dir.makeDir("out");
+    const std::string sessions = dir.makeDir("sessions");
+    HomeGuard homeGuard(home);
+    const std::filesystem::path current = std::filesystem::current_path();
+    auto lastStart = [this] { return shell.calls().back().startFolder; };
+
+    // Nothing chosen yet: the home folder, not the folder the program started in.
+    shell.folder(std::nullopt);
+    window->selectSource();
+    EXPECT_EQ(lastStart(), home);
+    shell.folder(source);
+    window->selectSource();
+    EXPECT_EQ(lastStart(), home);
+
+    // The source leads the source chooser, and the target's until there is one.
+    shell.folder(std::nullopt);
+    window->selectSource();
+    EXPECT_EQ(lastStart(), source);
+    shell.folder(target);
+    window->selectTarget();
+    EXPECT_EQ(lastStart(), source);
+    shell.folder(std::nullopt);
+    window->selectTarget();
+    EXPECT_EQ(lastStart(), target);
+
+    // Sessions: the target before any session, then the session's folder.
+    makeAlbum(2, "First");
+    shell.saveFile(sessions + "/trip.lsn");
+    window->saveSession();
+    EXPECT_EQ(lastStart(), target);
+    shell.saveFile(std::nullopt);
+    prompter.expect("File not saved!", "", Buttons::Ok, kAnswerOk);
+    window->saveSession();
+    EXPECT_EQ(lastStart(), sessions);
+    prompter.expect("Filters will be lost. Continue to load session?", "Warning",
+                    Buttons::OkCancel, kAnswerOk);
+    prompter.expect("File not loaded!", "", Buttons::Ok, kAnswerOk);
+    shell.openFile(std::nullopt);
+    window->loadSession();
+    EXPECT_EQ(lastStart(), sessions);
+
+    // A folder that went away is passed over.
+    std::filesystem::remove_all(sessions);
+    prompter.expect("File not saved!", "", Buttons::Ok, kAnswerOk);
+    shell.saveFile(std::nullopt);
+    window->saveSession();
+    EXPECT_NE(lastStart(), sessions);
+    EXPECT_EQ(std::filesystem::current_path(), current);
+    EXPECT_EQ(shell.remainingAnswers(), 0u);
+}
+
+}  // namespace
+}  // namespace lumora
