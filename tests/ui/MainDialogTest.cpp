@@ -670,3 +670,53 @@ TEST_F(MainDialogTest, choosersOpenWhereTheUserWorksAndNeverMoveTheCurrentFolder
 
 }  // namespace
 }  // namespace lumora
+
+namespace lumora {
+namespace {
+
+TEST_F(MainDialogTest, deletingAnAlbumOfANegativeFilmShowsTheBusyCursorAndItsProgress) {
+    window->useSource(source);
+    makeAlbum(3, "First");
+    workspace.assignPictureIds();
+    workspace.filmBuilt = 1;
+    window->filmImages().assign(workspace.pictures().size(),
+                                QImage(kThumbnailWidth, kThumbnailHeight, QImage::Format_RGB32));
+    const QString statusBefore = text(res::kIdStatusText);
+
+    // What the window shows while each thumbnail is re-made.
+    struct Seen {
+        bool busy;
+        QString status;
+    };
+    std::vector<Seen> seen;
+    const RemakeThumbnail remake = workspace.remakeThumbnail;
+    workspace.remakeThumbnail = [&](const PictureEntry& picture, bool negative,
+                                    RemakeReason reason) {
+        const QCursor* cursor = QApplication::overrideCursor();
+        seen.push_back({cursor != nullptr && cursor->shape() == Qt::WaitCursor,
+                        text(res::kIdStatusText)});
+        return remake(picture, negative, reason);
+    };
+
+    // Cancelled: nothing to show.
+    workspace.edit.negativeFilm = 1;
+    list(res::kIdAlbumList)->setCurrentRow(0);
+    prompter.expect("Delete selected album?", "Delete Album", Buttons::OkCancel, kAnswerCancel);
+    window->deleteSelectedAlbum();
+    EXPECT_TRUE(seen.empty());
+
+    prompter.expect("Delete selected album?", "Delete Album", Buttons::OkCancel, kAnswerOk);
+    window->deleteSelectedAlbum();
+    ASSERT_EQ(seen.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(seen[size_t(i)].busy) << i;
+        EXPECT_EQ(seen[size_t(i)].status, QString("Updating film. Picture: %1, of 3.").arg(i + 1));
+    }
+    // Done: the ordinary cursor and the status line of before.
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(text(res::kIdStatusText), statusBefore);
+    EXPECT_TRUE(workspace.albums.empty());
+}
+
+}  // namespace
+}  // namespace lumora
