@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "albums/FilmRange.h"
+#include "filters/CriterionText.h"
 
 namespace lumora {
 namespace {
@@ -123,11 +124,22 @@ void commitAlbum(PictureList& pictures, FilmList& film, AlbumList& albums, const
 }
 
 bool deleteAlbum(PictureList& pictures, AlbumList& albums, int32_t albumId, int32_t negativeFilm,
-                 const RemakeThumbnail& remake) {
+                 const RemakeThumbnail& remake, ProgressSink& progress) {
     if (!findAlbum(albums, albumId)) return false;
+    const bool remakes = negativeFilm == 1 && remake;
+    const auto count = remakes ? std::count_if(pictures.begin(), pictures.end(),
+                                               [albumId](const PictureEntry& entry) {
+                                                   return entry.albumId == albumId;
+                                               })
+                               : 0;
+    int running = 0;
     for (PictureEntry& entry : pictures) {
         if (entry.albumId != albumId) continue;
         entry.albumId = 0;
+        if (remakes) {
+            progress.setStatus(formatText("Updating film. Picture: %d, of %d.", ++running,
+                                          static_cast<int>(count)));
+        }
         // A picture whose thumbnail cannot be decoded keeps its old one and
         // with it its polarity mark.
         if (negativeFilm == 1 && (!remake || remake(entry, true, RemakeReason::Delete))) {

@@ -7,6 +7,7 @@
 #include "albums/FilmSelection.h"
 #include "albums/ThumbnailRemake.h"
 #include "catalog/PictureEntry.h"
+#include "platform/ProgressSink.h"
 
 namespace lumora {
 
@@ -26,8 +27,10 @@ void commitAlbum(PictureList& pictures, FilmList& film, AlbumList& albums, const
                  CommitKind kind, const RemakeThumbnail& remake);
 
 // Releases the album's pictures (in a negative film they turn negative) and
-// removes the album. False when no album has the id.
+// removes the album. False when no album has the id. Re-making the
+// thumbnails of a negative film shows "Updating film. Picture: %d, of %d."
+// before each picture, as an album of thousands takes a while.
 bool deleteAlbum(PictureList& pictures, AlbumList& albums, int32_t albumId, int32_t negativeFilm,
-                 const RemakeThumbnail& remake);
+                 const RemakeThumbnail& remake, ProgressSink& progress = nullProgress());
 
 }  // namespace lumora

@@ -1,5 +1,7 @@
 #include "albums/CEditAlbumDialog.h"
 
+#include "albums/FilmDelegate.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,7 +67,11 @@ CEditAlbumDialog::CEditAlbumDialog(Workspace& workspace, std::vector<QImage>& fi
     initialise();
 }
 
-CEditAlbumDialog::~CEditAlbumDialog() = default;
+CEditAlbumDialog::~CEditAlbumDialog() {
+    // A label still being edited is committed while the view goes down, after
+    // this dialog's own part is gone: nothing is left to take it.
+    if (filmDelegate_) filmDelegate_->disconnect(this);
+}
 
 // Opening.
 
@@ -253,6 +259,7 @@ bool CEditAlbumDialog::matchThumbnailsToMarks() {
         if (shownNegative(filmImages_[static_cast<size_t>(index)]) == negative) continue;
         ThumbnailOptions options;
         options.negative = negative;
+        options.upright = true;
         Image thumbnail;
         const ThumbnailResult result =
             makeThumbnail(workspace_.catalog.fileSystem(), picture, options, *status_, thumbnail);

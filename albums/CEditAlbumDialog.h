@@ -72,6 +72,10 @@ class CEditAlbumDialog : public QDialog {
     void filmSelectionChanged();
     void filmDoubleClicked();
     void filmRightDoubleClicked();
+    // Space on the film: every selected picture is left out or taken in as a
+    // double-click does for one, with the same questions; nothing on a
+    // processed album.
+    void toggleSelectedPictures();
     void labelEditBegan(int row, const QString& text);
     void labelEditEnded(int row, const QString& text);
     // The name, folder and option controls.
@@ -127,6 +131,8 @@ class CEditAlbumDialog : public QDialog {
     // bitmap re-made elsewhere). False when a picture error ended the dialog.
     bool matchThumbnailsToMarks();
     bool toggleThumbnail(const PictureEntry& picture, bool negative, bool& stop);
+    // Leaves out or takes in the film pictures at these positions, in order.
+    void togglePictures(const std::vector<int>& positions);
 
     Workspace& workspace_;
     std::vector<QImage>& filmImages_;

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "albums/ViewerPicture.h"
@@ -27,7 +28,10 @@ constexpr int kPictureAreaHeight = 599 + 2;
 
 CLargeImageDialog::CLargeImageDialog(FileSystem& fileSystem, QWidget* parent)
     : QDialog(parent),
-      cache_([&fileSystem](const std::string& path) { return decodeForViewer(fileSystem, path); }),
+      cache_([&fileSystem](const PictureEntry& picture) {
+          return decodeForViewer(fileSystem, picture.path,
+                                 picture.exif != nullptr ? picture.exif->Orientation : 1);
+      }),
       picture_(new QLabel),
       path_(new QLabel) {
     if (viewerOnScreen != nullptr) viewerOnScreen->close();
@@ -63,6 +67,21 @@ CLargeImageDialog::CLargeImageDialog(FileSystem& fileSystem, QWidget* parent)
     layout->addWidget(area, 1);
     layout->addWidget(path_);
     layout->addLayout(buttons);
+
+    // Window-wide, so that the scroll area never takes the keys for itself.
+    auto stepKey = [this](Qt::Key key, auto target) {
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
+                [this, target] { askStep(target()); });
+    };
+    stepKey(Qt::Key_Left, [] { return shownPosition - 1; });
+    stepKey(Qt::Key_Right, [] { return shownPosition + 1; });
+    stepKey(Qt::Key_Home, [] { return 0; });
+    stepKey(Qt::Key_End, [this] { return filmSize_ - 1; });
+}
+
+void CLargeImageDialog::askStep(int position) {
+    if (position < 0 || position >= filmSize_ || position == shownPosition) return;
+    emit stepAsked(position);
 }
 
 CLargeImageDialog::~CLargeImageDialog() {
@@ -79,6 +98,7 @@ CLargeImageDialog* CLargeImageDialog::openViewer() {
 
 void CLargeImageDialog::openAt(const FilmList& film, int position) {
     if (position < 0 || static_cast<size_t>(position) >= film.size()) return;
+    filmSize_ = static_cast<int>(film.size());
     const Image* picture = cache_.open(film, position);
     shownPosition = cache_.index();
     if (picture == nullptr) {
@@ -102,6 +122,7 @@ void CLargeImageDialog::openAt(const FilmList& film, int position) {
 }
 
 void CLargeImageDialog::follow(const FilmList& film, int position) {
+    filmSize_ = static_cast<int>(film.size());
     const ViewerCache::Move move = cache_.follow(film, position);
     if (!move.moved) return;
     shownPosition = cache_.index();

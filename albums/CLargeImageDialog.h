@@ -15,7 +15,9 @@ namespace lumora {
 // keeping the pictures before and after the shown one decoded in advance.
 // At most one exists: making a new one closes the one open before. Closing
 // ("Close", Esc or the close box) emits closed() and the window deletes
-// itself.
+// itself. Left and Right step to the film's previous and next picture, Home
+// and End to its first and last, by asking the film to select it
+// (stepAsked); the film's selection then moves the viewer as any other.
 class CLargeImageDialog : public QDialog {
     Q_OBJECT
 
@@ -45,6 +47,7 @@ class CLargeImageDialog : public QDialog {
 
   signals:
     void closed();
+    void stepAsked(int position);
 
   public slots:
     // Esc closes the window like the close box, rather than hiding it.
@@ -56,11 +59,13 @@ class CLargeImageDialog : public QDialog {
   private:
     void showPicture(const Image& picture, const std::string& path);
     void showNotDecoded(const std::string& path);
+    void askStep(int position);
 
     ViewerCache cache_;
     QLabel* picture_;
     QLabel* path_;
     bool closedSent_ = false;
+    int filmSize_ = 0;
 };
 
 }  // namespace lumora

@@ -87,6 +87,8 @@ QWidget* CEditAlbumDialog::buildFilmGroup() {
     connect(filmView_, &QAbstractItemView::clicked, this, [this] { filmClicked(); });
     connect(filmView_, &QAbstractItemView::doubleClicked, this, [this] { filmDoubleClicked(); });
     connect(filmView_, &FilmView::rightDoubleClicked, this, [this] { filmRightDoubleClicked(); });
+    connect(filmView_, &FilmView::viewerAsked, this, [this] { filmRightDoubleClicked(); });
+    connect(filmView_, &FilmView::toggleAsked, this, [this] { toggleSelectedPictures(); });
     connect(filmView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { filmSelectionChanged(); });
     connect(filmDelegate_, &FilmDelegate::labelEditBegan, this, &CEditAlbumDialog::labelEditBegan);

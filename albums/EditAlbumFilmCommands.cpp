@@ -60,6 +60,8 @@ void CEditAlbumDialog::filmRightDoubleClicked() {
     if (!viewer_) {
         viewer_ = new CLargeImageDialog(workspace_.catalog.fileSystem(), this);
         connect(viewer_, &CLargeImageDialog::closed, this, [this] { viewer_ = nullptr; });
+        connect(viewer_, &CLargeImageDialog::stepAsked, this,
+                [this](int position) { filmView_->selectRow(position); });
     }
     viewer_->openAt(workspace_.film, position);
 }
@@ -69,6 +71,7 @@ bool CEditAlbumDialog::toggleThumbnail(const PictureEntry& picture, bool negativ
     ThumbnailOptions options;
     options.negative = negative;
     options.notice = ResampleNotice::OneSideOnly;
+    options.upright = true;
     Image thumbnail;
     const ThumbnailResult result =
         makeThumbnail(workspace_.catalog.fileSystem(), picture, options, *status_, thumbnail);
@@ -91,17 +94,32 @@ bool CEditAlbumDialog::toggleThumbnail(const PictureEntry& picture, bool negativ
 
 void CEditAlbumDialog::filmDoubleClicked() {
     const int position = filmView_->lastSelectedRow();
+    if (position >= 0) togglePictures({position});
+}
+
+void CEditAlbumDialog::toggleSelectedPictures() {
+    togglePictures(filmView_->selectedRows());
+}
+
+void CEditAlbumDialog::togglePictures(const std::vector<int>& positions) {
     Album* current = album();
-    if (readOnly_ || position < 0 || !current) return;
+    if (readOnly_ || positions.empty() || !current) return;
     bool stop = false;
     const RemakeThumbnail remake = [this, &stop](const PictureEntry& picture, bool negative,
                                                  RemakeReason) {
         return toggleThumbnail(picture, negative, stop);
     };
-    if (!toggleFilmPicture(workspace_.film, static_cast<size_t>(position), *current, remake)) {
-        if (stop) endAsDiscard();
-        return;
+    // Film positions hold until the film is selected again, after them all.
+    bool toggled = false;
+    for (const int position : positions) {
+        if (toggleFilmPicture(workspace_.film, static_cast<size_t>(position), *current, remake)) {
+            toggled = true;
+        } else if (stop) {
+            endAsDiscard();
+            return;
+        }
     }
+    if (!toggled) return;
     picturesToggled_ = true;
     selectFilm();
     filmModel_->refreshItems();

@@ -8,11 +8,16 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <stdlib.h>
+#include <string>
 
 #include "albums/CEditAlbumDialog.h"
 #include "albums/FilmModel.h"
 #include "albums/FilmView.h"
 #include "platform/QtScreenshot.h"
+#include "samples/ExifBlockWriter.h"
+#include "samples/JpegFileWriter.h"
+#include "samples/UprightScene.h"
 
 namespace lumora {
 namespace {
@@ -67,6 +72,52 @@ void toggle(CEditAlbumDialog& dialog, int row) {
     dialog.filmDoubleClicked();
 }
 
+// A picture of the upright scene as a camera holding the orientation writes
+// it, with its embedded thumbnail.
+std::vector<uint8_t> orientedPicture(int orientation) {
+    samples::ExifBlockSpec block;
+    block.ifd0.push_back(samples::asciiEntry(0x010F, "Lumora"));
+    block.ifd0.push_back(samples::asciiEntry(0x0110, "Orientation " + std::to_string(orientation)));
+    block.ifd0.push_back(samples::shortEntry(0x0112, static_cast<uint16_t>(orientation)));
+    block.exifIfd.push_back(samples::undefinedEntry(0x9000, {'0', '2', '2', '0'}));
+    block.exifIfd.push_back(samples::asciiEntry(
+        0x9003, "2021:06:01 1" + std::to_string(orientation) + ":00:00"));
+    block.thumbnail = samples::encodeOrientedScene(160, 120, orientation);
+    return samples::buildJpegFile(samples::encodeOrientedScene(640, 480, orientation),
+                                  {samples::buildExifSegment(block)});
+}
+
+bool writeUprightFilmScreenshot(const std::string& folder) {
+    std::error_code error;
+    std::string source =
+        (std::filesystem::temp_directory_path(error) / "lumora-upright-XXXXXX").string();
+    if (::mkdtemp(source.data()) == nullptr) {
+        std::fprintf(stderr, "lumora: no temporary folder for the upright film\n");
+        return false;
+    }
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        samples::writeFile(source + "/turned" + std::to_string(orientation) + ".jpg",
+                           orientedPicture(orientation));
+    }
+    bool written = false;
+    {
+        ScreenshotPrompter prompter;
+        Workspace workspace;
+        std::vector<QImage> filmImages;
+        if (startScreenshotAlbum(source, folder, workspace, prompter)) {
+            CEditAlbumDialog dialog(workspace, filmImages, prompter);
+            dialog.firstPaint();
+            dialog.film()->selectRow(5);
+            dialog.filmClicked();
+            written = shoot(dialog, folder, "edit-album-upright.png");
+            dialog.discard();
+            workspace.finishAlbumDialog(dialog.end(), prompter);
+        }
+    }
+    std::filesystem::remove_all(source, error);
+    return written;
+}
+
 }  // namespace
 
 bool startScreenshotAlbum(const std::string& source, const std::string& folder,
@@ -117,7 +168,7 @@ bool writeEditAlbumScreenshots(const std::string& source, const std::string& fol
         dialog.discard();
         workspace.finishAlbumDialog(dialog.end(), prompter);
     }
-    return written;
+    return writeUprightFilmScreenshot(folder) && written;
 }
 
 }  // namespace lumora

@@ -14,7 +14,9 @@ namespace lumora {
 // "edit-album-1366x768.png" (the dialog at the size it opens with, on a
 // screen of 1366 x 768 under a title bar and above a desktop panel) and
 // "edit-album-negative.png" (the next album from a negative film with three
-// pictures developed). Questions are answered OK or Yes and printed. Each
+// pictures developed), and "edit-album-upright.png" (a film of pictures taken
+// with the camera held level, turned either way and mirrored, each shown
+// upright). Questions are answered OK or Yes and printed. Each
 // path written is printed on standard output. False, with a message on
 // standard error, when a picture could not be written.
 bool writeEditAlbumScreenshots(const std::string& source, const std::string& folder);

@@ -34,6 +34,7 @@ ThumbnailOptions optionsFor(int32_t negativeFilm, ResampleNotice notice) {
     options.negative = negativeFilm != 0;
     options.scaling = ThumbnailScaling::Resample;
     options.notice = notice;
+    options.upright = true;
     return options;
 }
 

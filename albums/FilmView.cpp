@@ -1,9 +1,11 @@
 #include "albums/FilmView.h"
 
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "albums/FilmDelegate.h"
 #include "imaging/ImageBitmap.h"
@@ -46,6 +48,14 @@ int FilmView::lastSelectedRow() const {
         last = std::max(last, index.row());
     }
     return last;
+}
+
+std::vector<int> FilmView::selectedRows() const {
+    std::vector<int> rows;
+    if (!selectionModel()) return rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes()) rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }
 
 void FilmView::selectRow(int row) {
@@ -97,7 +107,33 @@ void FilmView::mouseDoubleClickEvent(QMouseEvent* event) {
         if (index.isValid()) emit rightDoubleClicked(index);
         return;
     }
+    if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::AltModifier)) {
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (index.isValid()) emit viewerAsked(index);
+        return;
+    }
     QListView::mouseDoubleClickEvent(event);
+}
+
+void FilmView::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && state() != QAbstractItemView::EditingState) {
+        switch (event->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                // Taken here, so that the dialog's default button is not pressed.
+                if (currentIndex().isValid()) emit viewerAsked(currentIndex());
+                event->accept();
+                return;
+            case Qt::Key_Space:
+                emit toggleAsked();
+                event->accept();
+                return;
+            default:
+                break;
+        }
+    }
+    QListView::keyPressEvent(event);
 }
 
 PerforationStrip::PerforationStrip(QWidget* parent) : QWidget(parent) {

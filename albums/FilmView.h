@@ -3,13 +3,17 @@
 #include <QListView>
 #include <QPixmap>
 #include <QWidget>
+#include <vector>
 
 namespace lumora {
 
 // The film: an icon-mode list of equal items that wrap into rows and scroll
 // down the strip. A left double-click is reported by doubleClicked, a right
-// double-click by rightDoubleClicked; labels are edited by a click on a
-// selected item or F2.
+// double-click by rightDoubleClicked, and a left double-click with Alt held
+// (for a mouse or touchpad without a right button) by viewerAsked, as is
+// Enter; Space asks to leave out or take in the selected pictures
+// (toggleAsked). Labels are edited by a click on a selected item or F2, and
+// while one is edited its editor has every key.
 class FilmView : public QListView {
     Q_OBJECT
 
@@ -19,6 +23,8 @@ class FilmView : public QListView {
     // The last selected item, searched from the top as the film's commands
     // find it; -1 when none is selected.
     int lastSelectedRow() const;
+    // Every selected item, from the top.
+    std::vector<int> selectedRows() const;
     // Selects exactly this item and makes it current and visible.
     void selectRow(int row);
     // Whether the item's label is being edited.
@@ -41,9 +47,12 @@ class FilmView : public QListView {
 
   signals:
     void rightDoubleClicked(const QModelIndex& index);
+    void viewerAsked(const QModelIndex& index);
+    void toggleAsked();
 
   protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A film's perforation strip beside the film, its bitmap repeated down the

@@ -9,6 +9,10 @@ namespace lumora {
 
 inline constexpr int kThumbnailWidth = 160;
 inline constexpr int kThumbnailHeight = 120;
+// A picture shown upright on its side (a portrait taken with a landscape
+// camera) is fitted into the 160 x 120 cell as 90 x 120, centred between
+// black bands, rather than stretched across it.
+inline constexpr int kPortraitThumbnailWidth = 90;
 
 // The status text shown before a resample while thumbnails are made.
 inline constexpr const char* kResampleStatusText = "Resample";
@@ -30,6 +34,9 @@ struct ThumbnailOptions {
     bool negative = false;
     ThumbnailScaling scaling = ThumbnailScaling::Resample;
     ResampleNotice notice = ResampleNotice::Never;
+    // Turned as the picture's EXIF orientation says, so that it shows
+    // upright (the film); off, the thumbnail lies as the file stores it.
+    bool upright = false;
 };
 
 enum class ThumbnailResult {
@@ -51,11 +58,14 @@ Image decodeEmbeddedThumbnail(FileSystem& fileSystem, const PictureEntry& pictur
 Image decodeThumbnailSource(FileSystem& fileSystem, const PictureEntry& picture);
 
 // Brings a decoded picture to exactly 160 x 120 and applies the polarity.
+// With an orientation (EXIF 2..8) the picture is scaled first, turned and
+// mirrored upright after, on the small picture; one shown on its side ends
+// 90 x 120 inside the 160 x 120 cell.
 ThumbnailResult finishThumbnail(Image& image, const ThumbnailOptions& options,
-                                ProgressSink& status);
+                                ProgressSink& status, int orientation = 1);
 
 // Both steps: the 160 x 120 thumbnail of one picture, as a positive or a
-// negative.
+// negative, upright when the options ask for it.
 ThumbnailResult makeThumbnail(FileSystem& fileSystem, const PictureEntry& picture,
                               const ThumbnailOptions& options, ProgressSink& status,
                               Image& thumbnail);

@@ -14,8 +14,8 @@ bool inFilm(const FilmList& film, int position) {
 ViewerCache::ViewerCache(DecodeForViewer decode) : decode_(std::move(decode)) {}
 
 ViewerCache::Cached ViewerCache::decodeAt(const FilmList& film, int position) const {
-    const std::string& path = film[static_cast<size_t>(position)].path;
-    return Cached{path, decode_(path)};
+    const PictureEntry& picture = film[static_cast<size_t>(position)];
+    return Cached{picture.path, decode_(picture)};
 }
 
 bool ViewerCache::holds(const std::optional<Cached>& cached, const FilmList& film, int position) {

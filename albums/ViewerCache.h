@@ -9,9 +9,10 @@
 
 namespace lumora {
 
-// Makes the picture the viewer shows of a file (decodeForViewer, or a stand-in
-// in tests); an invalid image when the file cannot be decoded.
-using DecodeForViewer = std::function<Image(const std::string& path)>;
+// Makes the picture the viewer shows of a film picture (decodeForViewer of its
+// file, upright, or a stand-in in tests); an invalid image when the file
+// cannot be decoded.
+using DecodeForViewer = std::function<Image(const PictureEntry& picture)>;
 
 // The large viewer's pictures: the one shown (the working picture) and the
 // film pictures before and after it, decoded in advance so that a step of one

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <memory>
 
+#include "imaging/Orientation.h"
+
 namespace lumora {
 namespace {
 
@@ -78,17 +80,28 @@ bool jpegFrameSize(FileSystem& fileSystem, const std::string& path, PictureSize&
     return false;
 }
 
-Image decodeForViewer(FileSystem& fileSystem, const std::string& path) {
+Image decodeForViewer(FileSystem& fileSystem, const std::string& path, int orientation) {
+    const bool onItsSide = orientationSwapsSides(orientation);
+    // The size the stored picture is sampled to: the upright picture's
+    // viewer size, its sides traded back when it lies on its side.
+    auto storedShownSize = [onItsSide](int32_t width, int32_t height) {
+        if (!onItsSide) return viewerDisplaySize(width, height);
+        const PictureSize upright = viewerDisplaySize(height, width);
+        return PictureSize{upright.height, upright.width};
+    };
+    Image picture;
     PictureSize frame;
     if (jpegFrameSize(fileSystem, path, frame)) {
-        const PictureSize shown = viewerDisplaySize(frame.width, frame.height);
-        return Image(path, kFormatJpeg, fileSystem, DecodeOptions{0, 0, shown.width, shown.height});
+        const PictureSize shown = storedShownSize(frame.width, frame.height);
+        picture = Image(path, kFormatJpeg, fileSystem, DecodeOptions{0, 0, shown.width, shown.height});
+    } else {
+        // Not a JPEG we can read the size of: decode it whole, whatever it is.
+        picture = Image(path, kFormatJpeg, fileSystem);
+        if (!picture.IsValid()) return picture;
+        const PictureSize shown = storedShownSize(picture.GetWidth(), picture.GetHeight());
+        if (!picture.Resample(shown.width, shown.height, 1)) picture.Destroy();
     }
-    // Not a JPEG we can read the size of: decode it whole, whatever it is.
-    Image picture(path, kFormatJpeg, fileSystem);
-    if (!picture.IsValid()) return picture;
-    const PictureSize shown = viewerDisplaySize(picture.GetWidth(), picture.GetHeight());
-    if (!picture.Resample(shown.width, shown.height, 1)) picture.Destroy();
+    turnUpright(picture, orientation);
     return picture;
 }
 

@@ -38,6 +38,11 @@ bool jpegFrameSize(FileSystem& fileSystem, const std::string& path, PictureSize&
 // size while it is decoded, which gives the same pixels as decoding it whole
 // and resampling, without ever holding the whole picture. Invalid when the
 // file cannot be decoded.
-Image decodeForViewer(FileSystem& fileSystem, const std::string& path);
+//
+// With an EXIF orientation (2..8) the picture is shown upright: its viewer
+// size is that of the upright picture (a portrait taken with a landscape
+// camera is 799 wide like any other, and scrolls), it is sampled at that size
+// as stored and turned after, so the turn never touches the whole picture.
+Image decodeForViewer(FileSystem& fileSystem, const std::string& path, int orientation = 1);
 
 }  // namespace lumora

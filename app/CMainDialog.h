@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ChooserFolder.h"
 #include "app/Workspace.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
@@ -108,6 +109,8 @@ class CMainDialog : public QDialog {
     bool remakeFilmThumbnail(const PictureEntry& picture, bool negative, RemakeReason reason);
     void dropFilmImagesIfStale();
     void showWorkAfterLoad();
+    // Sets where the shell's next chooser opens: where the user works.
+    void startChooserFor(Chooser chooser);
     void showHelpWindow(const std::string& path);
 
     Workspace& workspace_;
@@ -115,6 +118,8 @@ class CMainDialog : public QDialog {
     std::unique_ptr<Shell> ownShell_;
     Prompter& prompter_;
     Shell& shell_;
+    // The folder of the session file last saved or loaded; empty before.
+    std::string sessionFolder_;
     std::vector<QImage> filmImages_;
     QPointer<HelpWindow> helpWindow_;
 

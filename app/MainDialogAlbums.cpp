@@ -13,6 +13,7 @@
 #include "app/AlbumListText.h"
 #include "app/CMainDialog.h"
 #include "imaging/ImageBitmap.h"
+#include "platform/QtProgress.h"
 #include "platform/QtText.h"
 
 namespace lumora {
@@ -71,7 +72,15 @@ void CMainDialog::deleteSelectedAlbum() {
         deleteAlbum_->setEnabled(false);
         return;
     }
-    if (!workspace_.deleteAlbumAt(index, prompter_)) return;
+    bool deleted = false;
+    {
+        // Re-making the thumbnails of thousands of pictures takes a while.
+        BusyLabelProgress progress(statusText_);
+        deleted = workspace_.deleteAlbumAt(index, prompter_, progress);
+    }
+    // The status line shows the scan's outcome again.
+    showTexts();
+    if (!deleted) return;
     // The album that takes its row, or the new last one, is selected next.
     refreshAlbumList();
 }
@@ -87,6 +96,7 @@ bool CMainDialog::remakeFilmThumbnail(const PictureEntry& picture, bool negative
     options.negative = negative;
     options.scaling = reason == RemakeReason::DiscardEdited ? ThumbnailScaling::QIShrink
                                                             : ThumbnailScaling::Resample;
+    options.upright = true;
     Image thumbnail;
     if (makeThumbnail(workspace_.catalog.fileSystem(), picture, options, nullProgress(),
                       thumbnail) != ThumbnailResult::Made) {

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app/CMainDialog.h"
@@ -167,6 +168,16 @@ void CMainDialog::buildControls() {
     // the details all the same.
     connect(albumList_, &QListWidget::itemClicked, this, [this] { showAlbumDetails(); });
     connect(albumList_, &QListWidget::itemDoubleClicked, this, [this] { editSelectedAlbum(); });
+    // On the album list, Delete deletes the selected album (asking first) and
+    // Enter edits it, rather than pressing the window's default button.
+    auto listKey = [this](QKeyCombination key, auto handler) {
+        auto* shortcut = new QShortcut(QKeySequence(key), albumList_);
+        shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, handler);
+    };
+    listKey(QKeyCombination(Qt::Key_Delete), [this] { deleteSelectedAlbum(); });
+    listKey(QKeyCombination(Qt::Key_Return), [this] { editSelectedAlbum(); });
+    listKey(QKeyCombination(Qt::Key_Enter), [this] { editSelectedAlbum(); });
 
     // The steps sit close, so the window fits a 768-line screen at the default
     // font.
@@ -190,12 +201,16 @@ void CMainDialog::buildMenus() {
     };
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    // The desktop's usual keys, shown beside the items.
     saveSession_ = command(file, QStringLiteral("Save Session"), res::kCmdSaveSession,
                            [this] { saveSession(); });
-    command(file, QStringLiteral("Load Session"), res::kCmdLoadSession, [this] { loadSession(); });
+    saveSession_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    command(file, QStringLiteral("Load Session"), res::kCmdLoadSession, [this] { loadSession(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     file->addSeparator();
     // Exit is a close request, which takes the path of the close box.
-    command(file, QStringLiteral("Exit"), res::kCmdExit, [this] { close(); });
+    command(file, QStringLiteral("Exit"), res::kCmdExit, [this] { close(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* directories = bar->addMenu(QStringLiteral("&Directories"));
     command(directories, QStringLiteral("Select source"), res::kCmdSelectSource,
@@ -223,7 +238,8 @@ void CMainDialog::buildMenus() {
 
     // Linux windows have no system menu to extend: About stays here.
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    command(help, QStringLiteral("Help Manual"), res::kCmdHelpManual, [this] { helpManual(); });
+    command(help, QStringLiteral("Help Manual"), res::kCmdHelpManual, [this] { helpManual(); })
+        ->setShortcut(QKeySequence(Qt::Key_F1));
     command(help, QStringLiteral("Lumora Homepage"), res::kCmdHomepage, [this] { homepage(); });
     command(help, QStringLiteral("About"), res::kCmdAbout, [this] { about(); });
 

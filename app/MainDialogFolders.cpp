@@ -13,6 +13,7 @@ namespace lumora {
 void CMainDialog::selectSource() {
     // Nothing changes until a folder is chosen.
     if (!workspace_.confirmSourceChange(prompter_)) return;
+    startChooserFor(Chooser::Source);
     const std::optional<std::string> folder = shell_.browseForFolder(kSelectTargetBrowserTitle);
     if (!folder) return;
     useSource(*folder);
@@ -37,9 +38,16 @@ void CMainDialog::selectTarget() {
         workspace_.selectTarget(std::string(), prompter_);
         return;
     }
+    startChooserFor(Chooser::Target);
     const std::optional<std::string> folder = shell_.browseForFolder(kSelectTargetBrowserTitle);
     if (!folder) return;
     useTarget(*folder);
+}
+
+void CMainDialog::startChooserFor(Chooser chooser) {
+    shell_.setStartFolder(chooserStartFolder(
+        chooser, WorkFolders{workspace_.sourceText, workspace_.targetText, sessionFolder_,
+                             homeFolder()}));
 }
 
 void CMainDialog::useTarget(const std::string& path) {

@@ -15,6 +15,7 @@ void CMainDialog::process() {
             case ProcessStart::Stop:
                 return;
             case ProcessStart::BrowseForTarget: {
+                startChooserFor(Chooser::Target);
                 const std::optional<std::string> folder =
                     shell_.browseForFolder(kSelectTargetBrowserTitle);
                 const bool again = processTargetChosen(workspace_, folder, prompter_);

@@ -185,14 +185,14 @@ void Workspace::leaveEditMode() {
     edit.joinedAfterClear.clear();
 }
 
-bool Workspace::deleteAlbumAt(int index, Prompter& prompter) {
+bool Workspace::deleteAlbumAt(int index, Prompter& prompter, ProgressSink& progress) {
     if (index < 0 || static_cast<size_t>(index) >= albums.size()) return false;
     if (prompter.ask("Delete selected album?", "Delete Album", Buttons::OkCancel, Icon::None) !=
         kAnswerOk) {
         return false;
     }
     return deleteAlbum(pictures(), albums, albums[static_cast<size_t>(index)].id, edit.negativeFilm,
-                       remakeThumbnail);
+                       remakeThumbnail, progress);
 }
 
 Album* Workspace::currentAlbum() {

@@ -92,7 +92,9 @@ class Workspace {
     void finishAlbumDialog(DialogEnd end, Prompter& prompter);
     // "Delete Album" for the album at index, after asking. False when nothing
     // was deleted.
-    bool deleteAlbumAt(int index, Prompter& prompter);
+    // After "Delete selected album?" answered OK; progress shows the film's
+    // thumbnails being re-made (a negative film).
+    bool deleteAlbumAt(int index, Prompter& prompter, ProgressSink& progress = nullProgress());
 
     // The album the Edit Album dialog works on; null when there is none.
     Album* currentAlbum();

@@ -8,6 +8,7 @@
 
 #include "app/DuplicateCommands.h"
 #include "duplicates/DuplicateRemoval.h"
+#include "duplicates/DuplicateThumbnail.h"
 #include "imaging/Image.h"
 #include "imaging/ImageBitmap.h"
 #include "platform/QtText.h"
@@ -192,13 +193,8 @@ void CDuplicatesDialog::onSelectionChanged() {
     remove_->setEnabled(false);
     viewerLabel_->setEnabled(false);
     const std::string line = selectedLine();
-    // Decoded no larger than the area needs: it is drawn stretched anyway.
-    DecodeOptions options;
-    options.minWidth = kViewerWidth;
-    options.minHeight = kViewerHeight;
     const Image picture =
-        line.empty() ? Image()
-                     : Image(line, kFormatUnknown, workspace_.catalog.fileSystem(), options);
+        duplicateThumbnail(workspace_.catalog.fileSystem(), workspace_.pictures(), line);
     if (picture.IsValid()) {
         viewer_->setEnabled(true);
         viewer_->setBitmap(makeBitmap(picture));

@@ -1,5 +1,6 @@
 #include "platform/QtProgress.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <algorithm>
 #include <limits>
@@ -70,6 +71,18 @@ void LabelProgress::showPosition() {
     if (bar_ == nullptr) return;
     bar_->setValue(static_cast<int>(position_));
     repaintNow();
+}
+
+BusyLabelProgress::~BusyLabelProgress() {
+    if (busy_) QApplication::restoreOverrideCursor();
+}
+
+void BusyLabelProgress::setStatus(const std::string& text) {
+    if (!busy_) {
+        busy_ = true;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    LabelProgress::setStatus(text);
 }
 
 }  // namespace lumora

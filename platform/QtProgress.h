@@ -47,4 +47,20 @@ class LabelProgress : public ProgressSink {
     int64_t step_ = 10;
 };
 
+// A status line for long work in a window: from its first update until it
+// goes, the mouse shows the busy cursor over the whole program, and each
+// update shows at once.
+class BusyLabelProgress : public LabelProgress {
+  public:
+    using LabelProgress::LabelProgress;
+    BusyLabelProgress(const BusyLabelProgress&) = delete;
+    BusyLabelProgress& operator=(const BusyLabelProgress&) = delete;
+    ~BusyLabelProgress() override;
+
+    void setStatus(const std::string& text) override;
+
+  private:
+    bool busy_ = false;
+};
+
 }  // namespace lumora

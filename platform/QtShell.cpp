@@ -15,6 +15,10 @@ QString nameFilter(const std::string& filterName, const std::string& pattern) {
     return toQString(filterName) + " (" + toQString(pattern) + ")";
 }
 
+QString startIn(const Shell& shell) {
+    return shell.startFolder().empty() ? QDir::currentPath() : pathToQString(shell.startFolder());
+}
+
 std::optional<std::string> chosenPath(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList files = dialog.selectedFiles();
@@ -35,7 +39,7 @@ bool isWebAddress(const QString& document) {
 QtShell::QtShell(QWidget* parent) : parent_(parent) {}
 
 std::optional<std::string> QtShell::browseForFolder(const std::string& title) {
-    QFileDialog dialog(parent_, toQString(title));
+    QFileDialog dialog(parent_, toQString(title), startIn(*this));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     return chosenPath(dialog);
@@ -44,7 +48,7 @@ std::optional<std::string> QtShell::browseForFolder(const std::string& title) {
 std::optional<std::string> QtShell::openFileName(const std::string& title,
                                                  const std::string& filterName,
                                                  const std::string& pattern) {
-    QFileDialog dialog(parent_, toQString(title), QDir::currentPath(),
+    QFileDialog dialog(parent_, toQString(title), startIn(*this),
                        nameFilter(filterName, pattern));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -55,7 +59,7 @@ std::optional<std::string> QtShell::saveFileName(const std::string& title,
                                                  const std::string& filterName,
                                                  const std::string& pattern,
                                                  const std::string& defaultExtension) {
-    QFileDialog dialog(parent_, toQString(title), QDir::currentPath(),
+    QFileDialog dialog(parent_, toQString(title), startIn(*this),
                        nameFilter(filterName, pattern));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -22,8 +22,7 @@ class Shell {
     // when it was cancelled.
     virtual std::optional<std::string> browseForFolder(const std::string& title) = 0;
 
-    // The open and save file dialogs, starting in the process's current
-    // folder. filterName/pattern: "Lumora session", "*.lsn". The save dialog
+    // The open and save file dialogs, starting in the start folder. filterName/pattern: "Lumora session", "*.lsn". The save dialog
     // asks before replacing an existing file and adds defaultExtension to a
     // name without one; the open dialog accepts only existing files.
     virtual std::optional<std::string> openFileName(const std::string& title,
@@ -38,6 +37,15 @@ class Shell {
     // program. directory is the folder the document is looked for in (empty
     // for web addresses). Returns kShellSuccess or one of the error numbers.
     virtual int open(const std::string& document, const std::string& directory) = 0;
+
+    // The folder the next choosers open at (the window sets it before each
+    // one); empty: the process's current folder. Choosing never changes the
+    // process's current folder.
+    void setStartFolder(const std::string& folder) { startFolder_ = folder; }
+    const std::string& startFolder() const { return startFolder_; }
+
+  private:
+    std::string startFolder_;
 };
 
 }  // namespace lumora

@@ -5,6 +5,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 #include <jpeglib.h>
 
@@ -136,8 +137,17 @@ struct Pattern {
 std::vector<uint8_t> encodePattern(int width, int height, int components, int quality,
                                    uint32_t seed) {
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return {};
-    if (components != 1 && components != 3) return {};
     const Pattern pattern(width, height, seed);
+    return encodeRows(width, height, components, quality,
+                      [&pattern, components](int y, uint8_t* row) {
+                          pattern.fillRow(y, components, row);
+                      });
+}
+
+std::vector<uint8_t> encodeRows(int width, int height, int components, int quality,
+                                const std::function<void(int y, uint8_t* row)>& fillRow) {
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return {};
+    if (components != 1 && components != 3) return {};
     std::vector<uint8_t> row(static_cast<size_t>(width) * components);
 
     jpeg_compress_struct cinfo{};
@@ -163,7 +173,7 @@ std::vector<uint8_t> encodePattern(int width, int height, int components, int qu
     cinfo.write_JFIF_header = FALSE;
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
-        pattern.fillRow(static_cast<int>(cinfo.next_scanline), components, row.data());
+        fillRow(static_cast<int>(cinfo.next_scanline), row.data());
         JSAMPROW rows[1] = {row.data()};
         jpeg_write_scanlines(&cinfo, rows, 1);
     }

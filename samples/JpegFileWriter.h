@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,11 @@ struct JpegSpec {
 // A plain JPEG of the pattern, without any APPn section.
 std::vector<uint8_t> encodePattern(int width, int height, int components, int quality,
                                    uint32_t seed);
+
+// A plain JPEG of rows the caller fills, top row first (components 1 grey
+// or 3 colour, red-green-blue); empty for an impossible size.
+std::vector<uint8_t> encodeRows(int width, int height, int components, int quality,
+                                const std::function<void(int y, uint8_t* row)>& fillRow);
 
 // The file: SOI, the given segments, then the encoded image's own sections
 // (its APP0 dropped) up to EOI.

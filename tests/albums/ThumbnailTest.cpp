@@ -1,7 +1,11 @@
 #include "albums/Thumbnail.h"
+#include "albums/ViewerPicture.h"
+#include "catalog/ExifReader.h"
 #include "tests/imaging/TestImages.h"
 #include "tests/support/FaultyFileSystem.h"
+#include "tests/support/PictureFiles.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/UprightCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -212,6 +216,111 @@ TEST(Thumbnail, theShrinkVariantAveragesAndStillEnlargesSmallPictures) {
               ThumbnailResult::Made);
     EXPECT_EQ(thumbnail.GetWidth(), 160);
     EXPECT_EQ(thumbnail.GetHeight(), 120);
+}
+
+}  // namespace
+}  // namespace lumora
+
+namespace lumora {
+namespace {
+
+// A camera picture of the upright scene, stored under the orientation, read
+// by the EXIF reader as the scan reads it.
+PictureEntry scenePicture(const test::TempDir& dir, int orientation, bool withThumbnail) {
+    test::PictureSpec spec;
+    spec.dateTimeOriginal = "2021:06:01 10:00:00";
+    spec.orientation = orientation;
+    spec.scene = true;
+    spec.withThumbnail = withThumbnail;
+    const std::string name = "o" + std::to_string(orientation) + (withThumbnail ? "t" : "") + ".jpg";
+    PictureEntry picture = pictureAt(dir.writeFile(name, test::exifPicture(spec)));
+    ErrorCode error = kErrorSuccess;
+    std::unique_ptr<InputFile> file = realFileSystem().openRead(picture.path, error);
+    ExifReader reader(picture.exif.get());
+    EXPECT_TRUE(file && reader.decode(*file));
+    return picture;
+}
+
+test::ColourAt colourAtOf(const Image& image) {
+    return [&image](int x, int y) {
+        const RgbQuad pixel = image.GetPixelColor(x, image.GetHeight() - 1 - y);
+        return samples::SceneColour{pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue};
+    };
+}
+
+TEST(UprightThumbnail, everyOrientationShowsUprightFromTheFileAndFromItsEmbeddedThumbnail) {
+    test::TempDir dir;
+    for (const bool embedded : {false, true}) {
+        for (int orientation = 1; orientation <= 8; ++orientation) {
+            SCOPED_TRACE(std::to_string(orientation) + (embedded ? " embedded" : " file"));
+            const PictureEntry picture = scenePicture(dir, orientation, embedded);
+            ASSERT_EQ(picture.exif->Orientation, orientation);
+            ASSERT_EQ(picture.exif->ThumbnailSize != 0, embedded);
+            ThumbnailOptions options;
+            options.upright = true;
+            Image thumbnail;
+            ASSERT_EQ(makeThumbnail(realFileSystem(), picture, options, nullProgress(), thumbnail),
+                      ThumbnailResult::Made);
+            EXPECT_EQ(thumbnail.GetWidth(), kThumbnailWidth);
+            EXPECT_EQ(thumbnail.GetHeight(), kThumbnailHeight);
+            if (orientation < 5) {
+                EXPECT_EQ(test::uprightFault(colourAtOf(thumbnail), 0, 0, 160, 120), "");
+                continue;
+            }
+            // A portrait: 90 x 120 in the middle of the cell, black beside it.
+            EXPECT_EQ(test::uprightFault(colourAtOf(thumbnail), 35, 0, 90, 120), "");
+            for (const int x : {0, 34, 125, 159}) {
+                EXPECT_EQ(thumbnail.GetPixelColor(x, 60), (RgbQuad{0, 0, 0, 0})) << x;
+            }
+        }
+    }
+}
+
+TEST(UprightThumbnail, negativesKeepBlackBandsAndUnaskedThumbnailsLieAsStored) {
+    test::TempDir dir;
+    const PictureEntry picture = scenePicture(dir, 6, false);
+    ThumbnailOptions options;
+    options.upright = true;
+    options.negative = true;
+    Image negative;
+    ASSERT_EQ(makeThumbnail(realFileSystem(), picture, options, nullProgress(), negative),
+              ThumbnailResult::Made);
+    EXPECT_EQ(negative.GetPixelColor(0, 60), (RgbQuad{0, 0, 0, 0}));
+    negative.Negative();
+    EXPECT_EQ(test::uprightFault(colourAtOf(negative), 35, 0, 90, 120), "");
+
+    // Without asking, the thumbnail is the stored picture stretched, as before.
+    Image stored;
+    ASSERT_EQ(makeThumbnail(realFileSystem(), picture, ThumbnailOptions{}, nullProgress(), stored),
+              ThumbnailResult::Made);
+    EXPECT_NE(test::uprightFault(colourAtOf(stored), 0, 0, 160, 120), "");
+    // The file itself is never changed.
+    test::PictureSpec spec;
+    spec.dateTimeOriginal = "2021:06:01 10:00:00";
+    spec.orientation = 6;
+    spec.scene = true;
+    const std::vector<uint8_t> written = test::exifPicture(spec);
+    std::vector<uint8_t> bytes;
+    ErrorCode error = kErrorSuccess;
+    ASSERT_TRUE(readFileRange(realFileSystem(), picture.path, 0,
+                              static_cast<uint32_t>(written.size()), bytes, error));
+    EXPECT_EQ(bytes, written);
+}
+
+TEST(UprightViewer, everyOrientationIsShownUprightAtTheUprightPicturesViewerSize) {
+    test::TempDir dir;
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        SCOPED_TRACE(orientation);
+        const PictureEntry picture = scenePicture(dir, orientation, true);
+        const Image shown = decodeForViewer(realFileSystem(), picture.path, orientation);
+        ASSERT_TRUE(shown.IsValid());
+        // Stored 64 x 48: 799 x 599 as a landscape, 799 x 1066 as a portrait.
+        const PictureSize expected =
+            orientation < 5 ? viewerDisplaySize(64, 48) : viewerDisplaySize(48, 64);
+        EXPECT_EQ((PictureSize{shown.GetWidth(), shown.GetHeight()}), expected);
+        EXPECT_EQ(test::uprightFault(colourAtOf(shown), 0, 0, shown.GetWidth(), shown.GetHeight()),
+                  "");
+    }
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ class ViewerCacheTest : public ::testing::Test {
   protected:
     ViewerCacheTest()
         : film(test::picturesAt({10, 20, 30, 40, 50})),
-          cache([this](const std::string& path) { return decode(path); }) {}
+          cache([this](const PictureEntry& picture) { return decode(picture.path); }) {}
 
     Image decode(const std::string& path) {
         decoded.push_back(path);

@@ -1,8 +1,10 @@
 #include "imaging/Image.h"
+#include "imaging/Orientation.h"
 #include "tests/imaging/TestImages.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -136,6 +138,89 @@ TEST(ImageModel, rowsArePackedBottomUpBehindTheHeaderAndPalette) {
     EXPECT_EQ(image.Create(20000, 10001, 24, kFormatBmp), nullptr);
     EXPECT_EQ(image.GetLastError(), "The image is too large");
     EXPECT_EQ(image.Create(0, 5, 24, kFormatBmp), nullptr);
+}
+
+}  // namespace
+}  // namespace lumora
+
+namespace lumora {
+namespace {
+
+// Which corner of the stored picture each upright corner comes from, as the
+// orientation tag describes the stored first row and first column: 1 top and
+// left, 2 top and right, 3 bottom and right, 4 bottom and left, 5 left and
+// top, 6 right and top, 7 right and bottom, 8 left and bottom.
+enum Corner { TopLeft, TopRight, BottomLeft, BottomRight };
+struct Corners {
+    Corner topLeft, topRight, bottomLeft, bottomRight;
+};
+constexpr Corners kStoredCorners[9] = {
+    {TopLeft, TopRight, BottomLeft, BottomRight},  // 0: not recorded, as stored
+    {TopLeft, TopRight, BottomLeft, BottomRight},     {TopRight, TopLeft, BottomRight, BottomLeft},
+    {BottomRight, BottomLeft, TopRight, TopLeft},     {BottomLeft, BottomRight, TopLeft, TopRight},
+    {TopLeft, BottomLeft, TopRight, BottomRight},     {BottomLeft, TopLeft, BottomRight, TopRight},
+    {BottomRight, TopRight, BottomLeft, TopLeft},     {TopRight, BottomRight, TopLeft, BottomLeft},
+};
+
+// The colour at a corner, counted from the top-left like the scene.
+RgbQuad cornerOf(const Image& image, Corner corner) {
+    const int32_t right = image.GetWidth() - 1;
+    const int32_t top = image.GetHeight() - 1;  // rows count from the bottom
+    switch (corner) {
+        case TopLeft: return image.GetPixelColor(0, top);
+        case TopRight: return image.GetPixelColor(right, top);
+        case BottomLeft: return image.GetPixelColor(0, 0);
+        case BottomRight: return image.GetPixelColor(right, 0);
+    }
+    return {};
+}
+
+TEST(TurnUpright, everyOrientationBringsEachCornerUpAndKeepsEveryPixel) {
+    for (int orientation = 0; orientation <= 8; ++orientation) {
+        SCOPED_TRACE(orientation);
+        const Image stored = test::coordinateImage(5, 3, 7);
+        Image upright = stored;
+        ASSERT_TRUE(turnUpright(upright, orientation));
+        const bool swaps = orientation >= 5;
+        EXPECT_EQ(orientationSwapsSides(orientation), swaps);
+        EXPECT_EQ(upright.GetWidth(), swaps ? 3 : 5);
+        EXPECT_EQ(upright.GetHeight(), swaps ? 5 : 3);
+        const Corners& from = kStoredCorners[orientation];
+        EXPECT_EQ(cornerOf(upright, TopLeft), cornerOf(stored, from.topLeft));
+        EXPECT_EQ(cornerOf(upright, TopRight), cornerOf(stored, from.topRight));
+        EXPECT_EQ(cornerOf(upright, BottomLeft), cornerOf(stored, from.bottomLeft));
+        EXPECT_EQ(cornerOf(upright, BottomRight), cornerOf(stored, from.bottomRight));
+        // Each stored pixel shows exactly once.
+        std::set<std::pair<int, int>> seen;
+        for (int32_t y = 0; y < upright.GetHeight(); ++y) {
+            for (int32_t x = 0; x < upright.GetWidth(); ++x) {
+                const RgbQuad pixel = upright.GetPixelColor(x, y);
+                EXPECT_EQ(pixel.rgbRed, 7);
+                seen.insert({pixel.rgbBlue, pixel.rgbGreen});
+            }
+        }
+        EXPECT_EQ(seen.size(), 15u);
+    }
+    // An undefined value shows the picture as stored; an empty one is refused.
+    Image odd = test::coordinateImage(5, 3);
+    ASSERT_TRUE(turnUpright(odd, 9));
+    EXPECT_EQ(odd.GetPixelColor(4, 0), test::coordinateImage(5, 3).GetPixelColor(4, 0));
+    Image empty;
+    EXPECT_FALSE(turnUpright(empty, 6));
+}
+
+TEST(TurnUpright, greyPicturesKeepTheirPaletteAndAlphaTurnsWithThePixels) {
+    Image grey = test::texturedImage(6, 4, true);
+    ASSERT_TRUE(grey.AlphaCreate());
+    grey.AlphaGetPointer()[0] = 9;  // the bottom-left pixel, stored
+    const RgbQuad bottomLeft = grey.GetPixelColor(0, 0);
+    ASSERT_TRUE(turnUpright(grey, 6));
+    EXPECT_EQ(grey.GetBpp(), 8);
+    EXPECT_TRUE(grey.IsGrayScale());
+    // Turned a quarter clockwise, the stored bottom-left lands top-left.
+    EXPECT_EQ(grey.GetPixelColor(0, grey.GetHeight() - 1), bottomLeft);
+    EXPECT_EQ(grey.AlphaGetPointer()[static_cast<size_t>(grey.GetHeight() - 1) * grey.GetWidth()],
+              9);
 }
 
 }  // namespace

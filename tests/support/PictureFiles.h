@@ -13,6 +13,11 @@ struct PictureSpec {
     bool withThumbnail = false;    // a small JPEG in the thumbnail directory
     uint32_t seed = 1;             // chooses the picture's pattern
     std::string model;             // tag 0x0110; left out when empty
+    int orientation = 0;           // tag 0x0112; left out when 0
+    // The picture (and its thumbnail) shows the upright scene of
+    // samples/UprightScene.h, stored as a camera with `orientation` stores
+    // it, instead of the seed's pattern: 64 x 48 stored (16 x 12 thumbnail).
+    bool scene = false;
 };
 
 // A real JPEG file with an APP1 "Exif" section holding the given values.

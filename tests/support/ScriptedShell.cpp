@@ -44,7 +44,7 @@ ScriptedShell::~ScriptedShell() {
 }
 
 std::optional<std::string> ScriptedShell::answer(Kind kind, const std::string& title) {
-    calls_.push_back({kind, title});
+    calls_.push_back({kind, title, startFolder()});
     if (script_.empty()) {
         ADD_FAILURE() << "unexpected " << kindName(kind) << " \"" << title << "\"";
         return std::nullopt;

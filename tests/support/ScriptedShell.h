@@ -21,6 +21,7 @@ class ScriptedShell : public Shell {
     struct Call {
         Kind kind;
         std::string title;
+        std::string startFolder;  // where the chooser would have opened
     };
 
     ScriptedShell& folder(std::optional<std::string> answer);

@@ -598,3 +598,125 @@ TEST(AboutDialogTest, showsTheProgramAndItsIcon) {
 
 }  // namespace
 }  // namespace lumora
+
+namespace lumora {
+namespace {
+
+// Sets HOME for one test.
+class HomeGuard {
+  public:
+    explicit HomeGuard(const std::string& home) {
+        if (const char* old = std::getenv("HOME")) previous_ = old;
+        setenv("HOME", home.c_str(), 1);
+    }
+    ~HomeGuard() { setenv("HOME", previous_.c_str(), 1); }
+
+  private:
+    std::string previous_;
+};
+
+TEST_F(MainDialogTest, choosersOpenWhereTheUserWorksAndNeverMoveTheCurrentFolder) {
+    const std::string home = dir.makeDir("home");
+    const std::string target = dir.makeDir("out");
+    const std::string sessions = dir.makeDir("sessions");
+    HomeGuard homeGuard(home);
+    const std::filesystem::path current = std::filesystem::current_path();
+    auto lastStart = [this] { return shell.calls().back().startFolder; };
+
+    // Nothing chosen yet: the home folder, not the folder the program started in.
+    shell.folder(std::nullopt);
+    window->selectSource();
+    EXPECT_EQ(lastStart(), home);
+    shell.folder(source);
+    window->selectSource();
+    EXPECT_EQ(lastStart(), home);
+
+    // The source leads the source chooser, and the target's until there is one.
+    shell.folder(std::nullopt);
+    window->selectSource();
+    EXPECT_EQ(lastStart(), source);
+    shell.folder(target);
+    window->selectTarget();
+    EXPECT_EQ(lastStart(), source);
+    shell.folder(std::nullopt);
+    window->selectTarget();
+    EXPECT_EQ(lastStart(), target);
+
+    // Sessions: the target before any session, then the session's folder.
+    makeAlbum(2, "First");
+    shell.saveFile(sessions + "/trip.lsn");
+    window->saveSession();
+    EXPECT_EQ(lastStart(), target);
+    shell.saveFile(std::nullopt);
+    prompter.expect("File not saved!", "", Buttons::Ok, kAnswerOk);
+    window->saveSession();
+    EXPECT_EQ(lastStart(), sessions);
+    prompter.expect("Filters will be lost. Continue to load session?", "Warning",
+                    Buttons::OkCancel, kAnswerOk);
+    prompter.expect("File not loaded!", "", Buttons::Ok, kAnswerOk);
+    shell.openFile(std::nullopt);
+    window->loadSession();
+    EXPECT_EQ(lastStart(), sessions);
+
+    // A folder that went away is passed over.
+    std::filesystem::remove_all(sessions);
+    prompter.expect("File not saved!", "", Buttons::Ok, kAnswerOk);
+    shell.saveFile(std::nullopt);
+    window->saveSession();
+    EXPECT_NE(lastStart(), sessions);
+    EXPECT_EQ(std::filesystem::current_path(), current);
+    EXPECT_EQ(shell.remainingAnswers(), 0u);
+}
+
+}  // namespace
+}  // namespace lumora
+
+namespace lumora {
+namespace {
+
+TEST_F(MainDialogTest, deletingAnAlbumOfANegativeFilmShowsTheBusyCursorAndItsProgress) {
+    window->useSource(source);
+    makeAlbum(3, "First");
+    workspace.assignPictureIds();
+    workspace.filmBuilt = 1;
+    window->filmImages().assign(workspace.pictures().size(),
+                                QImage(kThumbnailWidth, kThumbnailHeight, QImage::Format_RGB32));
+    const QString statusBefore = text(res::kIdStatusText);
+
+    // What the window shows while each thumbnail is re-made.
+    struct Seen {
+        bool busy;
+        QString status;
+    };
+    std::vector<Seen> seen;
+    const RemakeThumbnail remake = workspace.remakeThumbnail;
+    workspace.remakeThumbnail = [&](const PictureEntry& picture, bool negative,
+                                    RemakeReason reason) {
+        const QCursor* cursor = QApplication::overrideCursor();
+        seen.push_back({cursor != nullptr && cursor->shape() == Qt::WaitCursor,
+                        text(res::kIdStatusText)});
+        return remake(picture, negative, reason);
+    };
+
+    // Cancelled: nothing to show.
+    workspace.edit.negativeFilm = 1;
+    list(res::kIdAlbumList)->setCurrentRow(0);
+    prompter.expect("Delete selected album?", "Delete Album", Buttons::OkCancel, kAnswerCancel);
+    window->deleteSelectedAlbum();
+    EXPECT_TRUE(seen.empty());
+
+    prompter.expect("Delete selected album?", "Delete Album", Buttons::OkCancel, kAnswerOk);
+    window->deleteSelectedAlbum();
+    ASSERT_EQ(seen.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(seen[size_t(i)].busy) << i;
+        EXPECT_EQ(seen[size_t(i)].status, QString("Updating film. Picture: %1, of 3.").arg(i + 1));
+    }
+    // Done: the ordinary cursor and the status line of before.
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(text(res::kIdStatusText), statusBefore);
+    EXPECT_TRUE(workspace.albums.empty());
+}
+
+}  // namespace
+}  // namespace lumora

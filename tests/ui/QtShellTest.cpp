@@ -115,6 +115,34 @@ TEST(QtShellChoosers, eachDialogIsSetUpForItsKindAndGivesTheChosenPath) {
     EXPECT_EQ(shell.openFileName("Load Session", "Lumora session", "*.lsn"), std::nullopt);
 }
 
+TEST(QtShellChoosers, everyChooserOpensAtTheStartFolderAndLeavesTheCurrentFolder) {
+    TempDir temp;
+    const std::string folder = temp.makeDir("work");
+    const QString current = QDir::currentPath();
+    QtShell shell;
+    shell.setStartFolder(folder);
+    std::vector<QString> starts;
+    auto startAndCancel = [&starts](QFileDialog& dialog) {
+        starts.push_back(dialog.directory().absolutePath());
+        dialog.reject();
+    };
+    {
+        ModalDriver<QFileDialog> driver(startAndCancel);
+        EXPECT_EQ(shell.browseForFolder("Select folder that hold pictures to process."),
+                  std::nullopt);
+    }
+    {
+        ModalDriver<QFileDialog> driver(startAndCancel);
+        EXPECT_EQ(shell.openFileName("Load Session", "Lumora session", "*.lsn"), std::nullopt);
+    }
+    {
+        ModalDriver<QFileDialog> driver(startAndCancel);
+        EXPECT_EQ(shell.saveFileName("Save as", "Lumora session", "*.lsn", "lsn"), std::nullopt);
+    }
+    EXPECT_EQ(starts, std::vector<QString>(3, QString::fromStdString(folder)));
+    EXPECT_EQ(QDir::currentPath(), current);
+}
+
 }  // namespace
 }  // namespace lumora
 
