@@ -143,7 +143,9 @@ const std::vector<CommandHelp> kHelps = {
       {"--save-session FILE",
        "write the albums as a session file instead of copying or moving anything: open it in "
        "the window to look at the albums, change them and process them, or run "
-       "'lumora-cli process FILE'. Source and target are stored as full paths"},
+       "'lumora-cli process FILE'. Source and target are stored as full paths. A FILE that "
+       "exists is asked about like any file already there (--no, the default, keeps it); a "
+       "picture or a file that is no session file is never replaced"},
       {"--yes", kYesText},
       {"--no", kNoText},
       {"--abort", kAbortText},

@@ -16,6 +16,7 @@
 #include "cli/ErrorWords.h"
 #include "cli/Options.h"
 #include "cli/ProcessRun.h"
+#include "cli/SessionFileTarget.h"
 
 namespace lumora::cli {
 namespace {
@@ -96,6 +97,11 @@ class SilentPrompter : public Prompter {
 // it holds among the session's records, but they join no album.
 bool saveAlbumsAsSession(Workspace& workspace, PictureList leftOut, const std::string& file,
                          ProcessEnvironment& env) {
+    PictureList everyPicture = workspace.pictures();
+    everyPicture.insert(everyPicture.end(), leftOut.begin(), leftOut.end());
+    everyPicture.insert(everyPicture.end(), workspace.removedPictures.begin(),
+                        workspace.removedPictures.end());
+    if (!sessionFileMayBeWritten(file, everyPicture, env)) return false;
     for (PictureEntry& picture : leftOut) {
         picture.isRemoved = 1;
         picture.albumId = 0;

@@ -1,0 +1,88 @@
+// What organize and process must never do: write over a file that is not
+// theirs to replace, or call a run a success when a picture did not arrive
+// or a source could not be removed.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "cli/Commands.h"
+#include "tests/processing/CliRun.h"
+#include "tests/processing/ProcessFixture.h"
+#include "tests/support/FaultyFileSystem.h"
+#include "tests/support/PictureFiles.h"
+
+namespace lumora {
+namespace {
+
+using test::CliRun;
+using test::readFile;
+using test::runCli;
+
+class ProcessCliSafety : public ::testing::Test {
+  protected:
+    ProcessCliSafety() {
+        source = temp.makeDir("src");
+        target = temp.file("out");
+        temp.writeFile("src/a/IMG_1.JPG", test::exifPicture("2019:11:03 10:20:30"));
+        temp.writeFile("src/b/IMG_2.JPG", test::exifPicture("2019:11:20 08:00:00"));
+    }
+
+    test::TzGuard zone{"UTC0"};
+    test::TempDir temp;
+    std::string source;
+    std::string target;
+};
+
+// --save-session over a picture of the card, over a file that is no session
+// (directly and through a link), and over an earlier session under each
+// answer.
+TEST_F(ProcessCliSafety, saveSessionNeverReplacesAPictureOrAFileThatIsNoSession) {
+    const std::string picture = source + "/a/IMG_1.JPG";
+    const std::string pictureBytes = readFile(picture);
+    for (const char* answer : {"--yes", "--no", "--abort"}) {
+        const CliRun run =
+            runCli(cli::organizeCommand, {"--save-session", picture, answer, source, target});
+        EXPECT_EQ(run.code, cli::kExitFailure) << answer;
+        EXPECT_EQ(run.out, "") << answer;
+        EXPECT_NE(run.err.find(picture + ": is a picture of the source"), std::string::npos)
+            << run.err;
+        EXPECT_EQ(readFile(picture), pictureBytes) << answer;
+    }
+
+    const std::string notes = temp.writeFile("notes.txt", std::vector<uint8_t>{'h', 'i'});
+    const std::string link = temp.file("link.lsn");
+    ASSERT_EQ(::symlink(notes.c_str(), link.c_str()), 0);
+    for (const std::string& file : {notes, link}) {
+        const CliRun run =
+            runCli(cli::organizeCommand, {"--save-session", file, "--yes", source, target});
+        EXPECT_EQ(run.code, cli::kExitFailure) << file;
+        EXPECT_NE(run.err.find(file + ": is not a session file"), std::string::npos) << run.err;
+        EXPECT_EQ(readFile(notes), "hi") << file;
+    }
+
+    const std::string session = temp.file("card.lsn");
+    ASSERT_EQ(runCli(cli::organizeCommand, {"--save-session", session, source, target}).code,
+              cli::kExitSuccess);
+    const std::string first = readFile(session);
+    temp.writeFile("src/c/IMG_3.JPG", test::exifPicture("2019:12:01 08:00:00"));
+    for (const char* answer : {"--no", "--abort"}) {
+        const CliRun run =
+            runCli(cli::organizeCommand, {"--save-session", session, answer, source, target});
+        EXPECT_EQ(run.code, cli::kExitFailure) << answer;
+        EXPECT_NE(run.err.find("card.lsn already exists! Overwrite?"), std::string::npos)
+            << run.err;
+        EXPECT_EQ(readFile(session), first) << answer;
+    }
+    // The default, with no terminal to ask on, is --no.
+    EXPECT_EQ(runCli(cli::organizeCommand, {"--save-session", session, source, target}).code,
+              cli::kExitFailure);
+    EXPECT_EQ(readFile(session), first);
+
+    const CliRun replaced =
+        runCli(cli::organizeCommand, {"--save-session", session, "--yes", source, target});
+    EXPECT_EQ(replaced.code, cli::kExitSuccess) << replaced.err;
+    EXPECT_NE(readFile(session), first);
+    EXPECT_NE(replaced.out.find("3 albums of 3 pictures"), std::string::npos) << replaced.out;
+}
+
+}  // namespace
+}  // namespace lumora
