@@ -277,6 +277,16 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
     console.result(report.summaryText);
     printUntransferred(report.untransferred, console);
     if (workspace.moveMode == 1) printLeftovers(workspace, target, env, {}, false);
+    // The picture arrived, but the card still holds it: a script that
+    // trusts the move must hear of every one.
+    for (const KeptSource& kept : report.keptSources) {
+        console.error(kept.source + ": cannot remove the source: " + describeError(kept.error));
+    }
+    if (!report.keptSources.empty()) {
+        console.error(std::to_string(report.keptSources.size()) + " of " +
+                      std::to_string(report.filesTransferred) +
+                      " moved pictures could not be removed from the source");
+    }
     if (report.albumsFailed > 0) {
         console.error(std::to_string(report.albumsFailed) + " of " +
                       std::to_string(report.albumCount) + " albums were not processed");
@@ -291,7 +301,7 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
                       untransferredReasons(report.untransferred) + ")");
         return kExitFailure;
     }
-    return report.albumsFailed > 0 ? kExitFailure : kExitSuccess;
+    return report.albumsFailed > 0 || !report.keptSources.empty() ? kExitFailure : kExitSuccess;
 }
 
 }  // namespace lumora::cli

@@ -99,13 +99,15 @@ class Run {
         }
         continueFlag = 1;
         int fileAnswer = 0;
+        ErrorCode sourceError = kErrorSuccess;
         const bool placed =
             settings_.moveMode == 1
-                ? movePicture(context_, picture.path, target, continueFlag, fileAnswer)
+                ? movePicture(context_, picture.path, target, continueFlag, fileAnswer, sourceError)
                 : copyPicture(context_, picture.path, target, continueFlag, fileAnswer);
         if (placed) {
             ++report_.filesTransferred;
             guard_.notePlaced(target);
+            if (sourceError != kErrorSuccess) report_.keptSources.push_back({picture.path, sourceError});
         }
         if (continueFlag == 0) {
             report_.untransferred.push_back({picture.path, target, album.id, FileOutcome::GivenUp});

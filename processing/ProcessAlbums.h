@@ -81,6 +81,12 @@ struct PlannedTransfer {
     ExistingTarget existing = ExistingTarget::None;
 };
 
+// A picture moved to its target whose source could not be removed.
+struct KeptSource {
+    std::string source;
+    ErrorCode error = kErrorSuccess;
+};
+
 struct ProcessReport {
     int albumsVisited = 0;  // skipped processed albums included
     int albumsFailed = 0;
@@ -88,6 +94,7 @@ struct ProcessReport {
     int filesTransferred = 0;  // pictures already at their targets included
     std::string summaryText;   // also the last first status line
     std::vector<UntransferredFile> untransferred;
+    std::vector<KeptSource> keptSources;
     // Filled by a preview only.
     std::vector<PlannedFolder> plannedFolders;
     std::vector<PlannedTransfer> plannedTransfers;

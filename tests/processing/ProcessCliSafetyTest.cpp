@@ -17,6 +17,27 @@ using test::CliRun;
 using test::readFile;
 using test::runCli;
 
+// A source on a read-only card mounted apart from the target: a move
+// copies the picture across and cannot remove the source, which the file
+// system reports as a move done, as Windows does.
+class ReadOnlySource : public test::FaultyFileSystem {
+  public:
+    explicit ReadOnlySource(std::string folder) : folder_(std::move(folder) + "/") {}
+
+    ErrorCode moveFile(const std::string& source, const std::string& target,
+                       unsigned flags) override {
+        if (!below(source)) return FaultyFileSystem::moveFile(source, target, flags);
+        return FaultyFileSystem::copyFile(source, target, (flags & kMoveReplaceExisting) == 0);
+    }
+    ErrorCode removeFile(const std::string& path) override {
+        return below(path) ? kErrorWriteProtect : FaultyFileSystem::removeFile(path);
+    }
+
+  private:
+    bool below(const std::string& path) const { return path.rfind(folder_, 0) == 0; }
+    std::string folder_;
+};
+
 class ProcessCliSafety : public ::testing::Test {
   protected:
     ProcessCliSafety() {
@@ -82,6 +103,22 @@ TEST_F(ProcessCliSafety, saveSessionNeverReplacesAPictureOrAFileThatIsNoSession)
     EXPECT_EQ(replaced.code, cli::kExitSuccess) << replaced.err;
     EXPECT_NE(readFile(session), first);
     EXPECT_NE(replaced.out.find("3 albums of 3 pictures"), std::string::npos) << replaced.out;
+}
+
+TEST_F(ProcessCliSafety, aMoveFromAReadOnlyCardNamesEverySourceThatStayedAndFails) {
+    ReadOnlySource card(source);
+    const CliRun run = runCli(cli::organizeCommand, {"--move", source, target}, card);
+    EXPECT_EQ(run.code, cli::kExitFailure);
+    EXPECT_TRUE(test::fileExists(target + "/2019-11-03/2019-11-03-0 [2019-11-03] [10 20 30].jpg"));
+    EXPECT_TRUE(test::fileExists(source + "/a/IMG_1.JPG"));
+    for (const char* picture : {"/a/IMG_1.JPG", "/b/IMG_2.JPG"}) {
+        EXPECT_NE(run.err.find(source + picture + ": cannot remove the source: "),
+                  std::string::npos)
+            << run.err;
+    }
+    EXPECT_NE(run.err.find("2 of 2 moved pictures could not be removed from the source"),
+              std::string::npos)
+        << run.err;
 }
 
 }  // namespace
