@@ -122,6 +122,18 @@ bool saveAlbumsAsSession(Workspace& workspace, PictureList leftOut, const std::s
     return true;
 }
 
+// One last error line when anything under the source could not be read:
+// its pictures did not reach the albums, so the run cannot be a success.
+bool reportUnreadable(const std::string& source, int folders, size_t files, Console& console) {
+    if (folders == 0 && files == 0) return false;
+    std::string what;
+    if (folders > 0) what = std::to_string(folders) + (folders == 1 ? " folder" : " folders");
+    if (folders > 0 && files > 0) what += " and ";
+    if (files > 0) what += std::to_string(files) + (files == 1 ? " file" : " files");
+    console.error(what + " under " + source + " could not be read");
+    return true;
+}
+
 struct OrganizeRequest {
     ProcessOptions options;
     bool byMonth = false;
@@ -192,7 +204,9 @@ int organize(OrganizeRequest request, const CommandContext& context) {
     // Its pictures are left out of the albums below (leaveOutTarget), and a
     // saved session lists them as removed.
     workspace.targetInsideSourceAllowed = true;
+    int unreadableFolders = 0;
     fileSystem.setListingFailureHandler([&](const FailedCall& call) {
+        ++unreadableFolders;
         console.error(describeFailure(call) + "; its pictures are left out");
     });
     TerminalProgress progress(console);
@@ -204,10 +218,16 @@ int organize(OrganizeRequest request, const CommandContext& context) {
         return kExitFailure;
     }
     console.notice(scanned.statusText);
+    const size_t unreadableFiles = fileSystem.unreadableFiles().size();
+    const auto withUnreadable = [&](int code) {
+        return reportUnreadable(request.source, unreadableFolders, unreadableFiles, console)
+                   ? kExitFailure
+                   : code;
+    };
     PictureList leftOut = leaveOutTarget(workspace, request.target);
     if (workspace.pictures().empty()) {
         console.error(request.source + ": " + kNoPicturesStatusText);
-        return kExitFailure;
+        return withUnreadable(kExitFailure);
     }
     sortPictures(workspace.pictures(), kSortByDate, false);
     workspace.assignPictureIds();
@@ -218,9 +238,10 @@ int organize(OrganizeRequest request, const CommandContext& context) {
         if (!saveAlbumsAsSession(workspace, std::move(leftOut), request.sessionFile, env)) {
             return kExitFailure;
         }
-        if (!request.options.dryRun) return kExitSuccess;
+        if (!request.options.dryRun) return withUnreadable(kExitSuccess);
     }
-    return processIntoTarget(workspace, request.target, request.options, env, missingTarget);
+    return withUnreadable(
+        processIntoTarget(workspace, request.target, request.options, env, missingTarget));
 }
 
 }  // namespace

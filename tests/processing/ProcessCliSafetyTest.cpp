@@ -121,5 +121,41 @@ TEST_F(ProcessCliSafety, aMoveFromAReadOnlyCardNamesEverySourceThatStayedAndFail
         << run.err;
 }
 
+// A folder the scan cannot list and a picture it cannot open: whatever the
+// answer, the run fails, and the line of files left names the folder.
+TEST_F(ProcessCliSafety, anythingUnreadableUnderTheSourceFailsTheRunAndIsNamed) {
+    temp.writeFile("src/c/IMG_5.JPG", test::exifPicture("2019:11:21 08:00:00"));
+    temp.writeFile("src/c/IMG_6.JPG", test::exifPicture("2019:11:22 08:00:00"));
+    temp.writeFile("src/a/IMG_7.JPG", test::exifPicture("2019:11:23 08:00:00"));
+    test::FaultyFileSystem card;
+    card.failPath(test::FsCall::ListDirectory, source + "/c", kErrorAccessDenied);
+    for (const bool move : {false, true}) {
+        cli::Arguments args{source, temp.file(move ? "moved" : "copied")};
+        if (move) args.push_back("--move");
+        const CliRun folder = runCli(cli::organizeCommand, args, card);
+        EXPECT_EQ(folder.code, cli::kExitFailure) << move;
+        EXPECT_NE(folder.err.find(source + "/c: cannot read the folder"), std::string::npos)
+            << folder.err;
+        if (move) {
+            EXPECT_EQ(test::linesOf(folder.out).back(),
+                      "Files were left in " + source + ": those of 1 folder that could not be read (" +
+                          source + "/c)");
+        }
+    }
+
+    const std::string second = temp.makeDir("second");
+    temp.writeFile("second/IMG_1.JPG", test::exifPicture("2019:11:03 10:20:30"));
+    temp.writeFile("second/IMG_7.JPG", test::exifPicture("2019:11:23 08:00:00"));
+    card.clearRules();
+    card.failPath(test::FsCall::OpenRead, second + "/IMG_7.JPG", kErrorAccessDenied);
+    const CliRun picture =
+        runCli(cli::organizeCommand, {second, temp.file("again"), "--move"}, card);
+    EXPECT_EQ(picture.code, cli::kExitFailure) << picture.err;
+    EXPECT_EQ(test::linesOf(picture.out).back(),
+              "1 file was left in " + second + ": 1 that could not be read");
+    EXPECT_NE(picture.err.find("1 file under " + second + " could not be read"), std::string::npos)
+        << picture.err;
+}
+
 }  // namespace
 }  // namespace lumora
