@@ -96,6 +96,14 @@ void printUntransferred(const std::vector<UntransferredFile>& files, Console& co
     }
 }
 
+// Pictures an earlier, interrupted run had already placed.
+std::string arrivedLine(size_t count, bool move) {
+    return std::to_string(count) +
+           (count == 1 ? " picture was already whole in its album folder: "
+                       : " pictures were already whole in their album folders: ") +
+           (move ? "only the source was removed" : "not copied again");
+}
+
 std::string parentFolder(const std::string& path) {
     const size_t slash = path.find_last_of(kPathSeparator);
     if (slash == std::string::npos) return ".";
@@ -149,6 +157,11 @@ int printPlan(Workspace& workspace, const ProcessReport& plan, const FreeSpaceCh
                 break;
             case ExistingTarget::ItsOwnSource:
                 console.result("in place\t" + paths);
+                continue;
+            case ExistingTarget::WholeCopy:
+                // Placed whole by an earlier run: a move only removes the source.
+                console.result("in place\t" + paths);
+                if (move) moving.insert(transfer.source);
                 continue;
             case ExistingTarget::Replaceable:
                 if (env.policy == AnswerPolicy::Yes) {
@@ -275,6 +288,7 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
     console.clearProgress();
 
     console.result(report.summaryText);
+    if (!report.arrived.empty()) console.result(arrivedLine(report.arrived.size(), workspace.moveMode == 1));
     printUntransferred(report.untransferred, console);
     if (workspace.moveMode == 1) printLeftovers(workspace, target, env, {}, false);
     // The picture arrived, but the card still holds it: a script that

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/FileNames.h"
+#include "processing/ArrivedPictures.h"
 #include "processing/LeftoverTemporaries.h"
 #include "processing/PictureTransfer.h"
 #include "processing/ReplaceGuard.h"
@@ -26,6 +27,7 @@ class Run {
           services_(services),
           context_{services.fileSystem, services.prompter, services.listener},
           guard_(services.fileSystem, pictures),
+          arrived_(services.fileSystem, guard_),
           report_(report) {}
 
     // False when the album was given up.
@@ -78,6 +80,10 @@ class Run {
         if (!isPlainFileName(name)) return leaveInPlace(picture, name, album.id);
         const std::string target = targets_.claim(folder, name);
         const ExistingTarget existing = guard_.classify(picture.path, target);
+        if (existing != ExistingTarget::ItsOwnSource) {
+            const std::string whole = arrived_.claim(folder, picture.path, picture.fileSize);
+            if (!whole.empty()) return noteArrived(album, picture, whole);
+        }
         if (settings_.planOnly && existing != ExistingTarget::Protected) {
             report_.plannedTransfers.push_back({picture.path, target, album.id, existing});
             services_.lower.step();
@@ -85,6 +91,7 @@ class Run {
         }
         switch (existing) {
             case ExistingTarget::ItsOwnSource:
+            case ExistingTarget::WholeCopy:
                 ++report_.filesTransferred;
                 services_.lower.step();
                 return true;
@@ -154,6 +161,25 @@ class Run {
         return true;
     }
 
+    // A picture an earlier run already placed whole at `whole`: nothing is
+    // copied again, and a move only removes the source.
+    bool noteArrived(const Album& album, const PictureEntry& picture, const std::string& whole) {
+        targets_.reserve(whole);
+        if (settings_.planOnly) {
+            report_.plannedTransfers.push_back(
+                {picture.path, whole, album.id, ExistingTarget::WholeCopy});
+        } else {
+            ++report_.filesTransferred;
+            report_.arrived.push_back({picture.path, whole});
+            if (settings_.moveMode == 1) {
+                const ErrorCode error = services_.fileSystem.removeFile(picture.path);
+                if (error != kErrorSuccess) report_.keptSources.push_back({picture.path, error});
+            }
+        }
+        services_.lower.step();
+        return true;
+    }
+
     bool leaveInPlace(const PictureEntry& picture, const std::string& name, int32_t albumId) {
         if (!settings_.planOnly) {
             context_.about(QuestionSubject::File);
@@ -173,6 +199,7 @@ class Run {
     TransferContext context_;
     RunTargets targets_;
     ReplaceGuard guard_;
+    ArrivedPictures arrived_;
     ProcessReport& report_;
     bool firstPicture_ = true;
 };

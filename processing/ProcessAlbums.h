@@ -76,8 +76,9 @@ struct PlannedTransfer {
     std::string target;
     int32_t albumId = 0;
     // None: a new file; Replaceable: a file is there, which the run asks
-    // about; ItsOwnSource: the picture is already there. (Protected targets
-    // are untransferred files.)
+    // about; ItsOwnSource: the picture is already there; WholeCopy: a file
+    // in the album folder, named by target, holds its bytes already.
+    // (Protected targets are untransferred files.)
     ExistingTarget existing = ExistingTarget::None;
 };
 
@@ -87,6 +88,12 @@ struct KeptSource {
     ErrorCode error = kErrorSuccess;
 };
 
+// A picture found already whole in its album's folder, at `whole`.
+struct ArrivedFile {
+    std::string source;
+    std::string whole;
+};
+
 struct ProcessReport {
     int albumsVisited = 0;  // skipped processed albums included
     int albumsFailed = 0;
@@ -94,7 +101,8 @@ struct ProcessReport {
     int filesTransferred = 0;  // pictures already at their targets included
     std::string summaryText;   // also the last first status line
     std::vector<UntransferredFile> untransferred;
-    std::vector<KeptSource> keptSources;
+    std::vector<KeptSource> keptSources;  // of moves, and of pictures found arrived
+    std::vector<ArrivedFile> arrived;     // counted in filesTransferred too
     // Filled by a preview only.
     std::vector<PlannedFolder> plannedFolders;
     std::vector<PlannedTransfer> plannedTransfers;

@@ -2,7 +2,12 @@
 // theirs to replace, or call a run a success when a picture did not arrive
 // or a source could not be removed.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <memory>
 
 #include "cli/Commands.h"
 #include "tests/processing/CliRun.h"
@@ -37,6 +42,31 @@ class ReadOnlySource : public test::FaultyFileSystem {
     bool below(const std::string& path) const { return path.rfind(folder_, 0) == 0; }
     std::string folder_;
 };
+
+// Kills the process for good at the move of one picture, once its copy
+// stands whole at the target and before the source is removed.
+class KilledAtMove : public test::FaultyFileSystem {
+  public:
+    explicit KilledAtMove(std::string victim) : victim_(std::move(victim)) {}
+
+    ErrorCode moveFile(const std::string& source, const std::string& target,
+                       unsigned flags) override {
+        if (source == victim_) {
+            FaultyFileSystem::copyFile(source, target, true);
+            ::raise(SIGKILL);
+        }
+        return FaultyFileSystem::moveFile(source, target, flags);
+    }
+
+  private:
+    std::string victim_;
+};
+
+uint64_t sizeOf(const std::string& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return static_cast<uint64_t>(st.st_size);
+}
 
 class ProcessCliSafety : public ::testing::Test {
   protected:
@@ -155,6 +185,78 @@ TEST_F(ProcessCliSafety, anythingUnreadableUnderTheSourceFailsTheRunAndIsNamed) 
               "1 file was left in " + second + ": 1 that could not be read");
     EXPECT_NE(picture.err.find("1 file under " + second + " could not be read"), std::string::npos)
         << picture.err;
+}
+
+// A move killed between placing a copy and removing its source: the rerun
+// numbers the pictures anew, but finds that one whole in its album folder,
+// removes its source and places it nowhere else.
+TEST_F(ProcessCliSafety, aRerunAfterAKilledMoveTakesThePictureAsArrived) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        KilledAtMove killer(source + "/b/IMG_2.JPG");
+        runCli(cli::organizeCommand, {"--move", source, target}, killer);
+        ::_exit(0);  // not reached when the kill came
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the run was not killed";
+    const std::string placed = target + "/2019-11-20/2019-11-20-1 [2019-11-20] [08 00 00].jpg";
+    ASSERT_TRUE(test::fileExists(placed));
+    ASSERT_TRUE(test::fileExists(source + "/b/IMG_2.JPG"));
+
+    const CliRun rerun = runCli(cli::organizeCommand, {"--move", source, target});
+    EXPECT_EQ(rerun.code, cli::kExitSuccess) << rerun.err;
+    EXPECT_EQ(test::listNames(target + "/2019-11-20"),
+              std::vector<std::string>{"2019-11-20-1 [2019-11-20] [08 00 00].jpg"});
+    EXPECT_FALSE(test::fileExists(source + "/b/IMG_2.JPG"));
+    EXPECT_EQ(test::linesOf(rerun.out).front(), "1 albums created succesfuly!");
+    EXPECT_EQ(test::linesOf(rerun.out).at(1),
+              "1 picture was already whole in its album folder: only the source was removed");
+}
+
+// A run stopped by a full disk, rerun once room is made for the pictures
+// still to come: those already placed need no room and are no failures.
+TEST_F(ProcessCliSafety, aRerunAfterAFullDiskNeedsRoomOnlyForThePicturesStillToCome) {
+    temp.writeFile("src/a/IMG_3.JPG", test::exifPicture("2019:11:03 11:00:00"));
+    test::FaultyFileSystem disk;
+    auto copies = std::make_shared<int>(0);
+    disk.setTransferHook([copies](test::FsCall, const std::string&,
+                                  const std::string&) -> std::optional<ErrorCode> {
+        if (++*copies > 1) return kErrorHandleDiskFull;
+        return std::nullopt;
+    });
+    EXPECT_EQ(runCli(cli::organizeCommand, {source, target}, disk).code, cli::kExitFailure);
+    ASSERT_EQ(*copies, 3) << "one copy made, then the disk is full in each album";
+
+    disk.setTransferHook(nullptr);
+    const uint64_t size = sizeOf(source + "/a/IMG_1.JPG");
+    // Room for the margin and the two pictures still to come, not for three.
+    disk.setFreeBytes(uint64_t{5} * 1048576 + 2 * size + size / 2);
+    const CliRun rerun = runCli(cli::organizeCommand, {source, target}, disk);
+    EXPECT_EQ(rerun.code, cli::kExitSuccess) << rerun.out << rerun.err;
+    EXPECT_EQ(test::listNames(target + "/2019-11-03").size(), 2u);
+    EXPECT_EQ(test::listNames(target + "/2019-11-20").size(), 1u);
+    EXPECT_NE(rerun.out.find("1 picture was already whole in its album folder: not copied again"),
+              std::string::npos)
+        << rerun.out;
+}
+
+// Two pictures of equal bytes need two files: a file placed in this run, or
+// one that stands for another picture already, never counts as a picture's.
+TEST_F(ProcessCliSafety, picturesOfEqualBytesEachKeepAFileOfTheirOwn) {
+    temp.writeFile("src/c/IMG_1.JPG", test::exifPicture("2019:11:03 10:20:30"));
+    const std::string day = target + "/2019-11-03";
+    ASSERT_EQ(runCli(cli::organizeCommand, {source, target}).code, cli::kExitSuccess);
+    EXPECT_EQ(test::listNames(day).size(), 2u);
+    ::unlink((day + "/" + test::listNames(day).front()).c_str());
+
+    const CliRun rerun = runCli(cli::organizeCommand, {"--move", source, target});
+    EXPECT_EQ(rerun.code, cli::kExitSuccess) << rerun.err;
+    EXPECT_EQ(test::listNames(day).size(), 2u);
+    EXPECT_FALSE(test::fileExists(source + "/a/IMG_1.JPG"));
+    EXPECT_FALSE(test::fileExists(source + "/c/IMG_1.JPG"));
+    EXPECT_NE(rerun.out.find("2 pictures were already whole"), std::string::npos) << rerun.out;
 }
 
 }  // namespace
