@@ -72,6 +72,8 @@ const char* outcomeName(FileOutcome outcome) {
             return "target is a picture";
         case FileOutcome::InvalidName:
             return "invalid name";
+        case FileOutcome::NoFreeSpace:
+            return "free space check failed";
     }
     return "?";
 }
@@ -110,6 +112,29 @@ std::string parentFolder(const std::string& path) {
     return slash == 0 ? std::string(1, kPathSeparator) : path.substr(0, slash);
 }
 
+// Every picture of the unprocessed albums, as refused by the free-space check.
+std::vector<UntransferredFile> refusedForSpace(Workspace& workspace) {
+    std::set<int32_t> open;
+    for (const Album& album : workspace.albums) {
+        if (!album.processed) open.insert(album.id);
+    }
+    std::vector<UntransferredFile> files;
+    for (const PictureEntry& picture : workspace.pictures()) {
+        if (open.count(picture.albumId) == 0) continue;
+        files.push_back({picture.path, std::string(), picture.albumId, FileOutcome::NoFreeSpace});
+    }
+    return files;
+}
+
+// The error line that ends a run in which pictures did not arrive.
+void reportNotTransferred(const std::vector<UntransferredFile>& files, int transferred,
+                          Console& console) {
+    const size_t missing = files.size();
+    console.error(std::to_string(missing) + " of " +
+                  std::to_string(missing + static_cast<size_t>(transferred)) +
+                  " pictures were not transferred (" + untransferredReasons(files) + ")");
+}
+
 int64_t picturesToProcess(Workspace& workspace) {
     std::set<int32_t> open;
     for (const Album& album : workspace.albums) {
@@ -137,19 +162,24 @@ int printPlan(Workspace& workspace, const ProcessReport& plan, const FreeSpaceCh
     Console& console = env.console;
     const bool move = workspace.moveMode == 1;
     int folders = 0;
-    if (missingTarget) {
+    if (missingTarget && check.processEnabled) {
         console.result("folder\t" + target);
         ++folders;
     }
     for (const PlannedFolder& folder : plan.plannedFolders) {
-        if (folder.exists) continue;
+        if (folder.exists || !check.processEnabled) continue;
         console.result("folder\t" + folder.path);
         ++folders;
     }
     std::vector<UntransferredFile> staying = plan.untransferred;
     std::set<std::string> moving;
     int written = 0;
+    if (!check.processEnabled) {
+        // The run would stop at the check: no folder, no transfer.
+        staying = refusedForSpace(workspace);
+    }
     for (const PlannedTransfer& transfer : plan.plannedTransfers) {
+        if (!check.processEnabled) break;
         const std::string paths = transfer.source + "\t" + transfer.target;
         switch (transfer.existing) {
             case ExistingTarget::None:
@@ -276,9 +306,11 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
     if (!check.processEnabled) {
         console.result(check.firstStatus);
         console.result(check.secondStatus);
-        bool allProcessed = true;
-        for (const Album& album : workspace.albums) allProcessed = allProcessed && album.processed;
-        return allProcessed ? kExitSuccess : kExitFailure;
+        const std::vector<UntransferredFile> refused = refusedForSpace(workspace);
+        printUntransferred(refused, console);
+        if (refused.empty()) return kExitSuccess;  // every album is processed already
+        reportNotTransferred(refused, 0, console);
+        return kExitFailure;
     }
     console.notice(check.firstStatus);
 
@@ -308,11 +340,7 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
     // A script may remove the source after a success: any picture that did
     // not arrive makes the run fail, whatever the albums' flags say.
     if (!report.untransferred.empty()) {
-        const size_t missing = report.untransferred.size();
-        console.error(std::to_string(missing) + " of " +
-                      std::to_string(missing + static_cast<size_t>(report.filesTransferred)) +
-                      " pictures were not transferred (" +
-                      untransferredReasons(report.untransferred) + ")");
+        reportNotTransferred(report.untransferred, report.filesTransferred, console);
         return kExitFailure;
     }
     return report.albumsFailed > 0 || !report.keptSources.empty() ? kExitFailure : kExitSuccess;

@@ -49,6 +49,7 @@ enum class FileOutcome {
     NotReached,       // its album was given up earlier, or the run ended before it
     TargetIsPicture,  // its target is a listed picture or one this run placed: left as it was
     InvalidName,      // its custom name is not a plain file name: left where it is
+    NoFreeSpace,      // the free-space check refused the run before it began
 };
 
 // Shown (OK) for a picture whose custom name cannot name a file in the album

@@ -259,5 +259,34 @@ TEST_F(ProcessCliSafety, picturesOfEqualBytesEachKeepAFileOfTheirOwn) {
     EXPECT_NE(rerun.out.find("2 pictures were already whole"), std::string::npos) << rerun.out;
 }
 
+// Too little space: the run copies nothing, and both it and its preview
+// name every picture that does not arrive.
+TEST_F(ProcessCliSafety, aRunRefusedForSpaceAndItsPreviewListEveryPictureUntransferred) {
+    test::FaultyFileSystem small;
+    small.setFreeBytes(uint64_t{1} << 20);
+    const std::vector<std::string> expected{
+        "untransferred\tfree space check failed\t" + source + "/a/IMG_1.JPG\t",
+        "untransferred\tfree space check failed\t" + source + "/b/IMG_2.JPG\t"};
+    const auto untransferred = [](const std::string& out) {
+        std::vector<std::string> found;
+        for (const std::string& line : test::linesOf(out)) {
+            if (line.rfind("untransferred", 0) == 0) found.push_back(line);
+            EXPECT_NE(line.rfind("copy", 0), 0u) << line;
+            EXPECT_NE(line.rfind("folder", 0), 0u) << line;
+        }
+        return found;
+    };
+    const CliRun preview = runCli(cli::organizeCommand, {"--dry-run", source, target}, small);
+    EXPECT_EQ(preview.code, cli::kExitFailure);
+    EXPECT_EQ(untransferred(preview.out), expected);
+    const CliRun run = runCli(cli::organizeCommand, {source, target}, small);
+    EXPECT_EQ(run.code, cli::kExitFailure);
+    EXPECT_EQ(untransferred(run.out), expected);
+    EXPECT_NE(run.err.find("2 of 2 pictures were not transferred (2 free space check failed)"),
+              std::string::npos)
+        << run.err;
+    EXPECT_TRUE(test::listNames(target).empty());
+}
+
 }  // namespace
 }  // namespace lumora
