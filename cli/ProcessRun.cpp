@@ -212,6 +212,9 @@ int printPlan(Workspace& workspace, const ProcessReport& plan, const FreeSpaceCh
         moving.insert(transfer.source);
         ++written;
     }
+    for (const GivenUpAlbum& album : plan.forcedGiveUps) {
+        console.error("album '" + album.name + "' would be given up: " + album.reason);
+    }
     printUntransferred(staying, console);
     console.result("Dry run: " + std::to_string(written) + " pictures would be " +
                    (move ? "moved" : "copied") + " and " + std::to_string(folders) +
@@ -319,7 +322,15 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
         workspace, prompter, ProcessDialogSinks{progress.upper(), progress.lower()}, &prompter);
     console.clearProgress();
 
-    console.result(report.summaryText);
+    // "Operation canceled by user!" is not true when no album was given up
+    // by an answer: the messages that left no choice say why instead.
+    const bool noneByAnswer = report.albumsFailed > 0 &&
+                              report.forcedGiveUps.size() == static_cast<size_t>(report.albumsFailed);
+    if (report.summaryText == kCanceledByUserText && noneByAnswer) {
+        console.result("No album was created: " + report.forcedGiveUps.front().reason);
+    } else {
+        console.result(report.summaryText);
+    }
     if (!report.arrived.empty()) console.result(arrivedLine(report.arrived.size(), workspace.moveMode == 1));
     printUntransferred(report.untransferred, console);
     if (workspace.moveMode == 1) printLeftovers(workspace, target, env, {}, false);

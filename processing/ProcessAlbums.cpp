@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "platform/FileNames.h"
 #include "processing/ArrivedPictures.h"
@@ -132,17 +134,11 @@ class Run {
     // is made.
     bool prepareFolders(const Album& album, const std::string& folder) {
         const std::vector<std::string> folders = albumFolders(album, settings_.targetDirectory);
-        if (!albumNamesArePlain(album)) {
-            if (settings_.planOnly) {
-                continueFlag = 0;
-                return false;
-            }
-            int folderAnswer = 0;
-            context_.about(QuestionSubject::Folder);
-            reportSystemError(kErrorDirectory, continueFlag, folderAnswer, folder,
-                              services_.prompter);
-            continueFlag = 0;  // its only button gives the album up
-            return false;
+        if (!albumNamesArePlain(album)) return giveUpBeforeStart(album, kErrorDirectory, folder);
+        // A name the file system cannot take would give the album up at its
+        // picture, after its folders were made: it is refused before.
+        if (hasOverlongName(album, folders)) {
+            return giveUpBeforeStart(album, kErrorFilenameExcedRange, folder);
         }
         if (settings_.planOnly) {
             for (const std::string& path : folders) {
@@ -160,6 +156,36 @@ class Run {
         removeLeftoverTemporaries(services_.fileSystem, folder);
         return true;
     }
+
+    // Gives the album up before anything of it is made, with the message
+    // the file system's error would show; a preview only notes the reason.
+    bool giveUpBeforeStart(const Album& album, ErrorCode error, const std::string& folder) {
+        report_.forcedGiveUps.push_back({album.id, album.name, systemErrorText(error, folder)});
+        if (!settings_.planOnly) {
+            int folderAnswer = 0;
+            context_.about(QuestionSubject::Folder);
+            reportSystemError(error, continueFlag, folderAnswer, folder, services_.prompter);
+        }
+        continueFlag = 0;  // the message's only button gives the album up
+        return false;
+    }
+
+    bool hasOverlongName(const Album& album, const std::vector<std::string>& folders) const {
+        const auto tooLong = [](const std::string& path) {
+            const size_t slash = path.find_last_of(kPathSeparator);
+            return path.size() - (slash == std::string::npos ? 0 : slash + 1) > kLongestNameBytes;
+        };
+        for (const std::string& path : folders) {
+            if (tooLong(path)) return true;
+        }
+        return overlongNames.count(album.id) != 0;
+    }
+
+  public:
+    // The albums with a picture whose new name is longer than a file system takes.
+    std::unordered_set<int32_t> overlongNames;
+
+  private:
 
     // A picture an earlier run already placed whole at `whole`: nothing is
     // copied again, and a move only removes the source.
@@ -221,6 +247,19 @@ ProcessReport processAlbums(AlbumList& albums, const PictureList& pictures,
     services.upper.setPosition(0);
     services.upper.setStep(1);
     Run run(pictures, settings, services, report);
+    {
+        std::unordered_map<int32_t, const Album*> byId;
+        for (const Album& album : albums) {
+            if (!album.processed) byId[album.id] = &album;
+        }
+        for (const PictureEntry& picture : pictures) {
+            const auto found = byId.find(picture.albumId);
+            if (found == byId.end()) continue;
+            const std::string name = targetFileName(*found->second, picture, settings.dateFormat,
+                                                    settings.timeFormat);
+            if (name.size() > kLongestNameBytes) run.overlongNames.insert(picture.albumId);
+        }
+    }
     const TransferContext context{services.fileSystem, services.prompter, services.listener};
     for (size_t index = 0; index < albums.size(); ++index) {
         Album& album = albums[index];

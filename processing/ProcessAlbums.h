@@ -95,6 +95,14 @@ struct ArrivedFile {
     std::string whole;
 };
 
+// An album given up by a message that offered no choice (its only button
+// is OK): the reason, the message's text.
+struct GivenUpAlbum {
+    int32_t albumId = 0;
+    std::string name;
+    std::string reason;
+};
+
 struct ProcessReport {
     int albumsVisited = 0;  // skipped processed albums included
     int albumsFailed = 0;
@@ -104,6 +112,7 @@ struct ProcessReport {
     std::vector<UntransferredFile> untransferred;
     std::vector<KeptSource> keptSources;  // of moves, and of pictures found arrived
     std::vector<ArrivedFile> arrived;     // counted in filesTransferred too
+    std::vector<GivenUpAlbum> forcedGiveUps;  // a preview's too
     // Filled by a preview only.
     std::vector<PlannedFolder> plannedFolders;
     std::vector<PlannedTransfer> plannedTransfers;
