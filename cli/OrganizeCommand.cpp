@@ -179,6 +179,7 @@ bool prepareTarget(const OrganizeRequest& request, ProcessEnvironment& env, bool
 int organize(OrganizeRequest request, const CommandContext& context) {
     Console console(kCommand, context.out, context.err, context.errIsTerminal);
     console.setQuiet(request.options.quiet);
+    console.setNulRecords(request.options.nulRecords);
     FailureWatch fileSystem(context.fileSystem);
     if (!request.sessionFile.empty()) {
         request.source = fullPath(request.source);

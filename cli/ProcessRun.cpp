@@ -93,8 +93,7 @@ std::string untransferredReasons(const std::vector<UntransferredFile>& files) {
 
 void printUntransferred(const std::vector<UntransferredFile>& files, Console& console) {
     for (const UntransferredFile& file : files) {
-        console.result(std::string("untransferred\t") + outcomeName(file.outcome) + "\t" +
-                       file.source + "\t" + file.target);
+        console.record({"untransferred", outcomeName(file.outcome), file.source, file.target});
     }
 }
 
@@ -163,12 +162,12 @@ int printPlan(Workspace& workspace, const ProcessReport& plan, const FreeSpaceCh
     const bool move = workspace.moveMode == 1;
     int folders = 0;
     if (missingTarget && check.processEnabled) {
-        console.result("folder\t" + target);
+        console.record({"folder", target});
         ++folders;
     }
     for (const PlannedFolder& folder : plan.plannedFolders) {
         if (folder.exists || !check.processEnabled) continue;
-        console.result("folder\t" + folder.path);
+        console.record({"folder", folder.path});
         ++folders;
     }
     std::vector<UntransferredFile> staying = plan.untransferred;
@@ -180,22 +179,24 @@ int printPlan(Workspace& workspace, const ProcessReport& plan, const FreeSpaceCh
     }
     for (const PlannedTransfer& transfer : plan.plannedTransfers) {
         if (!check.processEnabled) break;
-        const std::string paths = transfer.source + "\t" + transfer.target;
+        const auto line = [&](const char* action) {
+            console.record({action, transfer.source, transfer.target});
+        };
         switch (transfer.existing) {
             case ExistingTarget::None:
-                console.result((move ? "move\t" : "copy\t") + paths);
+                line(move ? "move" : "copy");
                 break;
             case ExistingTarget::ItsOwnSource:
-                console.result("in place\t" + paths);
+                line("in place");
                 continue;
             case ExistingTarget::WholeCopy:
                 // Placed whole by an earlier run: a move only removes the source.
-                console.result("in place\t" + paths);
+                line("in place");
                 if (move) moving.insert(transfer.source);
                 continue;
             case ExistingTarget::Replaceable:
                 if (env.policy == AnswerPolicy::Yes) {
-                    console.result("replace\t" + paths);
+                    line("replace");
                     break;
                 }
                 if (env.policy == AnswerPolicy::No) {
@@ -204,7 +205,7 @@ int printPlan(Workspace& workspace, const ProcessReport& plan, const FreeSpaceCh
                     continue;
                 }
                 // Asked on a terminal, or the first question under --abort.
-                console.result("exists\t" + paths);
+                line("exists");
                 continue;
             case ExistingTarget::Protected:
                 continue;
@@ -240,6 +241,8 @@ bool takeProcessOption(const Option& option, ProcessOptions& options, std::strin
         options.dryRun = true;
     } else if (option.name == "-q" || option.name == "--quiet") {
         options.quiet = true;
+    } else if (option.name == "-z") {
+        options.nulRecords = true;
     } else {
         return false;
     }

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "cli/Commands.h"
@@ -286,6 +287,42 @@ TEST_F(ProcessCliSafety, aRunRefusedForSpaceAndItsPreviewListEveryPictureUntrans
               std::string::npos)
         << run.err;
     EXPECT_TRUE(test::listNames(target).empty());
+}
+
+// Tabs, line breaks and backslashes in names: every tab-separated line
+// keeps its fields, escaped; -z gives them raw, each ending with a NUL.
+TEST_F(ProcessCliSafety, namesWithTabsLineBreaksAndBackslashesKeepEveryLineWhole) {
+    const std::string odd = temp.makeDir("odd");
+    temp.writeFile("odd/t\tb\\c\nd.JPG", test::exifPicture("2019:11:03 10:20:30"));
+    const std::string raw = odd + "/t\tb\\c\nd.JPG";
+    const std::string escaped = odd + "/t\\tb\\\\c\\nd.JPG";
+
+    const CliRun preview = runCli(cli::organizeCommand, {"--dry-run", odd, target});
+    bool copyLine = false;
+    for (const std::string& line : test::linesOf(preview.out)) {
+        if (line.rfind("copy\t", 0) != 0) continue;
+        copyLine = true;
+        EXPECT_EQ(line.substr(0, line.find('\t', 5)), "copy\t" + escaped) << line;
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 2) << line;
+    }
+    EXPECT_TRUE(copyLine) << preview.out;
+
+    test::FaultyFileSystem card;
+    card.failPath(test::FsCall::CopyFile, raw, kErrorAccessDenied);
+    const CliRun run = runCli(cli::organizeCommand, {odd, target}, card);
+    EXPECT_NE(run.out.find("untransferred\tskipped\t" + escaped + "\t"), std::string::npos)
+        << run.out;
+
+    const CliRun nul = runCli(cli::organizeCommand, {"--dry-run", "-z", odd, target});
+    EXPECT_NE(nul.out.find(std::string("copy\0", 5) + raw + std::string("\0", 1)),
+              std::string::npos)
+        << nul.out;
+    EXPECT_EQ(nul.out.find('\n'), nul.out.find("\nd.JPG")) << "no line breaks but the name's";
+
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(cli::runScan({odd}), cli::kExitSuccess);
+    const std::string scanned = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(test::linesOf(scanned).front().substr(0, escaped.size() + 1), escaped + "\t");
 }
 
 }  // namespace
