@@ -74,6 +74,8 @@ const char* outcomeName(FileOutcome outcome) {
             return "invalid name";
         case FileOutcome::NoFreeSpace:
             return "free space check failed";
+        case FileOutcome::Missing:
+            return "missing";
     }
     return "?";
 }
@@ -337,6 +339,11 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
     if (!report.arrived.empty()) console.result(arrivedLine(report.arrived.size(), workspace.moveMode == 1));
     printUntransferred(report.untransferred, console);
     if (workspace.moveMode == 1) printLeftovers(workspace, target, env, {}, false);
+    for (const ChangedPicture& changed : report.changedSinceScan) {
+        console.error(changed.source + ": changed since the scan (" +
+                      std::to_string(changed.scannedSize) + " bytes then, " +
+                      std::to_string(changed.size) + " bytes now); transferred as it is now");
+    }
     // The picture arrived, but the card still holds it: a script that
     // trusts the move must hear of every one.
     for (const KeptSource& kept : report.keptSources) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -81,6 +82,7 @@ class Run {
             targetFileName(album, picture, settings_.dateFormat, settings_.timeFormat);
         if (!isPlainFileName(name)) return leaveInPlace(picture, name, album.id);
         const std::string target = targets_.claim(folder, name);
+        noteSizeChange(picture);
         const ExistingTarget existing = guard_.classify(picture.path, target);
         if (existing != ExistingTarget::ItsOwnSource) {
             const std::string whole = arrived_.claim(folder, picture.path, picture.fileSize);
@@ -123,7 +125,11 @@ class Run {
             return false;
         }
         if (!placed) {
-            report_.untransferred.push_back({picture.path, target, album.id, FileOutcome::Skipped});
+            FileIdentity identity;
+            const FileOutcome why = services_.fileSystem.identify(picture.path, identity)
+                                        ? FileOutcome::Skipped
+                                        : FileOutcome::Missing;
+            report_.untransferred.push_back({picture.path, target, album.id, why});
         }
         services_.lower.step();
         return true;
@@ -155,6 +161,30 @@ class Run {
         }
         removeLeftoverTemporaries(services_.fileSystem, folder);
         return true;
+    }
+
+    // A picture that was written to since the scan is transferred as it is
+    // now, and reported. Each source folder is listed once, at its first picture.
+    void noteSizeChange(const PictureEntry& picture) {
+        const size_t slash = picture.path.find_last_of(kPathSeparator);
+        if (slash == std::string::npos) return;
+        const std::string folder = slash == 0 ? std::string(1, kPathSeparator)
+                                              : picture.path.substr(0, slash);
+        auto found = sourceSizes_.find(folder);
+        if (found == sourceSizes_.end()) {
+            std::map<std::string, uint64_t>& sizes = sourceSizes_[folder];
+            std::vector<DirectoryEntry> entries;
+            if (services_.fileSystem.listDirectory(folder, entries) == kErrorSuccess) {
+                for (const DirectoryEntry& entry : entries) {
+                    if (!entry.isDirectory) sizes[entry.name] = entry.size;
+                }
+            }
+            found = sourceSizes_.find(folder);
+        }
+        const auto size = found->second.find(picture.path.substr(slash + 1));
+        if (size != found->second.end() && size->second != picture.fileSize) {
+            report_.changedSinceScan.push_back({picture.path, picture.fileSize, size->second});
+        }
     }
 
     // Gives the album up before anything of it is made, with the message
@@ -226,6 +256,7 @@ class Run {
     RunTargets targets_;
     ReplaceGuard guard_;
     ArrivedPictures arrived_;
+    std::map<std::string, std::map<std::string, uint64_t>> sourceSizes_;
     ProcessReport& report_;
     bool firstPicture_ = true;
 };

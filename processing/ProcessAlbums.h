@@ -50,6 +50,14 @@ enum class FileOutcome {
     TargetIsPicture,  // its target is a listed picture or one this run placed: left as it was
     InvalidName,      // its custom name is not a plain file name: left where it is
     NoFreeSpace,      // the free-space check refused the run before it began
+    Missing,          // its source was gone when the run came to it
+};
+
+// A picture whose size on disk is no longer the size the scan found.
+struct ChangedPicture {
+    std::string source;
+    uint64_t scannedSize = 0;
+    uint64_t size = 0;
 };
 
 // Shown (OK) for a picture whose custom name cannot name a file in the album
@@ -113,6 +121,7 @@ struct ProcessReport {
     std::vector<KeptSource> keptSources;  // of moves, and of pictures found arrived
     std::vector<ArrivedFile> arrived;     // counted in filesTransferred too
     std::vector<GivenUpAlbum> forcedGiveUps;  // a preview's too
+    std::vector<ChangedPicture> changedSinceScan;
     // Filled by a preview only.
     std::vector<PlannedFolder> plannedFolders;
     std::vector<PlannedTransfer> plannedTransfers;

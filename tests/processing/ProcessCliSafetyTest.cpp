@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 #include "cli/Commands.h"
@@ -323,6 +324,54 @@ TEST_F(ProcessCliSafety, namesWithTabsLineBreaksAndBackslashesKeepEveryLineWhole
     EXPECT_EQ(cli::runScan({odd}), cli::kExitSuccess);
     const std::string scanned = testing::internal::GetCapturedStdout();
     EXPECT_EQ(test::linesOf(scanned).front().substr(0, escaped.size() + 1), escaped + "\t");
+}
+
+// A source that is a file or a named pipe is there, only not a folder.
+TEST_F(ProcessCliSafety, aSourceThatIsAFileOrAPipeIsNotAFolder) {
+    const std::string file = temp.writeFile("plain.txt", std::string("text"));
+    const std::string pipe = temp.file("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& path : {file, pipe}) {
+        const CliRun run = runCli(cli::organizeCommand, {path, target});
+        EXPECT_EQ(run.code, cli::kExitFailure);
+        EXPECT_EQ(run.err, "lumora-cli organize: " + path + ": is a file, not a folder\n");
+    }
+}
+
+// Between the scan and the copies (at the free-space check) one picture is
+// deleted and another written to.
+class ChangingCard : public test::FaultyFileSystem {
+  public:
+    ChangingCard(std::string gone, std::string grown)
+        : gone_(std::move(gone)), grown_(std::move(grown)) {}
+
+    ErrorCode freeSpace(const std::string& path, uint64_t& freeBytes) override {
+        ::unlink(gone_.c_str());
+        if (std::FILE* file = std::fopen(grown_.c_str(), "ab")) {
+            std::fputs("more bytes", file);
+            std::fclose(file);
+        }
+        return FaultyFileSystem::freeSpace(path, freeBytes);
+    }
+
+  private:
+    std::string gone_;
+    std::string grown_;
+};
+
+TEST_F(ProcessCliSafety, aPictureGoneSinceTheScanIsMissingAndOneChangedIsReported) {
+    const std::string gone = source + "/a/IMG_1.JPG";
+    const std::string grown = source + "/b/IMG_2.JPG";
+    const uint64_t size = sizeOf(grown);
+    ChangingCard card(gone, grown);
+    const CliRun run = runCli(cli::organizeCommand, {source, target}, card);
+    EXPECT_EQ(run.code, cli::kExitFailure);
+    EXPECT_NE(run.out.find("untransferred\tmissing\t" + gone + "\t"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.err.find(grown + ": changed since the scan (" + std::to_string(size) +
+                           " bytes then, " + std::to_string(size + 10) + " bytes now)"),
+              std::string::npos)
+        << run.err;
 }
 
 }  // namespace
