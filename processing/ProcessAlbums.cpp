@@ -41,11 +41,13 @@ class Run {
         services_.lower.setPosition(0);
         services_.lower.setStep(1);
         firstPicture_ = true;
+        madeFolders_.clear();
         for (size_t i = 0; i < pictures_.size(); ++i) {
             const PictureEntry& picture = pictures_[i];
             if (picture.albumId != album.id) continue;
             if (!processPicture(album, picture)) {
                 noteNotReached(album.id, i + 1);
+                removeEmptyMadeFolders();
                 return false;
             }
         }
@@ -154,13 +156,26 @@ class Run {
             }
             return true;
         }
+        madeFolders_.clear();
         for (const std::string& path : folders) {
             int folderAnswer = 0;
-            createAlbumFolder(context_, path, continueFlag, folderAnswer);
+            FileIdentity identity;
+            const bool existed = services_.fileSystem.identify(path, identity);
+            const bool inPlace = createAlbumFolder(context_, path, continueFlag, folderAnswer);
+            if (inPlace && !existed) madeFolders_.push_back(path);
             if (continueFlag == 0) return false;
         }
         removeLeftoverTemporaries(services_.fileSystem, folder);
         return true;
+    }
+
+    // The folders this album made, when it was given up before anything
+    // arrived in them: innermost first, and only while empty.
+    void removeEmptyMadeFolders() {
+        for (auto it = madeFolders_.rbegin(); it != madeFolders_.rend(); ++it) {
+            services_.fileSystem.removeEmptyDirectory(*it);
+        }
+        madeFolders_.clear();
     }
 
     // A picture that was written to since the scan is transferred as it is
@@ -257,6 +272,7 @@ class Run {
     ReplaceGuard guard_;
     ArrivedPictures arrived_;
     std::map<std::string, std::map<std::string, uint64_t>> sourceSizes_;
+    std::vector<std::string> madeFolders_;  // by the album at hand, outermost first
     ProcessReport& report_;
     bool firstPicture_ = true;
 };

@@ -374,5 +374,18 @@ TEST_F(ProcessCliSafety, aPictureGoneSinceTheScanIsMissingAndOneChangedIsReporte
         << run.err;
 }
 
+// An album given up before any picture arrived leaves no folder behind;
+// one that holds a picture stays.
+TEST_F(ProcessCliSafety, anAlbumGivenUpAtItsFirstPictureLeavesNoEmptyFolder) {
+    temp.writeFile("src/a/IMG_3.JPG", test::exifPicture("2019:11:03 11:00:00"));
+    test::FaultyFileSystem full;
+    full.failPath(test::FsCall::CopyFile, source + "/b/IMG_2.JPG", kErrorHandleDiskFull);
+    full.failPath(test::FsCall::CopyFile, source + "/a/IMG_3.JPG", kErrorHandleDiskFull);
+    const CliRun run = runCli(cli::organizeCommand, {source, target}, full);
+    EXPECT_EQ(run.code, cli::kExitFailure);
+    EXPECT_EQ(test::listNames(target), std::vector<std::string>{"2019-11-03"}) << run.out;
+    EXPECT_EQ(test::listNames(target + "/2019-11-03").size(), 1u);
+}
+
 }  // namespace
 }  // namespace lumora
