@@ -72,7 +72,8 @@ std::string escapeField(const std::string& text) {
 void Console::record(const std::vector<std::string>& fields) {
     if (nulRecords_) {
         clearProgress();
-        for (const std::string& field : fields) std::fwrite(field.c_str(), 1, field.size() + 1, out_);
+        for (const std::string& field : fields)
+            std::fwrite(field.c_str(), 1, field.size() + 1, out_);
         if (drawn_ || progressLine_) std::fflush(out_);
         return;
     }

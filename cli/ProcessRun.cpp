@@ -329,14 +329,16 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
 
     // "Operation canceled by user!" is not true when no album was given up
     // by an answer: the messages that left no choice say why instead.
-    const bool noneByAnswer = report.albumsFailed > 0 &&
-                              report.forcedGiveUps.size() == static_cast<size_t>(report.albumsFailed);
+    const bool noneByAnswer =
+        report.albumsFailed > 0 &&
+        report.forcedGiveUps.size() == static_cast<size_t>(report.albumsFailed);
     if (report.summaryText == kCanceledByUserText && noneByAnswer) {
         console.result("No album was created: " + report.forcedGiveUps.front().reason);
     } else {
         console.result(report.summaryText);
     }
-    if (!report.arrived.empty()) console.result(arrivedLine(report.arrived.size(), workspace.moveMode == 1));
+    if (!report.arrived.empty())
+        console.result(arrivedLine(report.arrived.size(), workspace.moveMode == 1));
     printUntransferred(report.untransferred, console);
     if (workspace.moveMode == 1) printLeftovers(workspace, target, env, {}, false);
     for (const ChangedPicture& changed : report.changedSinceScan) {

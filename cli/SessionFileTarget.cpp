@@ -30,8 +30,8 @@ bool sessionFileMayBeWritten(const std::string& file, const PictureList& picture
     SessionData data;
     ErrorCode error = kErrorSuccess;
     std::string problem;
-    const bool session = readSessionFile(fileSystem, fileSystem.resolveLinks(file), data, error,
-                                         problem);
+    const bool session =
+        readSessionFile(fileSystem, fileSystem.resolveLinks(file), data, error, problem);
     env.fileSystem.takeLastFailure();
     if (!session) {
         env.console.error(file + ": is not a session file; it is not replaced");

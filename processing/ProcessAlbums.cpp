@@ -120,7 +120,8 @@ class Run {
         if (placed) {
             ++report_.filesTransferred;
             guard_.notePlaced(target);
-            if (sourceError != kErrorSuccess) report_.keptSources.push_back({picture.path, sourceError});
+            if (sourceError != kErrorSuccess)
+                report_.keptSources.push_back({picture.path, sourceError});
         }
         if (continueFlag == 0) {
             report_.untransferred.push_back({picture.path, target, album.id, FileOutcome::GivenUp});
@@ -183,8 +184,8 @@ class Run {
     void noteSizeChange(const PictureEntry& picture) {
         const size_t slash = picture.path.find_last_of(kPathSeparator);
         if (slash == std::string::npos) return;
-        const std::string folder = slash == 0 ? std::string(1, kPathSeparator)
-                                              : picture.path.substr(0, slash);
+        const std::string folder =
+            slash == 0 ? std::string(1, kPathSeparator) : picture.path.substr(0, slash);
         auto found = sourceSizes_.find(folder);
         if (found == sourceSizes_.end()) {
             std::map<std::string, uint64_t>& sizes = sourceSizes_[folder];
@@ -231,7 +232,6 @@ class Run {
     std::unordered_set<int32_t> overlongNames;
 
   private:
-
     // A picture an earlier run already placed whole at `whole`: nothing is
     // copied again, and a move only removes the source.
     bool noteArrived(const Album& album, const PictureEntry& picture, const std::string& whole) {
@@ -302,8 +302,8 @@ ProcessReport processAlbums(AlbumList& albums, const PictureList& pictures,
         for (const PictureEntry& picture : pictures) {
             const auto found = byId.find(picture.albumId);
             if (found == byId.end()) continue;
-            const std::string name = targetFileName(*found->second, picture, settings.dateFormat,
-                                                    settings.timeFormat);
+            const std::string name =
+                targetFileName(*found->second, picture, settings.dateFormat, settings.timeFormat);
             if (name.size() > kLongestNameBytes) run.overlongNames.insert(picture.albumId);
         }
     }

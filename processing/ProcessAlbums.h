@@ -118,8 +118,8 @@ struct ProcessReport {
     int filesTransferred = 0;  // pictures already at their targets included
     std::string summaryText;   // also the last first status line
     std::vector<UntransferredFile> untransferred;
-    std::vector<KeptSource> keptSources;  // of moves, and of pictures found arrived
-    std::vector<ArrivedFile> arrived;     // counted in filesTransferred too
+    std::vector<KeptSource> keptSources;      // of moves, and of pictures found arrived
+    std::vector<ArrivedFile> arrived;         // counted in filesTransferred too
     std::vector<GivenUpAlbum> forcedGiveUps;  // a preview's too
     std::vector<ChangedPicture> changedSinceScan;
     // Filled by a preview only.

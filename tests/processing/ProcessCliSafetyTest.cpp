@@ -170,8 +170,8 @@ TEST_F(ProcessCliSafety, anythingUnreadableUnderTheSourceFailsTheRunAndIsNamed) 
             << folder.err;
         if (move) {
             EXPECT_EQ(test::linesOf(folder.out).back(),
-                      "Files were left in " + source + ": those of 1 folder that could not be read (" +
-                          source + "/c)");
+                      "Files were left in " + source +
+                          ": those of 1 folder that could not be read (" + source + "/c)");
         }
     }
 
@@ -223,11 +223,11 @@ TEST_F(ProcessCliSafety, aRerunAfterAFullDiskNeedsRoomOnlyForThePicturesStillToC
     temp.writeFile("src/a/IMG_3.JPG", test::exifPicture("2019:11:03 11:00:00"));
     test::FaultyFileSystem disk;
     auto copies = std::make_shared<int>(0);
-    disk.setTransferHook([copies](test::FsCall, const std::string&,
-                                  const std::string&) -> std::optional<ErrorCode> {
-        if (++*copies > 1) return kErrorHandleDiskFull;
-        return std::nullopt;
-    });
+    disk.setTransferHook(
+        [copies](test::FsCall, const std::string&, const std::string&) -> std::optional<ErrorCode> {
+            if (++*copies > 1) return kErrorHandleDiskFull;
+            return std::nullopt;
+        });
     EXPECT_EQ(runCli(cli::organizeCommand, {source, target}, disk).code, cli::kExitFailure);
     ASSERT_EQ(*copies, 3) << "one copy made, then the disk is full in each album";
 
@@ -366,8 +366,7 @@ TEST_F(ProcessCliSafety, aPictureGoneSinceTheScanIsMissingAndOneChangedIsReporte
     ChangingCard card(gone, grown);
     const CliRun run = runCli(cli::organizeCommand, {source, target}, card);
     EXPECT_EQ(run.code, cli::kExitFailure);
-    EXPECT_NE(run.out.find("untransferred\tmissing\t" + gone + "\t"), std::string::npos)
-        << run.out;
+    EXPECT_NE(run.out.find("untransferred\tmissing\t" + gone + "\t"), std::string::npos) << run.out;
     EXPECT_NE(run.err.find(grown + ": changed since the scan (" + std::to_string(size) +
                            " bytes then, " + std::to_string(size + 10) + " bytes now)"),
               std::string::npos)
