@@ -33,9 +33,15 @@ constexpr const char* kDryRunText =
     "\"in place\" when it is already there), with the lines of pictures that would stay "
     "(\"untransferred\"); the names are those the real run gives, collisions included";
 
+// The tab-separated lines of scan, organize and process.
+constexpr const char* kNulText =
+    "end every field of a tab-separated line with a NUL instead of a tab or line break, and "
+    "write names as they are; the other result lines end with a NUL too. Without -z a tab, "
+    "line break or backslash in a field is written as \\t, \\n or \\\\";
+
 const std::vector<CommandHelp> kHelps = {
     {"scan",
-     "scan [-y] [-q] [--] DIR",
+     "scan [-y] [-q] [-z] [--] DIR",
      "list the pictures the scan of DIR finds, with date, time and camera",
      "Scans DIR and its sub-folders (never a folder named 'Temporary Internet Files') for "
      ".jpg files with an EXIF date and prints one tab-separated line per picture: path, "
@@ -43,7 +49,8 @@ const std::vector<CommandHelp> kHelps = {
      "be read is asked about on a terminal (OK skips it, Cancel stops the scan) and skipped "
      "otherwise.",
      {{"-y, --yes", "skip every file that cannot be read without asking"},
-      {"-q, --quiet", kQuietText}}},
+      {"-q, --quiet", kQuietText},
+      {"-z", kNulText}}},
     {"exif",
      "exif --json [--] PATH...",
      "print the EXIF values of JPEG files, one JSON object per line",
@@ -110,7 +117,8 @@ const std::vector<CommandHelp> kHelps = {
       {"-y, --yes", "skip every file that cannot be read without asking"},
       {"-q, --quiet", kQuietText}}},
     {"process",
-     "process [--target DIR] [--move] [--dry-run] [--yes|--no|--abort] [-q] [--] SESSION.lsn",
+     "process [--target DIR] [--move] [--dry-run] [--yes|--no|--abort] [-q] [-z] [--] "
+     "SESSION.lsn",
      "copy or move the albums of a session into their folders",
      "Loads a session file as the window does (its source is scanned again and must still "
      "hold the same pictures), checks the free space on the target and processes every album "
@@ -123,10 +131,11 @@ const std::vector<CommandHelp> kHelps = {
       {"--yes", kYesText},
       {"--no", kNoText},
       {"--abort", kAbortText},
-      {"-q, --quiet", kQuietText}}},
+      {"-q, --quiet", kQuietText},
+      {"-z", kNulText}}},
     {"organize",
      "organize [--by day|month] [--camera-model] [--move] [--dry-run] [--save-session FILE] "
-     "[--yes|--no|--abort] [-q] [--] SRC TARGET",
+     "[--yes|--no|--abort] [-q] [-z] [--] SRC TARGET",
      "put the pictures of SRC into one album folder per day or month under TARGET",
      "Scans SRC and makes one album per day (or month) of its pictures, named by the date "
      "(2019-11-03), each going into a folder of that name under TARGET with names like "
@@ -143,11 +152,14 @@ const std::vector<CommandHelp> kHelps = {
       {"--save-session FILE",
        "write the albums as a session file instead of copying or moving anything: open it in "
        "the window to look at the albums, change them and process them, or run "
-       "'lumora-cli process FILE'. Source and target are stored as full paths"},
+       "'lumora-cli process FILE'. Source and target are stored as full paths. A FILE that "
+       "exists is asked about like any file already there (--no, the default, keeps it); a "
+       "picture or a file that is no session file is never replaced"},
       {"--yes", kYesText},
       {"--no", kNoText},
       {"--abort", kAbortText},
-      {"-q, --quiet", kQuietText}}},
+      {"-q, --quiet", kQuietText},
+      {"-z", kNulText}}},
 };
 
 }  // namespace

@@ -48,9 +48,50 @@ void Console::notice(const std::string& text) {
     std::fflush(err_);
 }
 
+std::string escapeField(const std::string& text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '\t':
+                escaped += "\\t";
+                break;
+            case '\n':
+                escaped += "\\n";
+                break;
+            case '\\':
+                escaped += "\\\\";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+void Console::record(const std::vector<std::string>& fields) {
+    if (nulRecords_) {
+        clearProgress();
+        for (const std::string& field : fields)
+            std::fwrite(field.c_str(), 1, field.size() + 1, out_);
+        if (drawn_ || progressLine_) std::fflush(out_);
+        return;
+    }
+    std::string line;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) line += '\t';
+        line += escapeField(fields[i]);
+    }
+    result(line);
+}
+
 void Console::result(const std::string& line) {
     clearProgress();
-    std::fprintf(out_, "%s\n", line.c_str());
+    if (nulRecords_) {
+        std::fwrite(line.c_str(), 1, line.size() + 1, out_);
+    } else {
+        std::fprintf(out_, "%s\n", line.c_str());
+    }
     // When both streams are the terminal, the line must be out before the
     // progress line comes back.
     if (drawn_ || progressLine_) std::fflush(out_);

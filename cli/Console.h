@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "platform/ProgressSink.h"
 
@@ -33,6 +34,13 @@ class Console {
     void notice(const std::string& text);
     // A line of the command's result on standard output.
     void result(const std::string& line);
+    // A tab-separated line of fields on standard output. Each field has
+    // its tabs, line breaks and backslashes written as \t, \n and \\, so
+    // that a line always holds its fields and ends where it ends. With NUL
+    // records set, every field is written as it is and ends with a NUL,
+    // and so do the other result lines.
+    void record(const std::vector<std::string>& fields);
+    void setNulRecords(bool nul) { nulRecords_ = nul; }
     // Text of a question, without a line break, on standard error.
     void prompt(const std::string& text);
 
@@ -51,9 +59,14 @@ class Console {
     std::FILE* err_;
     bool progressLine_;
     bool quiet_ = false;
+    bool nulRecords_ = false;
     bool drawn_ = false;
     std::string shown_;
 };
+
+// A field of a tab-separated line: "\t", "\n" and "\\" for tab, line break
+// and backslash.
+std::string escapeField(const std::string& text);
 
 // A status text with a percentage of its bar, on the console's progress line.
 class TerminalProgress : public ProgressSink {

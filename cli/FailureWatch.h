@@ -53,6 +53,9 @@ class FailureWatch : public FileSystem {
     ErrorCode renameReplace(const std::string& from, const std::string& to) override;
     ErrorCode removeFile(const std::string& path) override;
     ErrorCode createDirectory(const std::string& path) override;
+    ErrorCode removeEmptyDirectory(const std::string& path) override {
+        return inner_.removeEmptyDirectory(path);
+    }
     ErrorCode copyFile(const std::string& source, const std::string& target,
                        bool failIfExists) override;
     ErrorCode moveFile(const std::string& source, const std::string& target,

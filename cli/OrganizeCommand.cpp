@@ -16,6 +16,7 @@
 #include "cli/ErrorWords.h"
 #include "cli/Options.h"
 #include "cli/ProcessRun.h"
+#include "cli/SessionFileTarget.h"
 
 namespace lumora::cli {
 namespace {
@@ -96,6 +97,11 @@ class SilentPrompter : public Prompter {
 // it holds among the session's records, but they join no album.
 bool saveAlbumsAsSession(Workspace& workspace, PictureList leftOut, const std::string& file,
                          ProcessEnvironment& env) {
+    PictureList everyPicture = workspace.pictures();
+    everyPicture.insert(everyPicture.end(), leftOut.begin(), leftOut.end());
+    everyPicture.insert(everyPicture.end(), workspace.removedPictures.begin(),
+                        workspace.removedPictures.end());
+    if (!sessionFileMayBeWritten(file, everyPicture, env)) return false;
     for (PictureEntry& picture : leftOut) {
         picture.isRemoved = 1;
         picture.albumId = 0;
@@ -113,6 +119,18 @@ bool saveAlbumsAsSession(Workspace& workspace, PictureList leftOut, const std::s
                        " albums of " + std::to_string(workspace.pictures().size()) +
                        " pictures. Open it in the window, or run 'lumora-cli process " + file +
                        "'.");
+    return true;
+}
+
+// One last error line when anything under the source could not be read:
+// its pictures did not reach the albums, so the run cannot be a success.
+bool reportUnreadable(const std::string& source, int folders, size_t files, Console& console) {
+    if (folders == 0 && files == 0) return false;
+    std::string what;
+    if (folders > 0) what = std::to_string(folders) + (folders == 1 ? " folder" : " folders");
+    if (folders > 0 && files > 0) what += " and ";
+    if (files > 0) what += std::to_string(files) + (files == 1 ? " file" : " files");
+    console.error(what + " under " + source + " could not be read");
     return true;
 }
 
@@ -161,6 +179,7 @@ bool prepareTarget(const OrganizeRequest& request, ProcessEnvironment& env, bool
 int organize(OrganizeRequest request, const CommandContext& context) {
     Console console(kCommand, context.out, context.err, context.errIsTerminal);
     console.setQuiet(request.options.quiet);
+    console.setNulRecords(request.options.nulRecords);
     FailureWatch fileSystem(context.fileSystem);
     if (!request.sessionFile.empty()) {
         request.source = fullPath(request.source);
@@ -186,7 +205,9 @@ int organize(OrganizeRequest request, const CommandContext& context) {
     // Its pictures are left out of the albums below (leaveOutTarget), and a
     // saved session lists them as removed.
     workspace.targetInsideSourceAllowed = true;
+    int unreadableFolders = 0;
     fileSystem.setListingFailureHandler([&](const FailedCall& call) {
+        ++unreadableFolders;
         console.error(describeFailure(call) + "; its pictures are left out");
     });
     TerminalProgress progress(console);
@@ -198,10 +219,16 @@ int organize(OrganizeRequest request, const CommandContext& context) {
         return kExitFailure;
     }
     console.notice(scanned.statusText);
+    const size_t unreadableFiles = fileSystem.unreadableFiles().size();
+    const auto withUnreadable = [&](int code) {
+        return reportUnreadable(request.source, unreadableFolders, unreadableFiles, console)
+                   ? kExitFailure
+                   : code;
+    };
     PictureList leftOut = leaveOutTarget(workspace, request.target);
     if (workspace.pictures().empty()) {
         console.error(request.source + ": " + kNoPicturesStatusText);
-        return kExitFailure;
+        return withUnreadable(kExitFailure);
     }
     sortPictures(workspace.pictures(), kSortByDate, false);
     workspace.assignPictureIds();
@@ -212,9 +239,10 @@ int organize(OrganizeRequest request, const CommandContext& context) {
         if (!saveAlbumsAsSession(workspace, std::move(leftOut), request.sessionFile, env)) {
             return kExitFailure;
         }
-        if (!request.options.dryRun) return kExitSuccess;
+        if (!request.options.dryRun) return withUnreadable(kExitSuccess);
     }
-    return processIntoTarget(workspace, request.target, request.options, env, missingTarget);
+    return withUnreadable(
+        processIntoTarget(workspace, request.target, request.options, env, missingTarget));
 }
 
 }  // namespace

@@ -54,6 +54,7 @@ int processCommand(const Arguments& args, const CommandContext& context) {
 
     Console console(kCommand, context.out, context.err, context.errIsTerminal);
     console.setQuiet(options.quiet);
+    console.setNulRecords(options.nulRecords);
     FailureWatch fileSystem(context.fileSystem);
     SessionData data;
     if (!readSessionForCommand(fileSystem, sessionPath, data, console)) return kExitFailure;

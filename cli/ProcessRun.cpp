@@ -72,6 +72,10 @@ const char* outcomeName(FileOutcome outcome) {
             return "target is a picture";
         case FileOutcome::InvalidName:
             return "invalid name";
+        case FileOutcome::NoFreeSpace:
+            return "free space check failed";
+        case FileOutcome::Missing:
+            return "missing";
     }
     return "?";
 }
@@ -91,15 +95,45 @@ std::string untransferredReasons(const std::vector<UntransferredFile>& files) {
 
 void printUntransferred(const std::vector<UntransferredFile>& files, Console& console) {
     for (const UntransferredFile& file : files) {
-        console.result(std::string("untransferred\t") + outcomeName(file.outcome) + "\t" +
-                       file.source + "\t" + file.target);
+        console.record({"untransferred", outcomeName(file.outcome), file.source, file.target});
     }
+}
+
+// Pictures an earlier, interrupted run had already placed.
+std::string arrivedLine(size_t count, bool move) {
+    return std::to_string(count) +
+           (count == 1 ? " picture was already whole in its album folder: "
+                       : " pictures were already whole in their album folders: ") +
+           (move ? "only the source was removed" : "not copied again");
 }
 
 std::string parentFolder(const std::string& path) {
     const size_t slash = path.find_last_of(kPathSeparator);
     if (slash == std::string::npos) return ".";
     return slash == 0 ? std::string(1, kPathSeparator) : path.substr(0, slash);
+}
+
+// Every picture of the unprocessed albums, as refused by the free-space check.
+std::vector<UntransferredFile> refusedForSpace(Workspace& workspace) {
+    std::set<int32_t> open;
+    for (const Album& album : workspace.albums) {
+        if (!album.processed) open.insert(album.id);
+    }
+    std::vector<UntransferredFile> files;
+    for (const PictureEntry& picture : workspace.pictures()) {
+        if (open.count(picture.albumId) == 0) continue;
+        files.push_back({picture.path, std::string(), picture.albumId, FileOutcome::NoFreeSpace});
+    }
+    return files;
+}
+
+// The error line that ends a run in which pictures did not arrive.
+void reportNotTransferred(const std::vector<UntransferredFile>& files, int transferred,
+                          Console& console) {
+    const size_t missing = files.size();
+    console.error(std::to_string(missing) + " of " +
+                  std::to_string(missing + static_cast<size_t>(transferred)) +
+                  " pictures were not transferred (" + untransferredReasons(files) + ")");
 }
 
 int64_t picturesToProcess(Workspace& workspace) {
@@ -129,30 +163,42 @@ int printPlan(Workspace& workspace, const ProcessReport& plan, const FreeSpaceCh
     Console& console = env.console;
     const bool move = workspace.moveMode == 1;
     int folders = 0;
-    if (missingTarget) {
-        console.result("folder\t" + target);
+    if (missingTarget && check.processEnabled) {
+        console.record({"folder", target});
         ++folders;
     }
     for (const PlannedFolder& folder : plan.plannedFolders) {
-        if (folder.exists) continue;
-        console.result("folder\t" + folder.path);
+        if (folder.exists || !check.processEnabled) continue;
+        console.record({"folder", folder.path});
         ++folders;
     }
     std::vector<UntransferredFile> staying = plan.untransferred;
     std::set<std::string> moving;
     int written = 0;
+    if (!check.processEnabled) {
+        // The run would stop at the check: no folder, no transfer.
+        staying = refusedForSpace(workspace);
+    }
     for (const PlannedTransfer& transfer : plan.plannedTransfers) {
-        const std::string paths = transfer.source + "\t" + transfer.target;
+        if (!check.processEnabled) break;
+        const auto line = [&](const char* action) {
+            console.record({action, transfer.source, transfer.target});
+        };
         switch (transfer.existing) {
             case ExistingTarget::None:
-                console.result((move ? "move\t" : "copy\t") + paths);
+                line(move ? "move" : "copy");
                 break;
             case ExistingTarget::ItsOwnSource:
-                console.result("in place\t" + paths);
+                line("in place");
+                continue;
+            case ExistingTarget::WholeCopy:
+                // Placed whole by an earlier run: a move only removes the source.
+                line("in place");
+                if (move) moving.insert(transfer.source);
                 continue;
             case ExistingTarget::Replaceable:
                 if (env.policy == AnswerPolicy::Yes) {
-                    console.result("replace\t" + paths);
+                    line("replace");
                     break;
                 }
                 if (env.policy == AnswerPolicy::No) {
@@ -161,13 +207,16 @@ int printPlan(Workspace& workspace, const ProcessReport& plan, const FreeSpaceCh
                     continue;
                 }
                 // Asked on a terminal, or the first question under --abort.
-                console.result("exists\t" + paths);
+                line("exists");
                 continue;
             case ExistingTarget::Protected:
                 continue;
         }
         moving.insert(transfer.source);
         ++written;
+    }
+    for (const GivenUpAlbum& album : plan.forcedGiveUps) {
+        console.error("album '" + album.name + "' would be given up: " + album.reason);
     }
     printUntransferred(staying, console);
     console.result("Dry run: " + std::to_string(written) + " pictures would be " +
@@ -194,6 +243,8 @@ bool takeProcessOption(const Option& option, ProcessOptions& options, std::strin
         options.dryRun = true;
     } else if (option.name == "-q" || option.name == "--quiet") {
         options.quiet = true;
+    } else if (option.name == "-z") {
+        options.nulRecords = true;
     } else {
         return false;
     }
@@ -263,9 +314,11 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
     if (!check.processEnabled) {
         console.result(check.firstStatus);
         console.result(check.secondStatus);
-        bool allProcessed = true;
-        for (const Album& album : workspace.albums) allProcessed = allProcessed && album.processed;
-        return allProcessed ? kExitSuccess : kExitFailure;
+        const std::vector<UntransferredFile> refused = refusedForSpace(workspace);
+        printUntransferred(refused, console);
+        if (refused.empty()) return kExitSuccess;  // every album is processed already
+        reportNotTransferred(refused, 0, console);
+        return kExitFailure;
     }
     console.notice(check.firstStatus);
 
@@ -274,9 +327,35 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
         workspace, prompter, ProcessDialogSinks{progress.upper(), progress.lower()}, &prompter);
     console.clearProgress();
 
-    console.result(report.summaryText);
+    // "Operation canceled by user!" is not true when no album was given up
+    // by an answer: the messages that left no choice say why instead.
+    const bool noneByAnswer =
+        report.albumsFailed > 0 &&
+        report.forcedGiveUps.size() == static_cast<size_t>(report.albumsFailed);
+    if (report.summaryText == kCanceledByUserText && noneByAnswer) {
+        console.result("No album was created: " + report.forcedGiveUps.front().reason);
+    } else {
+        console.result(report.summaryText);
+    }
+    if (!report.arrived.empty())
+        console.result(arrivedLine(report.arrived.size(), workspace.moveMode == 1));
     printUntransferred(report.untransferred, console);
     if (workspace.moveMode == 1) printLeftovers(workspace, target, env, {}, false);
+    for (const ChangedPicture& changed : report.changedSinceScan) {
+        console.error(changed.source + ": changed since the scan (" +
+                      std::to_string(changed.scannedSize) + " bytes then, " +
+                      std::to_string(changed.size) + " bytes now); transferred as it is now");
+    }
+    // The picture arrived, but the card still holds it: a script that
+    // trusts the move must hear of every one.
+    for (const KeptSource& kept : report.keptSources) {
+        console.error(kept.source + ": cannot remove the source: " + describeError(kept.error));
+    }
+    if (!report.keptSources.empty()) {
+        console.error(std::to_string(report.keptSources.size()) + " of " +
+                      std::to_string(report.filesTransferred) +
+                      " moved pictures could not be removed from the source");
+    }
     if (report.albumsFailed > 0) {
         console.error(std::to_string(report.albumsFailed) + " of " +
                       std::to_string(report.albumCount) + " albums were not processed");
@@ -284,14 +363,10 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
     // A script may remove the source after a success: any picture that did
     // not arrive makes the run fail, whatever the albums' flags say.
     if (!report.untransferred.empty()) {
-        const size_t missing = report.untransferred.size();
-        console.error(std::to_string(missing) + " of " +
-                      std::to_string(missing + static_cast<size_t>(report.filesTransferred)) +
-                      " pictures were not transferred (" +
-                      untransferredReasons(report.untransferred) + ")");
+        reportNotTransferred(report.untransferred, report.filesTransferred, console);
         return kExitFailure;
     }
-    return report.albumsFailed > 0 ? kExitFailure : kExitSuccess;
+    return report.albumsFailed > 0 || !report.keptSources.empty() ? kExitFailure : kExitSuccess;
 }
 
 }  // namespace lumora::cli

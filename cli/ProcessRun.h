@@ -18,9 +18,10 @@ struct ProcessOptions {
     bool move = false;
     bool dryRun = false;
     bool quiet = false;
+    bool nulRecords = false;  // -z
 };
 
-// Takes --yes, --no, --abort, --move, --dry-run and -q/--quiet. False when
+// Takes --yes, --no, --abort, --move, --dry-run, -q/--quiet and -z. False when
 // the option is none of them; problem is set when it contradicts an earlier
 // one.
 bool takeProcessOption(const Option& option, ProcessOptions& options, std::string& problem);

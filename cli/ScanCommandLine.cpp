@@ -25,11 +25,14 @@ int runScan(const Arguments& args) {
     if (!parseArguments(args, {}, parsed, problem)) return usageError(kCommand, problem);
     bool answerYes = false;
     bool quiet = false;
+    bool nulRecords = false;
     for (const Option& option : parsed.options) {
         if (option.name == "--yes" || option.name == "-y") {
             answerYes = true;
         } else if (option.name == "-q" || option.name == "--quiet") {
             quiet = true;
+        } else if (option.name == "-z") {
+            nulRecords = true;
         } else {
             return usageError(kCommand, "unknown option '" + option.name + "'");
         }
@@ -39,6 +42,7 @@ int runScan(const Arguments& args) {
 
     Console console(kCommand);
     console.setQuiet(quiet);
+    console.setNulRecords(nulRecords);
     FailureWatch fileSystem(realFileSystem());
     if (!folderReadable(fileSystem, source, console)) return kExitFailure;
     fileSystem.setListingFailureHandler([&](const FailedCall& call) {
@@ -53,9 +57,9 @@ int runScan(const Arguments& args) {
     console.clearProgress();
 
     for (const PictureEntry& entry : catalog.pictures()) {
-        console.result(entry.path + "\t" + dateText(entry.dateTime, kDefaultDateFormat) + "\t" +
-                       timeText(entry.dateTime, kDefaultTimeFormat) + "\t" +
-                       entry.exif->CameraMake + "\t" + entry.exif->CameraModel);
+        console.record({entry.path, dateText(entry.dateTime, kDefaultDateFormat),
+                        timeText(entry.dateTime, kDefaultTimeFormat), entry.exif->CameraMake,
+                        entry.exif->CameraModel});
     }
     console.result(outcome.statusText);
     if (!outcome.warningText.empty()) console.result(outcome.warningText);

@@ -22,7 +22,10 @@ SourceLeftovers countSourceLeftovers(FileSystem& fileSystem, const std::string& 
         const Pending folder = stack.back();
         stack.pop_back();
         std::vector<DirectoryEntry> entries;
-        if (fileSystem.listDirectory(folder.path, entries) != kErrorSuccess) continue;
+        if (fileSystem.listDirectory(folder.path, entries) != kErrorSuccess) {
+            leftovers.unreadableFolders.push_back(folder.path);
+            continue;
+        }
         const std::string prefix = folder.path == std::string(1, kPathSeparator) ? "" : folder.path;
         for (const DirectoryEntry& entry : entries) {
             const std::string path = prefix + kPathSeparator + entry.name;
@@ -49,6 +52,17 @@ std::string leftoversLine(const SourceLeftovers& leftovers, const std::string& s
                           bool preview) {
     const int total = leftovers.total();
     const char* verb = preview ? "would be left" : "were left";
+    const std::vector<std::string>& folders = leftovers.unreadableFolders;
+    std::string foldersPart;
+    if (!folders.empty()) {
+        foldersPart = "those of " + std::to_string(folders.size()) +
+                      (folders.size() == 1 ? " folder" : " folders") + " that could not be read (";
+        for (size_t i = 0; i < folders.size(); ++i) foldersPart += (i ? ", " : "") + folders[i];
+        foldersPart += ")";
+    }
+    if (total == 0 && !folders.empty()) {
+        return std::string("Files ") + verb + " in " + source + ": " + foldersPart;
+    }
     if (total == 0)
         return std::string("No file ") + (preview ? "would be" : "was") + " left in " + source +
                ".";
@@ -66,6 +80,7 @@ std::string leftoversLine(const SourceLeftovers& leftovers, const std::string& s
     part(leftovers.skippedFolder, "in a folder named 'Temporary Internet Files'");
     part(leftovers.unreadable, "that could not be read");
     part(leftovers.notMoved, "pictures not moved");
+    if (!foldersPart.empty()) line += ", and " + foldersPart;
     return line;
 }
 

@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/FileSystem.h"
 
@@ -14,6 +15,8 @@ struct SourceLeftovers {
     int skippedFolder = 0;  // files below a folder the scan never searches
     int unreadable = 0;     // .jpg files the scan could not read
     int notMoved = 0;       // pictures of the list that were not moved
+    // Folders that could not be listed: what they hold stayed, uncounted.
+    std::vector<std::string> unreadableFolders;
 
     int total() const { return noExifDate + notJpg + skippedFolder + unreadable + notMoved; }
 };
@@ -29,7 +32,8 @@ SourceLeftovers countSourceLeftovers(FileSystem& fileSystem, const std::string& 
                                      const std::set<std::string>& unreadable);
 
 // "3 files were left in SRC: 2 without an EXIF date, 1 not named .jpg", or,
-// for a preview, "would be left".
+// for a preview, "would be left"; the folders that could not be read are
+// named at the end.
 std::string leftoversLine(const SourceLeftovers& leftovers, const std::string& source,
                           bool preview);
 

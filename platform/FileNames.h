@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace lumora {
@@ -22,5 +23,9 @@ inline constexpr NameRules kPlatformNameRules = NameRules::Posix;
 // that come from session files and dialogs pass here before anything is
 // created from them, so that nothing is ever written outside the target.
 bool isPlainFileName(const std::string& name, NameRules rules = kPlatformNameRules);
+
+// The longest name, in bytes, the file systems pictures go to take for one
+// entry of a folder (NAME_MAX of Linux file systems).
+inline constexpr size_t kLongestNameBytes = 255;
 
 }  // namespace lumora

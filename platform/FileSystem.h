@@ -137,6 +137,10 @@ class FileSystem {
     // name already there fails with kErrorAlreadyExists.
     virtual ErrorCode createDirectory(const std::string& path) = 0;
 
+    // Removes a folder only when it is empty; one that holds anything stays
+    // and the call fails. File systems that cannot do it leave every folder.
+    virtual ErrorCode removeEmptyDirectory(const std::string&) { return kErrorAccessDenied; }
+
     // Copies the bytes and the modification time. The copy is written under a
     // temporary name beside the target and renamed into place, so the target
     // name never holds a partial copy. With failIfExists an existing target

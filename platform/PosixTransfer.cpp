@@ -207,6 +207,11 @@ ErrorCode PosixFileSystem::createDirectory(const std::string& path) {
     return errorOf(errno, FileOperation::CreateDirectory, path);
 }
 
+ErrorCode PosixFileSystem::removeEmptyDirectory(const std::string& path) {
+    if (::rmdir(path.c_str()) == 0) return kErrorSuccess;
+    return errorOf(errno, FileOperation::Other, path);
+}
+
 ErrorCode PosixFileSystem::copyFile(const std::string& source, const std::string& target,
                                     bool failIfExists) {
     // Saves copying a whole file only to find the name taken; the rename

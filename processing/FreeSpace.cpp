@@ -2,8 +2,13 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <map>
 
+#include "albums/Megabytes.h"
+#include "processing/ArrivedPictures.h"
+#include "processing/ReplaceGuard.h"
 #include "processing/ReportSystemError.h"
+#include "processing/TargetNames.h"
 
 namespace lumora {
 namespace {
@@ -75,7 +80,21 @@ float requiredMegabytes(const AlbumList& albums, const PictureList& pictures,
     for (const Album& album : albums) {
         if (!album.processed) required += album.sizeMB;
     }
-    return required;
+    // Pictures an earlier run already placed whole need no room again.
+    ReplaceGuard guard(fileSystem, pictures);
+    ArrivedPictures arrived(fileSystem, guard);
+    std::map<int32_t, std::string> folders;
+    for (const Album& album : albums) {
+        if (!album.processed) folders[album.id] = albumTargetFolder(album, targetDirectory);
+    }
+    for (const PictureEntry& picture : pictures) {
+        const auto folder = folders.find(picture.albumId);
+        if (folder == folders.end()) continue;
+        if (!arrived.claim(folder->second, picture.path, picture.fileSize).empty()) {
+            required -= megabytesOf(picture.fileSize);
+        }
+    }
+    return required > 0.0f ? required : 0.0f;
 }
 
 FreeSpaceCheck checkFreeSpace(const AlbumList& albums, const PictureList& pictures,

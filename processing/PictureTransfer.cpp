@@ -25,6 +25,14 @@ bool reportTransfer(const TransferContext& context, ErrorCode error, int& contin
     return report(context, QuestionSubject::File, error, continueFlag, answerCode, source);
 }
 
+// After a move reported done, whether its source is gone: a source still
+// there is removed once more, and the failure of that says why it stays.
+ErrorCode sourceLeftBehind(FileSystem& fileSystem, const std::string& source) {
+    FileIdentity identity;
+    if (!fileSystem.identify(source, identity)) return kErrorSuccess;
+    return fileSystem.removeFile(source);
+}
+
 }  // namespace
 
 bool createAlbumFolder(const TransferContext& context, const std::string& folder, int& continueFlag,
@@ -64,8 +72,10 @@ bool copyPicture(const TransferContext& context, const std::string& source,
 }
 
 bool movePicture(const TransferContext& context, const std::string& source,
-                 const std::string& target, int& continueFlag, int& answerCode) {
+                 const std::string& target, int& continueFlag, int& answerCode,
+                 ErrorCode& sourceError) {
     FileSystem& fileSystem = context.fileSystem;
+    sourceError = kErrorSuccess;
     // The moves after a failure may cross volumes as the first does, but
     // replace the target only once "Overwrite?" was answered Yes.
     bool replace = false;
@@ -80,7 +90,10 @@ bool movePicture(const TransferContext& context, const std::string& source,
             if (replace) return false;
             replace = true;
         } else if (answerCode == kAnswerIgnore) {
-            if (move() == kErrorSuccess) return true;
+            if (move() == kErrorSuccess) {
+                sourceError = sourceLeftBehind(fileSystem, source);
+                return true;
+            }
             context.about(QuestionSubject::File);
             if (context.prompter.ask(kCopyInsteadText, "", Buttons::OkCancel, Icon::None) !=
                 kAnswerOk) {
@@ -93,6 +106,7 @@ bool movePicture(const TransferContext& context, const std::string& source,
         }
         error = move();
     }
+    sourceError = sourceLeftBehind(fileSystem, source);
     return true;
 }
 

@@ -34,8 +34,13 @@ bool createAlbumFolder(const TransferContext& context, const std::string& folder
 bool copyPicture(const TransferContext& context, const std::string& source,
                  const std::string& target, int& continueFlag, int& answerCode);
 
-// Moves a picture; after Ignore it offers to copy instead.
+// Moves a picture; after Ignore it offers to copy instead. A move that
+// placed the picture but could not remove its source (a read-only card seen
+// across volumes) still placed it, as on Windows: sourceError then says why
+// the source stays; it is kErrorSuccess otherwise, and after a copy made
+// instead, which keeps the source on purpose.
 bool movePicture(const TransferContext& context, const std::string& source,
-                 const std::string& target, int& continueFlag, int& answerCode);
+                 const std::string& target, int& continueFlag, int& answerCode,
+                 ErrorCode& sourceError);
 
 }  // namespace lumora

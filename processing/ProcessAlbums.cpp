@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "platform/FileNames.h"
+#include "processing/ArrivedPictures.h"
 #include "processing/LeftoverTemporaries.h"
 #include "processing/PictureTransfer.h"
 #include "processing/ReplaceGuard.h"
@@ -26,6 +30,7 @@ class Run {
           services_(services),
           context_{services.fileSystem, services.prompter, services.listener},
           guard_(services.fileSystem, pictures),
+          arrived_(services.fileSystem, guard_),
           report_(report) {}
 
     // False when the album was given up.
@@ -36,11 +41,13 @@ class Run {
         services_.lower.setPosition(0);
         services_.lower.setStep(1);
         firstPicture_ = true;
+        madeFolders_.clear();
         for (size_t i = 0; i < pictures_.size(); ++i) {
             const PictureEntry& picture = pictures_[i];
             if (picture.albumId != album.id) continue;
             if (!processPicture(album, picture)) {
                 noteNotReached(album.id, i + 1);
+                removeEmptyMadeFolders();
                 return false;
             }
         }
@@ -77,7 +84,12 @@ class Run {
             targetFileName(album, picture, settings_.dateFormat, settings_.timeFormat);
         if (!isPlainFileName(name)) return leaveInPlace(picture, name, album.id);
         const std::string target = targets_.claim(folder, name);
+        noteSizeChange(picture);
         const ExistingTarget existing = guard_.classify(picture.path, target);
+        if (existing != ExistingTarget::ItsOwnSource) {
+            const std::string whole = arrived_.claim(folder, picture.path, picture.fileSize);
+            if (!whole.empty()) return noteArrived(album, picture, whole);
+        }
         if (settings_.planOnly && existing != ExistingTarget::Protected) {
             report_.plannedTransfers.push_back({picture.path, target, album.id, existing});
             services_.lower.step();
@@ -85,6 +97,7 @@ class Run {
         }
         switch (existing) {
             case ExistingTarget::ItsOwnSource:
+            case ExistingTarget::WholeCopy:
                 ++report_.filesTransferred;
                 services_.lower.step();
                 return true;
@@ -99,20 +112,27 @@ class Run {
         }
         continueFlag = 1;
         int fileAnswer = 0;
+        ErrorCode sourceError = kErrorSuccess;
         const bool placed =
             settings_.moveMode == 1
-                ? movePicture(context_, picture.path, target, continueFlag, fileAnswer)
+                ? movePicture(context_, picture.path, target, continueFlag, fileAnswer, sourceError)
                 : copyPicture(context_, picture.path, target, continueFlag, fileAnswer);
         if (placed) {
             ++report_.filesTransferred;
             guard_.notePlaced(target);
+            if (sourceError != kErrorSuccess)
+                report_.keptSources.push_back({picture.path, sourceError});
         }
         if (continueFlag == 0) {
             report_.untransferred.push_back({picture.path, target, album.id, FileOutcome::GivenUp});
             return false;
         }
         if (!placed) {
-            report_.untransferred.push_back({picture.path, target, album.id, FileOutcome::Skipped});
+            FileIdentity identity;
+            const FileOutcome why = services_.fileSystem.identify(picture.path, identity)
+                                        ? FileOutcome::Skipped
+                                        : FileOutcome::Missing;
+            report_.untransferred.push_back({picture.path, target, album.id, why});
         }
         services_.lower.step();
         return true;
@@ -123,17 +143,11 @@ class Run {
     // is made.
     bool prepareFolders(const Album& album, const std::string& folder) {
         const std::vector<std::string> folders = albumFolders(album, settings_.targetDirectory);
-        if (!albumNamesArePlain(album)) {
-            if (settings_.planOnly) {
-                continueFlag = 0;
-                return false;
-            }
-            int folderAnswer = 0;
-            context_.about(QuestionSubject::Folder);
-            reportSystemError(kErrorDirectory, continueFlag, folderAnswer, folder,
-                              services_.prompter);
-            continueFlag = 0;  // its only button gives the album up
-            return false;
+        if (!albumNamesArePlain(album)) return giveUpBeforeStart(album, kErrorDirectory, folder);
+        // A name the file system cannot take would give the album up at its
+        // picture, after its folders were made: it is refused before.
+        if (hasOverlongName(album, folders)) {
+            return giveUpBeforeStart(album, kErrorFilenameExcedRange, folder);
         }
         if (settings_.planOnly) {
             for (const std::string& path : folders) {
@@ -143,12 +157,97 @@ class Run {
             }
             return true;
         }
+        madeFolders_.clear();
         for (const std::string& path : folders) {
             int folderAnswer = 0;
-            createAlbumFolder(context_, path, continueFlag, folderAnswer);
+            FileIdentity identity;
+            const bool existed = services_.fileSystem.identify(path, identity);
+            const bool inPlace = createAlbumFolder(context_, path, continueFlag, folderAnswer);
+            if (inPlace && !existed) madeFolders_.push_back(path);
             if (continueFlag == 0) return false;
         }
         removeLeftoverTemporaries(services_.fileSystem, folder);
+        return true;
+    }
+
+    // The folders this album made, when it was given up before anything
+    // arrived in them: innermost first, and only while empty.
+    void removeEmptyMadeFolders() {
+        for (auto it = madeFolders_.rbegin(); it != madeFolders_.rend(); ++it) {
+            services_.fileSystem.removeEmptyDirectory(*it);
+        }
+        madeFolders_.clear();
+    }
+
+    // A picture that was written to since the scan is transferred as it is
+    // now, and reported. Each source folder is listed once, at its first picture.
+    void noteSizeChange(const PictureEntry& picture) {
+        const size_t slash = picture.path.find_last_of(kPathSeparator);
+        if (slash == std::string::npos) return;
+        const std::string folder =
+            slash == 0 ? std::string(1, kPathSeparator) : picture.path.substr(0, slash);
+        auto found = sourceSizes_.find(folder);
+        if (found == sourceSizes_.end()) {
+            std::map<std::string, uint64_t>& sizes = sourceSizes_[folder];
+            std::vector<DirectoryEntry> entries;
+            if (services_.fileSystem.listDirectory(folder, entries) == kErrorSuccess) {
+                for (const DirectoryEntry& entry : entries) {
+                    if (!entry.isDirectory) sizes[entry.name] = entry.size;
+                }
+            }
+            found = sourceSizes_.find(folder);
+        }
+        const auto size = found->second.find(picture.path.substr(slash + 1));
+        if (size != found->second.end() && size->second != picture.fileSize) {
+            report_.changedSinceScan.push_back({picture.path, picture.fileSize, size->second});
+        }
+    }
+
+    // Gives the album up before anything of it is made, with the message
+    // the file system's error would show; a preview only notes the reason.
+    bool giveUpBeforeStart(const Album& album, ErrorCode error, const std::string& folder) {
+        report_.forcedGiveUps.push_back({album.id, album.name, systemErrorText(error, folder)});
+        if (!settings_.planOnly) {
+            int folderAnswer = 0;
+            context_.about(QuestionSubject::Folder);
+            reportSystemError(error, continueFlag, folderAnswer, folder, services_.prompter);
+        }
+        continueFlag = 0;  // the message's only button gives the album up
+        return false;
+    }
+
+    bool hasOverlongName(const Album& album, const std::vector<std::string>& folders) const {
+        const auto tooLong = [](const std::string& path) {
+            const size_t slash = path.find_last_of(kPathSeparator);
+            return path.size() - (slash == std::string::npos ? 0 : slash + 1) > kLongestNameBytes;
+        };
+        for (const std::string& path : folders) {
+            if (tooLong(path)) return true;
+        }
+        return overlongNames.count(album.id) != 0;
+    }
+
+  public:
+    // The albums with a picture whose new name is longer than a file system takes.
+    std::unordered_set<int32_t> overlongNames;
+
+  private:
+    // A picture an earlier run already placed whole at `whole`: nothing is
+    // copied again, and a move only removes the source.
+    bool noteArrived(const Album& album, const PictureEntry& picture, const std::string& whole) {
+        targets_.reserve(whole);
+        if (settings_.planOnly) {
+            report_.plannedTransfers.push_back(
+                {picture.path, whole, album.id, ExistingTarget::WholeCopy});
+        } else {
+            ++report_.filesTransferred;
+            report_.arrived.push_back({picture.path, whole});
+            if (settings_.moveMode == 1) {
+                const ErrorCode error = services_.fileSystem.removeFile(picture.path);
+                if (error != kErrorSuccess) report_.keptSources.push_back({picture.path, error});
+            }
+        }
+        services_.lower.step();
         return true;
     }
 
@@ -171,6 +270,9 @@ class Run {
     TransferContext context_;
     RunTargets targets_;
     ReplaceGuard guard_;
+    ArrivedPictures arrived_;
+    std::map<std::string, std::map<std::string, uint64_t>> sourceSizes_;
+    std::vector<std::string> madeFolders_;  // by the album at hand, outermost first
     ProcessReport& report_;
     bool firstPicture_ = true;
 };
@@ -192,6 +294,19 @@ ProcessReport processAlbums(AlbumList& albums, const PictureList& pictures,
     services.upper.setPosition(0);
     services.upper.setStep(1);
     Run run(pictures, settings, services, report);
+    {
+        std::unordered_map<int32_t, const Album*> byId;
+        for (const Album& album : albums) {
+            if (!album.processed) byId[album.id] = &album;
+        }
+        for (const PictureEntry& picture : pictures) {
+            const auto found = byId.find(picture.albumId);
+            if (found == byId.end()) continue;
+            const std::string name =
+                targetFileName(*found->second, picture, settings.dateFormat, settings.timeFormat);
+            if (name.size() > kLongestNameBytes) run.overlongNames.insert(picture.albumId);
+        }
+    }
     const TransferContext context{services.fileSystem, services.prompter, services.listener};
     for (size_t index = 0; index < albums.size(); ++index) {
         Album& album = albums[index];

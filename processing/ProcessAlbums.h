@@ -49,6 +49,15 @@ enum class FileOutcome {
     NotReached,       // its album was given up earlier, or the run ended before it
     TargetIsPicture,  // its target is a listed picture or one this run placed: left as it was
     InvalidName,      // its custom name is not a plain file name: left where it is
+    NoFreeSpace,      // the free-space check refused the run before it began
+    Missing,          // its source was gone when the run came to it
+};
+
+// A picture whose size on disk is no longer the size the scan found.
+struct ChangedPicture {
+    std::string source;
+    uint64_t scannedSize = 0;
+    uint64_t size = 0;
 };
 
 // Shown (OK) for a picture whose custom name cannot name a file in the album
@@ -76,9 +85,30 @@ struct PlannedTransfer {
     std::string target;
     int32_t albumId = 0;
     // None: a new file; Replaceable: a file is there, which the run asks
-    // about; ItsOwnSource: the picture is already there. (Protected targets
-    // are untransferred files.)
+    // about; ItsOwnSource: the picture is already there; WholeCopy: a file
+    // in the album folder, named by target, holds its bytes already.
+    // (Protected targets are untransferred files.)
     ExistingTarget existing = ExistingTarget::None;
+};
+
+// A picture moved to its target whose source could not be removed.
+struct KeptSource {
+    std::string source;
+    ErrorCode error = kErrorSuccess;
+};
+
+// A picture found already whole in its album's folder, at `whole`.
+struct ArrivedFile {
+    std::string source;
+    std::string whole;
+};
+
+// An album given up by a message that offered no choice (its only button
+// is OK): the reason, the message's text.
+struct GivenUpAlbum {
+    int32_t albumId = 0;
+    std::string name;
+    std::string reason;
 };
 
 struct ProcessReport {
@@ -88,6 +118,10 @@ struct ProcessReport {
     int filesTransferred = 0;  // pictures already at their targets included
     std::string summaryText;   // also the last first status line
     std::vector<UntransferredFile> untransferred;
+    std::vector<KeptSource> keptSources;      // of moves, and of pictures found arrived
+    std::vector<ArrivedFile> arrived;         // counted in filesTransferred too
+    std::vector<GivenUpAlbum> forcedGiveUps;  // a preview's too
+    std::vector<ChangedPicture> changedSinceScan;
     // Filled by a preview only.
     std::vector<PlannedFolder> plannedFolders;
     std::vector<PlannedTransfer> plannedTransfers;

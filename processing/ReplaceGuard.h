@@ -19,6 +19,7 @@ struct FileIdentityHash {
 enum class ExistingTarget {
     None,          // nothing: the transfer goes ahead
     ItsOwnSource,  // the picture itself: it is already in place
+    WholeCopy,     // not the target: a file in the album folder holds its bytes (ArrivedPictures)
     Protected,     // a picture of the list, or a file this run placed
     Replaceable,   // a file that was there before the run: the user decides
 };
@@ -36,6 +37,11 @@ class ReplaceGuard {
 
     // A picture arrived at target: from now on that file is protected too.
     void notePlaced(const std::string& target);
+
+    // Whether the file is a listed picture or one this run placed.
+    bool isListedOrPlaced(const FileIdentity& identity) {
+        return placed_.count(identity) != 0 || listedPictures().count(identity) != 0;
+    }
 
   private:
     using IdentitySet = std::unordered_set<FileIdentity, FileIdentityHash>;

@@ -16,6 +16,10 @@ class RunTargets {
     // folder/fileName, distinct from every path given out before.
     std::string claim(const std::string& folder, const std::string& fileName);
 
+    // Marks a path as given out: a file found standing for a picture
+    // already, which no later picture of the run may take.
+    void reserve(const std::string& path) { take(path); }
+
   private:
     bool take(const std::string& path);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "app/SessionCommands.h"
 #include "cli/Commands.h"
@@ -55,7 +56,8 @@ class ProcessCliMessages : public ::testing::Test {
     }
 
     // A session of one album of both pictures, with the given target.
-    std::string saveSession(const std::string& target) {
+    std::string saveSession(const std::string& target,
+                            const std::function<void(Album&)>& shape = nullptr) {
         Workspace workspace;
         test::ScriptedPrompter prompter;
         workspace.setSource(source, prompter, nullProgress());
@@ -67,6 +69,7 @@ class ProcessCliMessages : public ::testing::Test {
             picture.albumId = album.id;
             ++album.pictureCount;
         }
+        if (shape) shape(album);
         workspace.targetText = target;
         const std::string file = temp.file("trip.lsn");
         EXPECT_EQ(saveSessionCommand(workspace, file, prompter), SessionResult::Done);
@@ -148,6 +151,29 @@ TEST_F(ProcessCliMessages, aFailedWriteIsNamedInWordsBeforeTheQuestion) {
                   "/a/IMG_1.JPG\t\n"
                   "untransferred\tnot reached\t" +
                   source + "/b/IMG_2.JPG\t\n");
+}
+
+// An album whose folder name is longer than a file system takes: the
+// preview says it would be given up and why, the run gives it up before
+// making anything and says why, not that a user cancelled.
+TEST_F(ProcessCliMessages, anAlbumGivenUpForAnOverlongNameSaysWhyAndMakesNothing) {
+    const std::string target = temp.makeDir("out");
+    const std::string longName(300, 'x');
+    const std::string session =
+        saveSession(target, [&](Album& album) { album.directoryName = longName; });
+    const std::string reason = "The filename or extension is too long. Please redefine album";
+
+    const CliRun preview = runCli(cli::processCommand, {session, "--dry-run"});
+    EXPECT_EQ(preview.code, cli::kExitFailure);
+    EXPECT_NE(preview.err.find("album 'Trip' would be given up: " + reason), std::string::npos)
+        << preview.err;
+    EXPECT_EQ(preview.out.find("copy\t"), std::string::npos) << preview.out;
+
+    const CliRun run = runCli(cli::processCommand, {session});
+    EXPECT_EQ(run.code, cli::kExitFailure);
+    EXPECT_EQ(test::linesOf(run.out).front(), "No album was created: " + reason);
+    EXPECT_EQ(run.out.find(kCanceledByUserText), std::string::npos);
+    EXPECT_TRUE(test::listNames(target).empty());
 }
 
 TEST_F(ProcessCliMessages, aDamagedSessionIsRefusedWithTheReason) {

@@ -92,6 +92,9 @@ class FaultyFileSystem : public FileSystem {
     ErrorCode renameReplace(const std::string& from, const std::string& to) override;
     ErrorCode removeFile(const std::string& path) override;
     ErrorCode createDirectory(const std::string& path) override;
+    ErrorCode removeEmptyDirectory(const std::string& path) override {
+        return inner_.removeEmptyDirectory(path);
+    }
     // Copies and moves are recorded and matched by their source paths.
     ErrorCode copyFile(const std::string& source, const std::string& target,
                        bool failIfExists) override;
