@@ -50,11 +50,17 @@ ArrivedPictures::BySize& ArrivedPictures::filesOf(const std::string& folder) {
     if (!fileSystem_.identify(folder, folderIdentity)) return files;  // not made yet
     if (fileSystem_.listDirectory(folder, entries) != kErrorSuccess) return files;
     for (const DirectoryEntry& entry : entries) {
-        if (entry.isDirectory || isLeftoverTemporaryName(entry.name)) continue;
+        if (entry.isDirectory || entry.isSpecialFile || isLeftoverTemporaryName(entry.name)) {
+            continue;
+        }
         const std::string path = joinPath(folder, entry.name);
         FileIdentity identity;
         if (!fileSystem_.identify(path, identity) || guard_.isListedOrPlaced(identity)) continue;
-        files.emplace(entry.size, Candidate{path});
+        // The listing tells no sizes; the file itself does.
+        ErrorCode error = kErrorSuccess;
+        const std::unique_ptr<InputFile> file = fileSystem_.openListedFile(path, entry, error);
+        if (!file) continue;
+        files.emplace(file->facts().size, Candidate{path});
     }
     return files;
 }

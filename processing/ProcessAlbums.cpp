@@ -180,26 +180,14 @@ class Run {
     }
 
     // A picture that was written to since the scan is transferred as it is
-    // now, and reported. Each source folder is listed once, at its first picture.
+    // now, and reported. The file tells its size once it is open.
     void noteSizeChange(const PictureEntry& picture) {
-        const size_t slash = picture.path.find_last_of(kPathSeparator);
-        if (slash == std::string::npos) return;
-        const std::string folder =
-            slash == 0 ? std::string(1, kPathSeparator) : picture.path.substr(0, slash);
-        auto found = sourceSizes_.find(folder);
-        if (found == sourceSizes_.end()) {
-            std::map<std::string, uint64_t>& sizes = sourceSizes_[folder];
-            std::vector<DirectoryEntry> entries;
-            if (services_.fileSystem.listDirectory(folder, entries) == kErrorSuccess) {
-                for (const DirectoryEntry& entry : entries) {
-                    if (!entry.isDirectory) sizes[entry.name] = entry.size;
-                }
-            }
-            found = sourceSizes_.find(folder);
-        }
-        const auto size = found->second.find(picture.path.substr(slash + 1));
-        if (size != found->second.end() && size->second != picture.fileSize) {
-            report_.changedSinceScan.push_back({picture.path, picture.fileSize, size->second});
+        ErrorCode error = kErrorSuccess;
+        const std::unique_ptr<InputFile> file = services_.fileSystem.openRead(picture.path, error);
+        if (!file) return;
+        const uint64_t size = file->facts().size;
+        if (size != picture.fileSize) {
+            report_.changedSinceScan.push_back({picture.path, picture.fileSize, size});
         }
     }
 
@@ -271,7 +259,6 @@ class Run {
     RunTargets targets_;
     ReplaceGuard guard_;
     ArrivedPictures arrived_;
-    std::map<std::string, std::map<std::string, uint64_t>> sourceSizes_;
     std::vector<std::string> madeFolders_;  // by the album at hand, outermost first
     ProcessReport& report_;
     bool firstPicture_ = true;
