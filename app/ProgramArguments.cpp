@@ -102,4 +102,22 @@ std::string programUsageText() {
            "  --version          show the version\n";
 }
 
+bool checkProgramPaths(ProgramArguments& arguments, std::string& error) {
+    namespace fs = std::filesystem;
+    std::error_code code;
+    for (std::string* folder : {&arguments.source, &arguments.target}) {
+        if (folder->empty()) continue;
+        if (!fs::is_directory(*folder, code)) {
+            error = *folder + (fs::exists(*folder, code) ? ": not a folder" : ": no such folder");
+            return false;
+        }
+        *folder = wholeFolderPath(*folder);
+    }
+    if (!arguments.session.empty() && !fs::is_regular_file(arguments.session, code)) {
+        error = arguments.session + ": no such file";
+        return false;
+    }
+    return true;
+}
+
 }  // namespace lumora

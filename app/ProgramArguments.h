@@ -25,6 +25,12 @@ bool parseProgramArguments(const std::vector<std::string>& arguments, ProgramArg
 // saved from the window loads from any folder.
 std::string wholeFolderPath(const std::string& folder);
 
+// The folders and the session must be there before a window opens for
+// them: false with error saying which is not, and whether it is missing or
+// something else by that name (a file, a pipe). The folders become whole
+// paths.
+bool checkProgramPaths(ProgramArguments& arguments, std::string& error);
+
 // The text of `lumora --help`.
 std::string programUsageText();
 

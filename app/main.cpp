@@ -21,25 +21,6 @@ int usageError(const std::string& error) {
     return kExitUsage;
 }
 
-// The folders and the session must be there before a window opens for them.
-bool checkPaths(lumora::ProgramArguments& arguments, std::string& error) {
-    namespace fs = std::filesystem;
-    std::error_code code;
-    for (std::string* folder : {&arguments.source, &arguments.target}) {
-        if (folder->empty()) continue;
-        if (!fs::is_directory(*folder, code)) {
-            error = *folder + ": no such folder";
-            return false;
-        }
-        *folder = lumora::wholeFolderPath(*folder);
-    }
-    if (!arguments.session.empty() && !fs::is_regular_file(arguments.session, code)) {
-        error = arguments.session + ": no such file";
-        return false;
-    }
-    return true;
-}
-
 bool isSet(const char* variable) {
     const char* value = std::getenv(variable);
     return value != nullptr && *value != '\0';
@@ -86,7 +67,7 @@ int main(int argc, char** argv) {
     std::string error;
     if (!lumora::parseProgramArguments(std::vector<std::string>(argv + 1, argv + argc), arguments,
                                        error) ||
-        !checkPaths(arguments, error)) {
+        !checkProgramPaths(arguments, error)) {
         return usageError(error);
     }
     lumora::CPhotoAlbumApp program(arguments);

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
+
+#include "tests/support/TempDir.h"
 
 namespace lumora {
 namespace {
@@ -66,6 +69,27 @@ TEST(ProgramArgumentsTest, foldersBecomeWholePathsWithoutTrailingSeparators) {
     EXPECT_EQ(wholeFolderPath("./pictures/"), here + "/pictures");
     EXPECT_EQ(wholeFolderPath("/data//pictures///"), "/data/pictures");
     EXPECT_EQ(wholeFolderPath("/"), "/");
+}
+
+TEST(ProgramArgumentsTest, aSourceThatIsAFileOrAPipeIsNotAFolderAndAMissingOneIsNone) {
+    test::TempDir dir;
+    const std::string file = dir.writeFile("card.jpg", std::string("x"));
+    const std::string pipe = dir.file("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const auto& [source, error] :
+         {std::pair{file, file + ": not a folder"}, std::pair{pipe, pipe + ": not a folder"},
+          std::pair{dir.file("gone"), dir.file("gone") + ": no such folder"}}) {
+        ProgramArguments arguments;
+        arguments.source = source;
+        std::string said;
+        EXPECT_FALSE(checkProgramPaths(arguments, said));
+        EXPECT_EQ(said, error);
+    }
+    ProgramArguments folder;
+    folder.source = dir.path() + "/";
+    std::string said;
+    EXPECT_TRUE(checkProgramPaths(folder, said)) << said;
+    EXPECT_EQ(folder.source, dir.path());
 }
 
 }  // namespace
