@@ -57,6 +57,7 @@ void CMainDialog::showTexts() {
     sourceText_->setPath(pathToQString(workspace_.sourceText));
     targetText_->setPath(pathToQString(workspace_.targetText));
     statusText_->setText(toQString(workspace_.statusText));
+    leftOutLink_->setVisible(!workspace_.catalog.leftOut().empty());
     startFromPositive_->setEnabled(workspace_.albumMenusEnabled);
     startFromNegative_->setEnabled(workspace_.albumMenusEnabled);
     searchDuplicates_->setEnabled(workspace_.albumMenusEnabled);

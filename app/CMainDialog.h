@@ -60,6 +60,8 @@ class CMainDialog : public QDialog {
     void helpManual();
     void homepage();
     void about();
+    // The files the last scan left out, with their reasons.
+    void filesLeftOut();
 
     // What follows a folder browser or a file dialog, also run at start for
     // the folders and the session given on the command line.
@@ -127,6 +129,7 @@ class CMainDialog : public QDialog {
     PathLabel* sourceText_ = nullptr;
     PathLabel* targetText_ = nullptr;
     QLabel* statusText_ = nullptr;
+    QLabel* leftOutLink_ = nullptr;  // shown while the last scan left files out
     QLabel* summaryText_ = nullptr;
     QListWidget* albumList_ = nullptr;
     QListWidget* albumDetails_ = nullptr;

@@ -88,6 +88,14 @@ void CMainDialog::buildControls() {
                    res::kIdStatusText, step1);
     statusText_->setWordWrap(true);
     statusText_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // Under the status text while the last scan left files out.
+    leftOutLink_ = staticText(QStringLiteral("<a href=\"left-out\">Files left out...</a>"),
+                              res::kIdLeftOutLink, step1);
+    leftOutLink_->setTextFormat(Qt::RichText);
+    leftOutLink_->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
+                                          Qt::LinksAccessibleByKeyboard);
+    leftOutLink_->setVisible(false);
+    connect(leftOutLink_, &QLabel::linkActivated, this, [this] { filesLeftOut(); });
     auto* step1Layout = new QGridLayout(step1);
     step1Layout->addWidget(staticText(QStringLiteral("Source:"), 0, step1), 0, 0);
     step1Layout->addWidget(sourceText_, 0, 1);
@@ -98,6 +106,7 @@ void CMainDialog::buildControls() {
     step1Layout->addWidget(staticText(QStringLiteral("Status:"), res::kIdStatusLabel, step1), 2, 0,
                            Qt::AlignTop);
     step1Layout->addWidget(statusText_, 2, 1, 1, 2);
+    step1Layout->addWidget(leftOutLink_, 3, 1, 1, 2);
     step1Layout->setColumnStretch(1, 1);
 
     // Step 2: the album list, its summary and the selected album's details.
@@ -221,6 +230,8 @@ void CMainDialog::buildMenus() {
     QMenu* utilities = bar->addMenu(QStringLiteral("&Utilities"));
     searchDuplicates_ = command(utilities, QStringLiteral("Search for duplicates"),
                                 res::kCmdSearchDuplicates, [this] { searchForDuplicates(); });
+    command(utilities, QStringLiteral("Files left out..."), res::kCmdFilesLeftOut,
+            [this] { filesLeftOut(); });
 
     QMenu* albums = bar->addMenu(QStringLiteral("&Albums"));
     QMenu* newAlbum = albums->addMenu(QStringLiteral("Set New Album"));

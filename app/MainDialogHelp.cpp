@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "app/CAboutDialog.h"
+#include "app/CLeftOutDialog.h"
 #include "app/CMainDialog.h"
 #include "app/HelpWindow.h"
 #include "app/ProgramInfo.h"
@@ -60,6 +61,11 @@ void CMainDialog::homepage() {
 
 void CMainDialog::about() {
     CAboutDialog dialog(this);
+    runDialog(dialog);
+}
+
+void CMainDialog::filesLeftOut() {
+    CLeftOutDialog dialog(workspace_.catalog.leftOut(), this);
     runDialog(dialog);
 }
 

@@ -15,9 +15,11 @@
 #include "albums/EditAlbumScreenshots.h"
 #include "albums/EditToolsScreenshots.h"
 #include "app/CAboutDialog.h"
+#include "app/CLeftOutDialog.h"
 #include "app/CMainDialog.h"
 #include "app/HelpWindow.h"
 #include "app/Workspace.h"
+#include "catalog/PictureCatalog.h"
 #include "duplicates/DuplicatesScreenshot.h"
 #include "filters/FilterScreenshot.h"
 #include "platform/QtScreenshot.h"
@@ -110,6 +112,39 @@ class Tour {
     bool ok_ = true;
 };
 
+// The files-left-out window over a small card of its own, one file of each
+// kind beside a listed picture and its RAW companion (which is not named).
+void shootLeftOut(Tour& tour, const std::string& samplePicture, QWidget& parent) {
+    std::error_code error;
+    std::string cardTemplate =
+        (std::filesystem::temp_directory_path(error) / "lumora-left-out-XXXXXX").string();
+    if (samplePicture.empty() || ::mkdtemp(cardTemplate.data()) == nullptr) return;
+    const std::filesystem::path card = cardTemplate;
+    const std::filesystem::path folder = card / "DCIM" / "100CANON";
+    std::filesystem::create_directories(folder, error);
+    std::filesystem::copy_file(samplePicture, folder / "IMG_0101.JPG", error);
+    std::filesystem::copy_file(samplePicture, folder / "IMG_0104.jpeg", error);
+    auto write = [&](const char* name, const char* text) {
+        if (std::FILE* file = std::fopen((folder / name).c_str(), "wb")) {
+            std::fputs(text, file);
+            std::fclose(file);
+        }
+    };
+    write("IMG_0101.CR2", "raw");
+    write("IMG_0102.CR2", "raw");
+    write("IMG_0103.HEIC", "heic");
+    write("IMG_0105.JPG", "cut off while copying");
+    write("MVI_0106.MOV", "video");
+    write("Screenshot.png", "png");
+
+    PictureCatalog catalog;
+    UnattendedPrompter prompter;
+    catalog.scanSource(card.string(), true, prompter);
+    CLeftOutDialog dialog(catalog.leftOut(), &parent);
+    tour.shoot(dialog, "files-left-out.png");
+    std::filesystem::remove_all(card, error);
+}
+
 }  // namespace
 
 bool writeScreenshots(const std::string& source, const std::string& folder) {
@@ -163,6 +198,8 @@ bool writeScreenshots(const std::string& source, const std::string& folder) {
 
         CAboutDialog about(&window);
         tour.shoot(about, "about.png");
+
+        shootLeftOut(tour, samplePicture, window);
 
         // The help document as the window shows it where no program opens it.
         HelpWindow help(&window);

@@ -45,7 +45,8 @@ void Workspace::adoptScan(PictureCatalog& scanned, const ScanOutcome& outcome) {
 
 void Workspace::noteScan(const ScanOutcome& outcome) {
     filmBuilt = 0;
-    statusText = outcome.statusText;
+    // The scan's own text first, then how many files it left out.
+    statusText = statusWithLeftOut(outcome);
     picturesAtScan = outcome.pictureCount;
     duplicatesFound = 0;
     freedBytes = 0.0f;

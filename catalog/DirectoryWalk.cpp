@@ -31,6 +31,10 @@ PendingFolder listFolder(FileSystem& fileSystem, std::string path, const std::st
             }
         } else if (matchesJpgPattern(entry.name)) {
             folder.directory.pictureFiles.push_back(std::move(entry));
+        } else if (!entry.isSpecialFile) {
+            if (const std::optional<LeftOutReason> reason = reasonForUnopenedName(entry.name)) {
+                folder.directory.unopenedFiles.push_back({std::move(entry.name), *reason});
+            }
         }
     }
     return folder;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/LeftOutFile.h"
 #include "platform/FileSystem.h"
 
 namespace lumora {
@@ -13,6 +14,10 @@ namespace lumora {
 struct SourceDirectory {
     std::string path;
     std::vector<DirectoryEntry> pictureFiles;
+    // The other names of the same listing that look like pictures or videos
+    // (never opened), so that the scan can tell what it left out without a
+    // look of its own.
+    std::vector<LeftOutFile> unopenedFiles;  // file names, not yet paths
 };
 
 // A folder that is never searched, nor anything below it. Only this exact

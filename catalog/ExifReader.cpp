@@ -89,6 +89,7 @@ void ExifReader::reset() {
     motorola_ = false;
     sectionCount_ = 0;
     commentSeen_ = false;
+    exifSectionSeen_ = false;
 }
 
 void ExifReader::diagnose(const char* line) const {
@@ -146,6 +147,7 @@ bool ExifReader::walkSections(HeaderInput& input) {
             return true;
         } else if (marker == 0xE1) {
             if (bodyLength >= 4 && std::memcmp(body, "Exif", 4) == 0) {
+                exifSectionSeen_ = true;
                 info_->IsExif = parseExif(body, bodyLength, bodyFileOffset) ? 1 : 0;
             } else {
                 --sectionCount_;

@@ -33,6 +33,9 @@ class ExifReader {
     ExifInfo& info() { return *info_; }
     // The text of the last failure, "" when none; kept for diagnosis only.
     const char* lastError() const { return lastError_; }
+    // Whether the file decoded last held an APP1 "Exif" section, parsed or
+    // refused: tells a file without EXIF from one whose EXIF is refused.
+    bool exifSectionSeen() const { return exifSectionSeen_; }
     // Where the two diagnostic lines go; standard error by default, null
     // silences them.
     void setDiagnostics(std::FILE* stream) { diagnostics_ = stream; }
@@ -63,6 +66,7 @@ class ExifReader {
     bool motorola_ = false;       // byte order of the TIFF block
     int sectionCount_ = 0;        // sections kept of the current file
     bool commentSeen_ = false;
+    bool exifSectionSeen_ = false;
     // Directories walked in the current EXIF block: a link back to one of
     // them is not followed, which ends cycles and bounds the work (and the
     // recursion) that a hostile block can ask for.

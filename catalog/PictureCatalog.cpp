@@ -32,9 +32,11 @@ bool PictureCatalog::scanSource(const std::string& root, bool recursive, Prompte
     // separator + name), so folders are told apart by their files, never by
     // an empty path: an empty source text has none.
     for (SourceDirectory& folder : folders) {
+        const size_t firstPicture = pictures_.size();
         for (const DirectoryEntry& file : folder.pictureFiles) {
             if (!scanFile(folder.path, file, prompter)) return false;
         }
+        noteUnopened(folder, firstPicture);
         // The listing is not needed again; give its memory back at once.
         std::vector<DirectoryEntry>().swap(folder.pictureFiles);
     }
@@ -49,12 +51,14 @@ bool PictureCatalog::scanFile(const std::string& directory, const DirectoryEntry
     if (!input) {
         const int answer =
             prompter.ask(kReadErrorText, kReadErrorCaption, Buttons::OkCancel, Icon::None);
-        return answer == kAnswerOk;
+        if (answer != kAnswerOk) return false;
+        leftOut_.push_back({std::move(path), LeftOutReason::Damaged});
+        return true;
     }
     // Size and creation time as the opened file has them, true even for a
     // file changed or replaced since the listing.
     const FileFacts facts = input->facts();
-    reader_.decode(*input);
+    const bool decoded = reader_.decode(*input);
     input.reset();
 
     ExifInfo& info = reader_.info();
@@ -70,9 +74,32 @@ bool PictureCatalog::scanFile(const std::string& directory, const DirectoryEntry
         entry.fileSize = facts.size;
         entry.exif = std::make_shared<ExifInfo>(info);
         pictures_.push_back(std::move(entry));
+    } else {
+        leftOut_.push_back({std::move(path), refusalReason(decoded)});
     }
     reader_.reset();
     return true;
+}
+
+LeftOutReason PictureCatalog::refusalReason(bool decoded) {
+    if (reader_.info().IsExif == 1) return LeftOutReason::NoCaptureDate;
+    if (reader_.exifSectionSeen()) return LeftOutReason::ExifRefused;
+    // Neither a JPEG start nor the sections up to the image data: nothing
+    // says whether EXIF would have followed.
+    return decoded ? LeftOutReason::NoExifBlock : LeftOutReason::Damaged;
+}
+
+void PictureCatalog::noteUnopened(const SourceDirectory& folder, size_t firstPicture) {
+    const size_t nameStart = folder.path.size() + 1;
+    for (const LeftOutFile& file : folder.unopenedFiles) {
+        bool companion = false;
+        if (file.reason == LeftOutReason::NotJpeg) {
+            for (size_t i = firstPicture; i < pictures_.size() && !companion; ++i) {
+                companion = sameStem(pictures_[i].path.substr(nameStart), file.path);
+            }
+        }
+        if (!companion) leftOut_.push_back({joinPath(folder.path, file.path), file.reason});
+    }
 }
 
 void substituteZeroDate(ExifInfo& info, uint64_t creationTime) {
@@ -92,6 +119,7 @@ void PictureCatalog::clearPictures() {
         if (entry.exif) *entry.exif = ExifInfo{};
     }
     PictureList().swap(pictures_);
+    LeftOutList().swap(leftOut_);
 }
 
 void PictureCatalog::clearDirectories() {
@@ -102,6 +130,7 @@ void PictureCatalog::swapScan(PictureCatalog& other) {
     sourceRoot_.swap(other.sourceRoot_);
     directories_.swap(other.directories_);
     pictures_.swap(other.pictures_);
+    leftOut_.swap(other.leftOut_);
 }
 
 }  // namespace lumora

@@ -5,6 +5,7 @@
 
 #include "catalog/DirectoryWalk.h"
 #include "catalog/ExifReader.h"
+#include "catalog/LeftOutFile.h"
 #include "catalog/PictureEntry.h"
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
@@ -30,12 +31,16 @@ class PictureCatalog {
     ~PictureCatalog();
 
     // Lists the folders under root and appends every "*.jpg" in them that has
-    // EXIF information and a date. False only when the user stopped the scan
+    // EXIF information and a date. The files that look like pictures and are
+    // not listed go to the left-out list with their reasons (a RAW or video
+    // beside a listed picture of its stem is its companion and not left out);
+    // only the .jpg files are opened. False only when the user stopped the scan
     // at a file that could not be opened; what was found until then stays.
     bool scanSource(const std::string& root, bool recursive, Prompter& prompter);
 
-    // Zero-fills and releases every entry's ExifInfo, then empties the list:
-    // copies held elsewhere must not be used afterwards.
+    // Zero-fills and releases every entry's ExifInfo, then empties the list
+    // and the left-out list: copies held elsewhere must not be used
+    // afterwards.
     void clearPictures();
     void clearDirectories();
 
@@ -48,6 +53,9 @@ class PictureCatalog {
     PictureList& pictures() { return pictures_; }
     const PictureList& pictures() const { return pictures_; }
     const std::vector<std::string>& directories() const { return directories_; }
+    // The files of the last scan that look like pictures and were not
+    // listed, in scan order.
+    const LeftOutList& leftOut() const { return leftOut_; }
     const std::string& sourceRoot() const { return sourceRoot_; }
     ExifReader& reader() { return reader_; }
     FileSystem& fileSystem() const { return fileSystem_; }
@@ -55,12 +63,18 @@ class PictureCatalog {
   private:
     // False when the user chose to stop.
     bool scanFile(const std::string& directory, const DirectoryEntry& file, Prompter& prompter);
+    // Why the file just decoded is not listed.
+    LeftOutReason refusalReason(bool decoded);
+    // The unopened names of a folder, but for the companions of the
+    // pictures listed from it (those from firstPicture on).
+    void noteUnopened(const SourceDirectory& folder, size_t firstPicture);
 
     FileSystem& fileSystem_;
     ExifReader reader_;
     std::string sourceRoot_;
     std::vector<std::string> directories_;
     PictureList pictures_;
+    LeftOutList leftOut_;
 };
 
 }  // namespace lumora

@@ -12,6 +12,10 @@ std::string foundPicturesText(int pictureCount) {
     return text;
 }
 
+std::string statusWithLeftOut(const ScanOutcome& outcome) {
+    return outcome.statusText + leftOutStatusSuffix(static_cast<size_t>(outcome.leftOutCount));
+}
+
 std::string zeroDateWarningText(int substitutedCount) {
     char text[512];
     std::snprintf(text, sizeof text,
@@ -33,6 +37,7 @@ ScanOutcome runScanCommand(PictureCatalog& catalog, const std::string& sourceDir
     outcome.completed = catalog.scanSource(sourceDirectory, true, prompter);
     outcome.pictureCount = catalog.pictureCount();
     outcome.statusText = foundPicturesText(outcome.pictureCount);
+    outcome.leftOutCount = static_cast<int>(catalog.leftOut().size());
     for (const PictureEntry& entry : catalog.pictures()) {
         if (!entry.exif || entry.exif->IsExif != 1) continue;
         ++outcome.exifCount;

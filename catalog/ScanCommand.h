@@ -24,6 +24,7 @@ struct ScanOutcome {
     int pictureCount = 0;
     int exifCount = 0;         // entries with IsExif 1
     int substitutedCount = 0;  // among them, entries with dateSubstituted 1
+    int leftOutCount = 0;      // files that look like pictures and were not listed
     bool albumMenusEnabled = false;
     std::string statusText;
     std::string warningText;  // empty when no date was substituted
@@ -36,6 +37,8 @@ ScanOutcome runScanCommand(PictureCatalog& catalog, const std::string& sourceDir
                            Prompter& prompter, ProgressSink& progress);
 
 std::string foundPicturesText(int pictureCount);
+// The status text followed by how many files were left out, if any.
+std::string statusWithLeftOut(const ScanOutcome& outcome);
 std::string zeroDateWarningText(int substitutedCount);
 
 }  // namespace lumora

@@ -41,7 +41,7 @@ constexpr const char* kNulText =
 
 const std::vector<CommandHelp> kHelps = {
     {"scan",
-     "scan [-y] [-q] [-z] [--] DIR",
+     "scan [-y] [-q] [-z] [--left-out] [--] DIR",
      "list the pictures the scan of DIR finds, with date, time and camera",
      "Scans DIR and its sub-folders (never a folder named 'Temporary Internet Files') for "
      ".jpg files with an EXIF date and prints one tab-separated line per picture: path, "
@@ -50,7 +50,12 @@ const std::vector<CommandHelp> kHelps = {
      "otherwise.",
      {{"-y, --yes", "skip every file that cannot be read without asking"},
       {"-q, --quiet", kQuietText},
-      {"-z", kNulText}}},
+      {"-z", kNulText},
+      {"--left-out",
+       "after the pictures, print one line 'left-out', reason, path for each file that looks "
+       "like a picture and is not listed; the reasons: no EXIF block, EXIF block refused, no "
+       "capture date, damaged file, name not taken (.jpeg, .jpe, .jfif), not a JPEG picture "
+       "(RAW, HEIC, PNG, TIFF or video, unless beside a listed picture of the same name)"}}},
     {"exif",
      "exif --json [--] PATH...",
      "print the EXIF values of JPEG files, one JSON object per line",

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "albums/DateTimeText.h"
+#include "catalog/LeftOutFile.h"
 #include "catalog/PictureCatalog.h"
 #include "catalog/ScanCommand.h"
 #include "cli/CliSupport.h"
@@ -26,6 +27,7 @@ int runScan(const Arguments& args) {
     bool answerYes = false;
     bool quiet = false;
     bool nulRecords = false;
+    bool leftOut = false;
     for (const Option& option : parsed.options) {
         if (option.name == "--yes" || option.name == "-y") {
             answerYes = true;
@@ -33,6 +35,8 @@ int runScan(const Arguments& args) {
             quiet = true;
         } else if (option.name == "-z") {
             nulRecords = true;
+        } else if (option.name == "--left-out") {
+            leftOut = true;
         } else {
             return usageError(kCommand, "unknown option '" + option.name + "'");
         }
@@ -61,7 +65,12 @@ int runScan(const Arguments& args) {
                         timeText(entry.dateTime, kDefaultTimeFormat), entry.exif->CameraMake,
                         entry.exif->CameraModel});
     }
-    console.result(outcome.statusText);
+    if (leftOut) {
+        for (const LeftOutFile& file : catalog.leftOut()) {
+            console.record({"left-out", leftOutReasonText(file.reason), file.path});
+        }
+    }
+    console.result(statusWithLeftOut(outcome));
     if (!outcome.warningText.empty()) console.result(outcome.warningText);
     if (!outcome.completed) {
         console.error("the scan was stopped");

@@ -114,6 +114,13 @@ inline constexpr int kIdThumbnailViewerLabel = 1206;
 inline constexpr int kIdThumbnailViewer = 1207;
 inline constexpr int kIdRemoveSelected = 1208;
 
+// "Files left out": the list, and the link under the main window's status
+// text that opens it; "Close" is kIdOk. The Utilities menu item opens it too.
+// Ids of our own choosing.
+inline constexpr int kIdLeftOutList = 1209;
+inline constexpr int kIdLeftOutLink = 1210;
+inline constexpr int kCmdFilesLeftOut = 32803;
+
 // "Advanced Filter"; "Close Window" is kIdCancel. Per criterion: its check
 // box, its Max (or only) and Min combo boxes, its lamp and its reset button.
 inline constexpr int kIdFilterMake = 1074;

@@ -119,7 +119,9 @@ TEST_F(WorkspaceTest, scanSetsTheCountersAndWarnsAboutZeroDates) {
     EXPECT_EQ(workspace.freedBytes, 0.0f);
     EXPECT_EQ(workspace.filmBuilt, 0);
     EXPECT_TRUE(workspace.albumMenusEnabled);
-    EXPECT_EQ(workspace.statusText, "Found 2 .JPG pictures that have exif information.");
+    // The scan's own text, then the picture without EXIF it left out.
+    EXPECT_EQ(workspace.statusText,
+              "Found 2 .JPG pictures that have exif information. (1 file left out)");
     EXPECT_EQ(workspace.targetText, "Not Selected. Please select one first.");
 }
 

@@ -1,0 +1,85 @@
+#include "catalog/LeftOutFile.h"
+
+#include <array>
+#include <cctype>
+#include <string_view>
+
+namespace lumora {
+namespace {
+
+std::string lowerExtension(const std::string& name) {
+    const size_t dot = name.rfind('.');
+    if (dot == std::string::npos || dot == 0) return {};
+    std::string extension = name.substr(dot + 1);
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
+}
+
+std::string_view stemOf(const std::string& name) {
+    const size_t dot = name.rfind('.');
+    return dot == std::string::npos ? std::string_view(name)
+                                    : std::string_view(name).substr(0, dot);
+}
+
+constexpr std::array<std::string_view, 3> kOtherJpegExtensions = {"jpeg", "jpe", "jfif"};
+// Camera RAW formats, HEIF, PNG, TIFF and the videos cameras and phones write.
+constexpr std::array<std::string_view, 33> kOtherPictureExtensions = {
+    "cr2", "cr3",  "crw", "nef", "nrw", "arw", "srf", "sr2",  "orf",  "rw2", "raf",
+    "pef", "dng",  "srw", "x3f", "3fr", "iiq", "rwl", "heic", "heif", "hif", "png",
+    "tif", "tiff", "mov", "mp4", "m4v", "avi", "mts", "m2ts", "3gp",  "mpg", "wmv"};
+
+template <size_t N>
+bool contains(const std::array<std::string_view, N>& list, const std::string& extension) {
+    for (std::string_view entry : list) {
+        if (entry == extension) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+const char* leftOutReasonText(LeftOutReason reason) {
+    switch (reason) {
+        case LeftOutReason::NoExifBlock:
+            return "no EXIF block";
+        case LeftOutReason::ExifRefused:
+            return "EXIF block refused";
+        case LeftOutReason::NoCaptureDate:
+            return "no capture date";
+        case LeftOutReason::Damaged:
+            return "damaged file";
+        case LeftOutReason::NameNotTaken:
+            return "name not taken";
+        case LeftOutReason::NotJpeg:
+            return "not a JPEG picture";
+    }
+    return "";
+}
+
+std::optional<LeftOutReason> reasonForUnopenedName(const std::string& name) {
+    const std::string extension = lowerExtension(name);
+    if (extension.empty()) return std::nullopt;
+    if (contains(kOtherJpegExtensions, extension)) return LeftOutReason::NameNotTaken;
+    if (contains(kOtherPictureExtensions, extension)) return LeftOutReason::NotJpeg;
+    return std::nullopt;
+}
+
+bool sameStem(const std::string& a, const std::string& b) {
+    const std::string_view left = stemOf(a);
+    const std::string_view right = stemOf(b);
+    if (left.size() != right.size()) return false;
+    for (size_t i = 0; i < left.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(left[i])) !=
+            std::tolower(static_cast<unsigned char>(right[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string leftOutStatusSuffix(size_t count) {
+    if (count == 0) return {};
+    return " (" + std::to_string(count) + (count == 1 ? " file" : " files") + " left out)";
+}
+
+}  // namespace lumora
