@@ -61,7 +61,7 @@ void CEditAlbumDialog::filmRightDoubleClicked() {
         viewer_ = new CLargeImageDialog(workspace_.catalog.fileSystem(), this);
         connect(viewer_, &CLargeImageDialog::closed, this, [this] { viewer_ = nullptr; });
         connect(viewer_, &CLargeImageDialog::stepAsked, this,
-                [this](int position) { filmView_->selectRow(position); });
+                [this](int row) { filmView_->selectRow(row); });
     }
     viewer_->openAt(workspace_.film, position);
 }
