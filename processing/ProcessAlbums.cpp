@@ -28,7 +28,7 @@ class Run {
         : pictures_(pictures),
           settings_(settings),
           services_(services),
-          context_{services.fileSystem, services.prompter, services.listener},
+          context_{services.fileSystem, services.prompter, services.listener, &conflicts_},
           guard_(services.fileSystem, pictures),
           arrived_(services.fileSystem, guard_),
           report_(report) {}
@@ -266,6 +266,7 @@ class Run {
     const PictureList& pictures_;
     const ProcessSettings& settings_;
     const ProcessServices& services_;
+    ConflictAnswers conflicts_;  // before context_, which points at it
     TransferContext context_;
     RunTargets targets_;
     ReplaceGuard guard_;
