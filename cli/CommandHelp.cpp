@@ -124,7 +124,10 @@ const std::vector<CommandHelp> kHelps = {
      "hold the same pictures), checks the free space on the target and processes every album "
      "not yet processed. Prints the summary, a line for every picture left untransferred "
      "(\"untransferred\", why, source, target) and, after --move, the files left in the "
-     "source. Exit status 1 when any picture did not arrive. Ctrl+C or SIGTERM stops the run "
+     "source. Asked on a terminal about a file or folder already at the target, an answer "
+     "typed in upper case (Y) or followed by a (ya) stands for every later one of its kind: "
+     "files or folders. Exit status 1 when any picture did not arrive. Ctrl+C or SIGTERM stops the "
+     "run "
      "after the picture in hand (never half a file): the same lines are printed and the exit "
      "status is 130.",
      {{"--target DIR", "process into DIR instead of the session's target"},

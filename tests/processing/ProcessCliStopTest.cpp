@@ -1,5 +1,5 @@
-// Ctrl+C and SIGTERM during lumora-cli organize: the run ends after the
-// picture in hand, prints what it did and what it left, and exits 130.
+// lumora-cli organize on a terminal and under signals: Ctrl+C and SIGTERM end
+// the run after the picture in hand (exit 130); an answer can stand for all.
 #include <gtest/gtest.h>
 #include <pthread.h>
 #include <signal.h>
@@ -129,6 +129,29 @@ TEST_F(ProcessCliStop, aSignalEndsTheRunAfterThePictureInHand) {
             temp.writeFile("src/b/IMG_3.JPG", pictures[2]);
         }
     }
+}
+
+// On a terminal, an answer in upper case stands for every later conflict of
+// its kind: a re-run into a filled target asks once about folders and once
+// about files.
+TEST_F(ProcessCliStop, anUpperCaseAnswerStandsForEveryLaterConflictOfItsKind) {
+    ASSERT_EQ(test::runCli(cli::organizeCommand, {source, target, "--no"}).code, cli::kExitSuccess);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(target)) {
+        if (entry.is_regular_file())
+            temp.writeFile(entry.path().string().substr(temp.path().size() + 1),
+                           std::string("other bytes"));
+    }
+    const test::CliRun run =
+        test::runCli(cli::organizeCommand, {source, target}, realFileSystem(), true, "Y\nY\n");
+    EXPECT_EQ(run.code, cli::kExitSuccess) << run.err;
+    size_t asked = 0;
+    for (size_t at = run.err.find("for all conflicts"); at != std::string::npos;
+         at = run.err.find("for all conflicts", at + 1))
+        ++asked;
+    EXPECT_EQ(asked, 2u) << run.err;
+    const auto files = filesBelow(target);
+    ASSERT_EQ(files.size(), 3u);
+    for (const auto& file : files) EXPECT_NE(file.second, "other bytes") << file.first;
 }
 
 }  // namespace
