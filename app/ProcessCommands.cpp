@@ -44,28 +44,29 @@ namespace {
 
 ProcessReport runWorkspaceAlbums(Workspace& workspace, Prompter& prompter,
                                  const ProcessDialogSinks& sinks, QuestionListener* listener,
-                                 bool planOnly) {
+                                 bool planOnly, const StopRequest* stop) {
     ProcessSettings settings;
     settings.targetDirectory = workspace.targetDirectory;
     settings.moveMode = workspace.moveMode;
     settings.dateFormat = workspace.dateFormat;
     settings.timeFormat = workspace.timeFormat;
     settings.planOnly = planOnly;
-    const ProcessServices services{workspace.catalog.fileSystem(), prompter, sinks.upper,
-                                   sinks.lower, listener};
+    const ProcessServices services{
+        workspace.catalog.fileSystem(), prompter, sinks.upper, sinks.lower, listener, stop};
     return processAlbums(workspace.albums, workspace.pictures(), settings, services);
 }
 
 }  // namespace
 
 ProcessReport processWorkspaceAlbums(Workspace& workspace, Prompter& prompter,
-                                     const ProcessDialogSinks& sinks, QuestionListener* listener) {
-    return runWorkspaceAlbums(workspace, prompter, sinks, listener, false);
+                                     const ProcessDialogSinks& sinks, QuestionListener* listener,
+                                     const StopRequest* stop) {
+    return runWorkspaceAlbums(workspace, prompter, sinks, listener, false, stop);
 }
 
 ProcessReport planWorkspaceAlbums(Workspace& workspace, Prompter& prompter,
                                   const ProcessDialogSinks& sinks) {
-    return runWorkspaceAlbums(workspace, prompter, sinks, nullptr, true);
+    return runWorkspaceAlbums(workspace, prompter, sinks, nullptr, true, nullptr);
 }
 
 }  // namespace lumora

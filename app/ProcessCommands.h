@@ -9,6 +9,7 @@
 #include "processing/FreeSpace.h"
 #include "processing/ProcessAlbums.h"
 #include "processing/QuestionSubject.h"
+#include "processing/StopRequest.h"
 
 namespace lumora {
 
@@ -48,9 +49,11 @@ FreeSpaceCheck checkWorkspaceFreeSpace(Workspace& workspace, Prompter& prompter,
                                        QuestionListener* listener = nullptr);
 
 // The dialog's "Process" over the workspace's albums and pictures.
+// A stop request, when given, is checked between two pictures.
 ProcessReport processWorkspaceAlbums(Workspace& workspace, Prompter& prompter,
                                      const ProcessDialogSinks& sinks,
-                                     QuestionListener* listener = nullptr);
+                                     QuestionListener* listener = nullptr,
+                                     const StopRequest* stop = nullptr);
 
 // The same run as a preview: every name and decision, nothing made or moved
 // and no question asked (ProcessSettings::planOnly).

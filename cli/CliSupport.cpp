@@ -120,13 +120,26 @@ int CliPrompter::ask(const std::string& text, const std::string& caption, Button
     return answer;
 }
 
-int CliPrompter::askOnInput(const std::string& line, Buttons buttons) {
+int CliPrompter::askForAll(const std::string& text, const std::string& caption, Buttons buttons,
+                           Icon icon, const std::string& forAllText, bool& forAll) {
+    forAll = false;
+    // A policy answers every question alike already.
+    if (policy_ || buttons == Buttons::Ok) return ask(text, caption, buttons, icon);
+    (void)forAllText;
+    if (isAboutAFailure(text, caption)) tellFailure();
+    if (watch_ != nullptr) watch_->takeLastFailure();
+    subject_ = QuestionSubject::Album;
+    return askOnInput(messageLine(text, caption), buttons, &forAll);
+}
+
+int CliPrompter::askOnInput(const std::string& line, Buttons buttons, bool* forAll) {
     Choice choices[3] = {};
     const int count = choicesOf(buttons, choices);
     std::string keys;
     for (int i = 0; i < count; ++i) {
         keys += std::string(i ? ", " : "") + choices[i].key + "=" + answerName(choices[i].answer);
     }
+    if (forAll != nullptr) keys += "; upper case: for all conflicts";
     for (;;) {
         console_.prompt(line + " [" + keys + "] ");
         char typed[64];
@@ -135,9 +148,12 @@ int CliPrompter::askOnInput(const std::string& line, Buttons buttons) {
             console_.prompt(std::string("\n(no answer: ") + answerName(answer) + ")\n");
             return answer;
         }
-        const char key = static_cast<char>(std::tolower(static_cast<unsigned char>(typed[0])));
+        const auto first = static_cast<unsigned char>(typed[0]);
+        const char key = static_cast<char>(std::tolower(first));
         for (int i = 0; i < count; ++i) {
-            if (key == choices[i].key) return choices[i].answer;
+            if (key != choices[i].key) continue;
+            if (forAll != nullptr) *forAll = std::isupper(first) || typed[1] == 'a';
+            return choices[i].answer;
         }
     }
 }

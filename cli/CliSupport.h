@@ -31,11 +31,15 @@ class CliPrompter : public Prompter, public QuestionListener {
 
     int ask(const std::string& text, const std::string& caption, Buttons buttons,
             Icon icon) override;
+    // Asked on input, an answer typed in upper case (or followed by "a")
+    // stands for every later conflict of its kind.
+    int askForAll(const std::string& text, const std::string& caption, Buttons buttons, Icon icon,
+                  const std::string& forAllText, bool& forAll) override;
     void questionAbout(QuestionSubject subject) override { subject_ = subject; }
 
   private:
     void tellFailure();
-    int askOnInput(const std::string& line, Buttons buttons);
+    int askOnInput(const std::string& line, Buttons buttons, bool* forAll = nullptr);
 
     Console& console_;
     std::optional<AnswerPolicy> policy_;

@@ -129,7 +129,12 @@ const std::vector<CommandHelp> kHelps = {
      "hold the same pictures), checks the free space on the target and processes every album "
      "not yet processed. Prints the summary, a line for every picture left untransferred "
      "(\"untransferred\", why, source, target) and, after --move, the files left in the "
-     "source. Exit status 1 when any picture did not arrive.",
+     "source. Asked on a terminal about a file or folder already at the target, an answer "
+     "typed in upper case (Y) or followed by a (ya) stands for every later one of its kind: "
+     "files or folders. Exit status 1 when any picture did not arrive. Ctrl+C or SIGTERM stops the "
+     "run "
+     "after the picture in hand (never half a file): the same lines are printed and the exit "
+     "status is 130.",
      {{"--target DIR", "process into DIR instead of the session's target"},
       {"--move", kMoveText},
       {"--dry-run", kDryRunText},
@@ -146,7 +151,7 @@ const std::vector<CommandHelp> kHelps = {
      "(2019-11-03), each going into a folder of that name under TARGET with names like "
      "\"2019-11-03-0 [2019-11-03] [10 20 30].jpg\". TARGET is made when it is missing (its "
      "parent must exist); a TARGET inside SRC is left out of the scan. Prints the same lines "
-     "as process.",
+     "as process, and stops on Ctrl+C or SIGTERM as process does.",
      {{"--by day|month", "one album per day (the default) or per month"},
       {"--camera-model",
        "end every new name with the picture's camera model in brackets, as in "

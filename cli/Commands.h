@@ -14,6 +14,8 @@ namespace lumora::cli {
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
+// A processing run ended by Ctrl+C or SIGTERM (128 + SIGINT, as shells report it).
+inline constexpr int kExitInterrupted = 130;
 
 using Arguments = std::vector<std::string>;
 

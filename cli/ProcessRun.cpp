@@ -1,4 +1,5 @@
 #include "cli/ProcessRun.h"
+#include "cli/StopOnSignals.h"
 
 #include <unistd.h>
 
@@ -323,8 +324,12 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
     console.notice(check.firstStatus);
 
     RunProgress progress(console, picturesToProcess(workspace));
-    const ProcessReport report = processWorkspaceAlbums(
-        workspace, prompter, ProcessDialogSinks{progress.upper(), progress.lower()}, &prompter);
+    const ProcessReport report = [&] {
+        const StopOnSignals signals;
+        return processWorkspaceAlbums(workspace, prompter,
+                                      ProcessDialogSinks{progress.upper(), progress.lower()},
+                                      &prompter, &signals.request());
+    }();
     console.clearProgress();
 
     // "Operation canceled by user!" is not true when no album was given up
@@ -364,8 +369,9 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
     // not arrive makes the run fail, whatever the albums' flags say.
     if (!report.untransferred.empty()) {
         reportNotTransferred(report.untransferred, report.filesTransferred, console);
-        return kExitFailure;
+        return report.stopped ? kExitInterrupted : kExitFailure;
     }
+    if (report.stopped) return kExitInterrupted;
     return report.albumsFailed > 0 || !report.keptSources.empty() ? kExitFailure : kExitSuccess;
 }
 

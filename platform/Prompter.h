@@ -28,6 +28,15 @@ class Prompter {
     virtual ~Prompter() = default;
     virtual int ask(const std::string& text, const std::string& caption, Buttons buttons,
                     Icon icon) = 0;
+    // The same question with a check box (forAllText) that offers to give
+    // the answer to every later question of its kind; forAll tells whether
+    // it was checked. A prompter without such a box asks plainly.
+    virtual int askForAll(const std::string& text, const std::string& caption, Buttons buttons,
+                          Icon icon, const std::string& forAllText, bool& forAll) {
+        (void)forAllText;
+        forAll = false;
+        return ask(text, caption, buttons, icon);
+    }
 };
 
 // The answers a button set offers, in the order its buttons appear.

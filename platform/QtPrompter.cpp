@@ -1,5 +1,6 @@
 #include "platform/QtPrompter.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -103,7 +104,21 @@ QtPrompter::QtPrompter(QWidget* parent) : parent_(parent) {}
 
 int QtPrompter::ask(const std::string& text, const std::string& caption, Buttons buttons,
                     Icon icon) {
+    bool forAll = false;
+    return show(text, caption, buttons, icon, std::string(), forAll);
+}
+
+int QtPrompter::askForAll(const std::string& text, const std::string& caption, Buttons buttons,
+                          Icon icon, const std::string& forAllText, bool& forAll) {
+    return show(text, caption, buttons, icon, forAllText, forAll);
+}
+
+int QtPrompter::show(const std::string& text, const std::string& caption, Buttons buttons,
+                     Icon icon, const std::string& forAllText, bool& forAll) {
+    forAll = false;
     AnswerRequiredBox box(parent_);
+    auto* check = forAllText.empty() ? nullptr : new QCheckBox(toQString(forAllText));
+    if (check != nullptr) box.setCheckBox(check);  // the box owns it
     box.setIcon(iconOf(icon));
     box.setWindowTitle(toQString(caption));
     // Paths and album names are shown as they are, never as markup.
@@ -120,7 +135,9 @@ int QtPrompter::ask(const std::string& text, const std::string& caption, Buttons
     box.exec();
     const QMessageBox::StandardButton clicked = box.standardButton(box.clickedButton());
     for (const ButtonAnswer& entry : set) {
-        if (entry.button == clicked) return entry.answer;
+        if (entry.button != clicked) continue;
+        forAll = check != nullptr && check->isChecked();
+        return entry.answer;
     }
     // Only reached when the box ended without any button: the answer that
     // stops rather than goes on.

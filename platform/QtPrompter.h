@@ -18,8 +18,13 @@ class QtPrompter : public Prompter {
 
     int ask(const std::string& text, const std::string& caption, Buttons buttons,
             Icon icon) override;
+    int askForAll(const std::string& text, const std::string& caption, Buttons buttons, Icon icon,
+                  const std::string& forAllText, bool& forAll) override;
 
   private:
+    int show(const std::string& text, const std::string& caption, Buttons buttons, Icon icon,
+             const std::string& forAllText, bool& forAll);
+
     QWidget* parent_;
 };
 

@@ -8,6 +8,15 @@ namespace {
 bool report(const TransferContext& context, QuestionSubject subject, ErrorCode error,
             int& continueFlag, int& answerCode, const std::string& path) {
     context.about(subject);
+    // Something already at the target: the answer may stand for the rest of
+    // the run. The kind is what is there, a file or a folder.
+    const bool fileThere = subject == QuestionSubject::File && error == kErrorFileExists;
+    const bool folderThere = subject == QuestionSubject::Folder && error == kErrorAlreadyExists;
+    if (context.conflicts != nullptr && (fileThere || folderThere)) {
+        ConflictPrompter prompter(context.prompter, *context.conflicts,
+                                  fileThere ? ConflictKind::FileThere : ConflictKind::FolderThere);
+        return reportSystemError(error, continueFlag, answerCode, path, prompter);
+    }
     return reportSystemError(error, continueFlag, answerCode, path, context.prompter);
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Prompter.h"
+#include "processing/ConflictAnswers.h"
 #include "processing/QuestionSubject.h"
 
 namespace lumora {
@@ -15,6 +16,8 @@ struct TransferContext {
     FileSystem& fileSystem;
     Prompter& prompter;
     QuestionListener* listener = nullptr;
+    // The run's answers for all conflicts of a kind; none: every conflict is asked plainly.
+    ConflictAnswers* conflicts = nullptr;
 
     void about(QuestionSubject subject) const {
         if (listener != nullptr) listener->questionAbout(subject);

@@ -28,7 +28,7 @@ class Run {
         : pictures_(pictures),
           settings_(settings),
           services_(services),
-          context_{services.fileSystem, services.prompter, services.listener},
+          context_{services.fileSystem, services.prompter, services.listener, &conflicts_},
           guard_(services.fileSystem, pictures),
           arrived_(services.fileSystem, guard_),
           report_(report) {}
@@ -45,6 +45,14 @@ class Run {
         for (size_t i = 0; i < pictures_.size(); ++i) {
             const PictureEntry& picture = pictures_[i];
             if (picture.albumId != album.id) continue;
+            if (stopRequested()) {
+                // Between two pictures: the album stays unprocessed, what
+                // it already transferred stays where it went.
+                stopped = true;
+                noteNotReached(album.id, i);
+                removeEmptyMadeFolders();
+                return false;
+            }
             if (!processPicture(album, picture)) {
                 noteNotReached(album.id, i + 1);
                 removeEmptyMadeFolders();
@@ -63,7 +71,10 @@ class Run {
         }
     }
 
+    bool stopRequested() const { return services_.stop != nullptr && services_.stop->requested(); }
+
     int continueFlag = 1;
+    bool stopped = false;
 
   private:
     // False when the album is given up at this picture.
@@ -255,6 +266,7 @@ class Run {
     const PictureList& pictures_;
     const ProcessSettings& settings_;
     const ProcessServices& services_;
+    ConflictAnswers conflicts_;  // before context_, which points at it
     TransferContext context_;
     RunTargets targets_;
     ReplaceGuard guard_;
@@ -271,6 +283,12 @@ std::string summaryText(int albumsVisited, int albumsFailed, int albumCount) {
     if (albumsFailed == albumsVisited) return kCanceledByUserText;
     return std::to_string(albumsVisited - albumsFailed) + " albums from " +
            std::to_string(albumCount) + " created succesfuly!";
+}
+
+std::string stoppedSummaryText(int albumsProcessed, int albumCount, int filesTransferred) {
+    return "Stopped: " + std::to_string(albumsProcessed) + " of " + std::to_string(albumCount) +
+           " albums processed, " + std::to_string(filesTransferred) +
+           (filesTransferred == 1 ? " picture" : " pictures") + " transferred.";
 }
 
 ProcessReport processAlbums(AlbumList& albums, const PictureList& pictures,
@@ -297,6 +315,13 @@ ProcessReport processAlbums(AlbumList& albums, const PictureList& pictures,
     const TransferContext context{services.fileSystem, services.prompter, services.listener};
     for (size_t index = 0; index < albums.size(); ++index) {
         Album& album = albums[index];
+        if (run.stopRequested()) run.stopped = true;
+        if (run.stopped) {
+            for (size_t rest = index; rest < albums.size(); ++rest) {
+                if (!albums[rest].processed) run.noteNotReached(albums[rest].id, 0);
+            }
+            break;
+        }
         ++report.albumsVisited;
         if (album.processed) {
             if (settings.planOnly) {
@@ -308,6 +333,10 @@ ProcessReport processAlbums(AlbumList& albums, const PictureList& pictures,
                                   kApplicationTitle, Buttons::Ok, Icon::None);
         } else {
             run.processAlbum(album);
+        }
+        if (run.stopped) {
+            ++report.albumsFailed;
+            continue;  // the loop's head notes the albums not reached
         }
         services.upper.step();
         if (run.continueFlag == 1) {
@@ -332,7 +361,16 @@ ProcessReport processAlbums(AlbumList& albums, const PictureList& pictures,
         }
         run.continueFlag = 1;
     }
-    report.summaryText = summaryText(report.albumsVisited, report.albumsFailed, report.albumCount);
+    report.stopped = run.stopped;
+    if (report.stopped) {
+        const auto processed = std::count_if(albums.begin(), albums.end(),
+                                             [](const Album& album) { return album.processed; });
+        report.summaryText = stoppedSummaryText(static_cast<int>(processed), report.albumCount,
+                                                report.filesTransferred);
+    } else {
+        report.summaryText =
+            summaryText(report.albumsVisited, report.albumsFailed, report.albumCount);
+    }
     if (settings.planOnly) return report;
     services.upper.setStatus(report.summaryText);
     services.lower.setStatus(kCloseWindowText);

@@ -12,6 +12,7 @@
 #include "platform/Time.h"
 #include "processing/QuestionSubject.h"
 #include "processing/ReplaceGuard.h"
+#include "processing/StopRequest.h"
 #include "processing/SystemErrorTable.h"
 
 namespace lumora {
@@ -41,6 +42,9 @@ struct ProcessServices {
     ProgressSink& upper;
     ProgressSink& lower;
     QuestionListener* listener = nullptr;
+    // Checked before each picture: once set, the run ends there, the album
+    // it was working on stays unprocessed.
+    const StopRequest* stop = nullptr;
 };
 
 enum class FileOutcome {
@@ -116,6 +120,7 @@ struct ProcessReport {
     int albumsFailed = 0;
     int albumCount = 0;
     int filesTransferred = 0;  // pictures already at their targets included
+    bool stopped = false;      // a stop request ended the run before its end
     std::string summaryText;   // also the last first status line
     std::vector<UntransferredFile> untransferred;
     std::vector<KeptSource> keptSources;      // of moves, and of pictures found arrived
@@ -137,5 +142,9 @@ ProcessReport processAlbums(AlbumList& albums, const PictureList& pictures,
 
 // The summary line of a run.
 std::string summaryText(int albumsVisited, int albumsFailed, int albumCount);
+
+// The summary line of a run that a stop request ended: how many albums are
+// processed now, of how many, and how many pictures this run transferred.
+std::string stoppedSummaryText(int albumsProcessed, int albumCount, int filesTransferred);
 
 }  // namespace lumora

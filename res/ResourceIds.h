@@ -54,7 +54,8 @@ inline constexpr int kIdProcessingFirstStatus = 1017;
 inline constexpr int kIdAlbumProgress = 1018;
 inline constexpr int kIdProcessingSecondStatus = 1019;
 inline constexpr int kIdFileProgress = 1020;
-inline constexpr int kIdProcessAlbums = 1021;  // its "Process"
+inline constexpr int kIdProcessAlbums = 1021;   // its "Process"
+inline constexpr int kIdStopProcessing = 1401;  // its "Stop", shown while a run goes on
 
 // "Process Option"; "Save" is kIdOk, "Discard" kIdCancel. Ids of our own choosing.
 inline constexpr int kIdMoveFilesCheck = 1022;

@@ -239,13 +239,14 @@ TEST_F(ProcessCliMessages, onATerminalTheProgressLineIsClearedBeforeQuestionsAnd
     EXPECT_NE(
         run.err.find(clear + "0/2 0% Processing album: 2019-11-03: Copying...IMG_1.jpg" + clear +
                      "Directory already exists( 2019-11-03)! "
-                     "Continue? [y=Yes, n=No] "),
+                     "Continue? [y=Yes, n=No; upper case: for all conflicts] "),
         std::string::npos)
         << run.err;
     // The answer's line break is the terminal's echo of the key typed.
     // Routine questions carry the program's name, which a line leaves out.
-    EXPECT_NE(run.err.find("[y=Yes, n=No] 2019-11-03-0 [2019-11-03] [10 20 30].jpg already "
-                           "exists! Overwrite? [y=Yes, n=No, c=Cancel] " +
+    EXPECT_NE(run.err.find("[y=Yes, n=No; upper case: for all conflicts] 2019-11-03-0 "
+                           "[2019-11-03] [10 20 30].jpg already exists! Overwrite? [y=Yes, n=No, "
+                           "c=Cancel; upper case: for all conflicts] " +
                            clear + "1/2 50%"),
               std::string::npos)
         << run.err;

@@ -87,12 +87,13 @@ void ProcessBench::countAlbums() {
     }
 }
 
-ProcessReport ProcessBench::run(FileSystem& fileSystem, Prompter& prompter, int32_t moveMode) {
+ProcessReport ProcessBench::run(FileSystem& fileSystem, Prompter& prompter, int32_t moveMode,
+                                const StopRequest* stop) {
     countAlbums();
     ProcessSettings settings;
     settings.targetDirectory = target;
     settings.moveMode = moveMode;
-    const ProcessServices services{fileSystem, prompter, upper, lower};
+    const ProcessServices services{fileSystem, prompter, upper, lower, nullptr, stop};
     return processAlbums(albums, pictures, settings, services);
 }
 

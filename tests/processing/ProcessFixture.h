@@ -56,7 +56,8 @@ class ProcessBench {
     // Counts and sizes of every album from the pictures that carry its id.
     void countAlbums();
 
-    ProcessReport run(FileSystem& fileSystem, Prompter& prompter, int32_t moveMode = 0);
+    ProcessReport run(FileSystem& fileSystem, Prompter& prompter, int32_t moveMode = 0,
+                      const StopRequest* stop = nullptr);
 
     // Every picture's bytes are still there, at its source or in one file of
     // the target (a move that was copied instead leaves both), and never in

@@ -22,6 +22,19 @@ ScriptedPrompter& ScriptedPrompter::expect(const std::string& text, const std::s
     return *this;
 }
 
+ScriptedPrompter& ScriptedPrompter::answerForAll(int answer) {
+    script_.push_back(Step{answer, std::nullopt, true});
+    return *this;
+}
+
+int ScriptedPrompter::askForAll(const std::string& text, const std::string& caption,
+                                Buttons buttons, Icon icon, const std::string& forAllText,
+                                bool& forAll) {
+    forAllOffers_.push_back(forAllText);
+    forAll = !script_.empty() && script_.front().forAll;
+    return ask(text, caption, buttons, icon);
+}
+
 int ScriptedPrompter::declineAnswer(Buttons buttons) {
     return decliningAnswer(buttons);
 }

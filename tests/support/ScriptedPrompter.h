@@ -34,10 +34,17 @@ class ScriptedPrompter : public Prompter {
     // The next question must have this text, caption and buttons.
     ScriptedPrompter& expect(const std::string& text, const std::string& caption, Buttons buttons,
                              int answer);
+    // The next question gets this answer with its "for all" box checked,
+    // when it has one.
+    ScriptedPrompter& answerForAll(int answer);
     void allowUnusedAnswers() { allowUnused_ = true; }
 
     int ask(const std::string& text, const std::string& caption, Buttons buttons,
             Icon icon) override;
+    int askForAll(const std::string& text, const std::string& caption, Buttons buttons, Icon icon,
+                  const std::string& forAllText, bool& forAll) override;
+    // The "for all" texts offered, one per question that offered one.
+    const std::vector<std::string>& forAllOffers() const { return forAllOffers_; }
 
     const std::vector<Question>& questions() const { return questions_; }
     // The texts of the questions asked, in order.
@@ -50,10 +57,12 @@ class ScriptedPrompter : public Prompter {
     struct Step {
         int answer = kAnswerOk;
         std::optional<Question> expected;
+        bool forAll = false;
     };
 
     std::deque<Step> script_;
     std::vector<Question> questions_;
+    std::vector<std::string> forAllOffers_;
     bool allowUnused_ = false;
 };
 

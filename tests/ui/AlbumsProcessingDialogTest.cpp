@@ -4,10 +4,12 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -47,10 +49,11 @@ struct ProcessingView {
           secondStatus(controlById<QLabel>(dialog, res::kIdProcessingSecondStatus)),
           fileBar(controlById<QProgressBar>(dialog, res::kIdFileProgress)),
           process(controlById<QPushButton>(dialog, res::kIdProcessAlbums)),
+          stop(controlById<QPushButton>(dialog, res::kIdStopProcessing)),
           close(controlById<QPushButton>(dialog, res::kIdOk)) {}
 
     bool complete() const {
-        return firstStatus && albumBar && secondStatus && fileBar && process && close;
+        return firstStatus && albumBar && secondStatus && fileBar && process && stop && close;
     }
 
     QLabel* firstStatus;
@@ -58,6 +61,7 @@ struct ProcessingView {
     QLabel* secondStatus;
     QProgressBar* fileBar;
     QPushButton* process;
+    QPushButton* stop;
     QPushButton* close;
 };
 
@@ -243,6 +247,152 @@ TEST_F(AlbumsProcessingDialogTest, processRunsOnceWithBothLinesAndBothBarsShowin
     view.close->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+class AlbumsProcessingStopTest : public AlbumsProcessingDialogTest {
+  protected:
+    AlbumsProcessingStopTest() {
+        Album& rome = addAlbum("Rome", 0.0f);
+        for (int i = 1; i <= 3; ++i) addPicture(rome, "IMG_" + std::to_string(i) + ".JPG");
+        Album& paris = addAlbum("Paris", 0.0f);
+        for (int i = 4; i <= 5; ++i) addPicture(paris, "IMG_" + std::to_string(i) + ".JPG");
+        fs.setFreeBytes(1024 * kMegabyte);
+    }
+
+    // Runs with `during` called while the picture at `at` (0-based) is
+    // transferred; returns the number of transfers.
+    int runStopping(CAlbumsProcessingDialog& dialog, int at, const std::function<void()>& during) {
+        int transfers = 0;
+        fs.setTransferHook([&](FsCall, const std::string&, const std::string&) {
+            if (transfers++ == at) during();
+            return std::optional<ErrorCode>();
+        });
+        ProcessingView view(dialog);
+        view.process->click();
+        return transfers;
+    }
+
+    // Every picture is at its source, or whole at its target; none twice.
+    void expectEveryFileInOnePlace(int transferred) {
+        const std::vector<std::string> targets = {"Rome/Rome-1.jpg", "Rome/Rome-2.jpg",
+                                                  "Rome/Rome-3.jpg", "Paris/Paris-4.jpg",
+                                                  "Paris/Paris-5.jpg"};
+        for (size_t i = 0; i < targets.size(); ++i) {
+            SCOPED_TRACE(targets[i]);
+            const std::string target = workspace.targetDirectory + "/" + targets[i];
+            EXPECT_TRUE(std::filesystem::exists(workspace.pictures()[i].path));
+            EXPECT_EQ(std::filesystem::exists(target), static_cast<int>(i) < transferred);
+            if (static_cast<int>(i) < transferred) {
+                EXPECT_EQ(std::filesystem::file_size(target),
+                          std::filesystem::file_size(workspace.pictures()[i].path));
+            }
+        }
+        const auto parts = [](const std::string& folder) {
+            int count = 0;
+            if (!std::filesystem::exists(folder)) return 0;
+            for (const auto& entry : std::filesystem::directory_iterator(folder))
+                count += entry.path().filename().string().find(".part") != std::string::npos;
+            return count;
+        };
+        EXPECT_EQ(parts(workspace.targetDirectory + "/Rome"), 0);
+        EXPECT_EQ(parts(workspace.targetDirectory + "/Paris"), 0);
+    }
+};
+
+// "Stop" at the first picture, at the last of the first album (so between
+// the albums) and in the second album.
+TEST_F(AlbumsProcessingStopTest, stopEndsTheRunAfterThePictureItWasWorkingOn) {
+    for (const int at : {0, 2, 3}) {
+        SCOPED_TRACE(at);
+        for (Album& album : workspace.albums) album.processed = 0;
+        std::filesystem::remove_all(workspace.targetDirectory);
+        std::filesystem::create_directory(workspace.targetDirectory);
+        CAlbumsProcessingDialog dialog(workspace, prompter);
+        ProcessingView view(dialog);
+        open(dialog);
+        EXPECT_FALSE(view.stop->isVisible());
+        bool stopShown = false;
+        const int transfers = runStopping(dialog, at, [&] {
+            stopShown = view.stop->isVisible() && view.stop->isEnabled();
+            EXPECT_FALSE(view.process->isEnabled());
+            view.stop->click();
+        });
+        EXPECT_TRUE(stopShown);
+        EXPECT_EQ(transfers, at + 1);
+        expectEveryFileInOnePlace(at + 1);
+        EXPECT_EQ(workspace.albums[0].processed, at >= 2 ? 1 : 0);
+        EXPECT_EQ(workspace.albums[1].processed, 0);
+        EXPECT_EQ(view.firstStatus->text().toStdString(),
+                  std::string("Stopped: ") + (at >= 2 ? "1" : "0") + " of 2 albums processed, " +
+                      std::to_string(at + 1) + (at == 0 ? " picture" : " pictures") +
+                      " transferred.");
+        EXPECT_EQ(view.secondStatus->text(), "Press 'Close Window' to exit.");
+        EXPECT_FALSE(view.stop->isVisible());
+        EXPECT_FALSE(view.process->isEnabled());
+        view.close->click();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }
+}
+
+// Esc and the close box ask first; No goes on, Yes stops. Neither closes the
+// window, and "Process" or "Close Window" pressed meanwhile do nothing.
+TEST_F(AlbumsProcessingStopTest, escAndTheCloseBoxAskBeforeStopping) {
+    CAlbumsProcessingDialog dialog(workspace, prompter);
+    ProcessingView view(dialog);
+    open(dialog);
+    prompter.expect("Stop after this picture?", "Lumora", Buttons::YesNo, kAnswerNo);
+    prompter.expect("Stop after this picture?", "Lumora", Buttons::YesNo, kAnswerYes);
+    int transfers = 0;
+    fs.setTransferHook([&](FsCall, const std::string&, const std::string&) {
+        ++transfers;
+        if (transfers == 1) {
+            // Taken while the run goes on, between the pictures.
+            QCoreApplication::postEvent(
+                &dialog, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+            dialog.onProcess();
+            view.close->click();
+        } else if (transfers == 2) {
+            dialog.close();
+        }
+        return std::optional<ErrorCode>();
+    });
+    view.process->click();
+    EXPECT_EQ(transfers, 2);
+    EXPECT_EQ(prompter.questions().size(), 2u);
+    expectEveryFileInOnePlace(2);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(workspace.albums[0].processed, 0);
+}
+
+// A stop asked for while a question is open ends the run once the answer
+// was carried out.
+TEST_F(AlbumsProcessingStopTest, stopDuringAQuestionEndsTheRunAfterItsAnswer) {
+    std::filesystem::create_directory(workspace.targetDirectory + "/Rome");
+    class ClickingPrompter : public ScriptedPrompter {
+      public:
+        QPushButton* button = nullptr;
+        int ask(const std::string& text, const std::string& caption, Buttons buttons,
+                Icon icon) override {
+            if (button) button->click();
+            return ScriptedPrompter::ask(text, caption, buttons, icon);
+        }
+    } clicking;
+    clicking.expect("Directory already exists( Rome)! Continue?", "Lumora", Buttons::YesNo,
+                    kAnswerYes);
+    CAlbumsProcessingDialog dialog(workspace, clicking);
+    ProcessingView view(dialog);
+    open(dialog);
+    clicking.button = view.stop;
+    int transfers = 0;
+    fs.setTransferHook([&](FsCall, const std::string&, const std::string&) {
+        ++transfers;
+        return std::optional<ErrorCode>();
+    });
+    view.process->click();
+    EXPECT_EQ(transfers, 1);
+    expectEveryFileInOnePlace(1);
+    EXPECT_EQ(workspace.albums[0].processed, 0);
+    EXPECT_EQ(view.firstStatus->text(), "Stopped: 0 of 2 albums processed, 1 picture transferred.");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
@@ -133,6 +134,40 @@ TEST(QtPrompter, escapeGivesTheCancelAnswerOnlyWhereTheBoxHasOne) {
         EXPECT_TRUE(openAfterEscape);
         EXPECT_TRUE(openAfterClose);
     }
+}
+
+// The "for all" box shows its text, starts unchecked, and its state comes
+// back with the answer; a plain question has no such box.
+TEST(QtPrompter, aQuestionForAllCarriesItsCheckBox) {
+    QtPrompter prompter;
+    for (const bool check : {false, true}) {
+        SCOPED_TRACE(check);
+        QString shown;
+        bool startedChecked = true;
+        ModalDriver<QMessageBox> driver([&](QMessageBox& box) {
+            ASSERT_NE(box.checkBox(), nullptr);
+            shown = box.checkBox()->text();
+            startedChecked = box.checkBox()->isChecked();
+            box.checkBox()->setChecked(check);
+            box.button(QMessageBox::No)->click();
+        });
+        bool forAll = !check;
+        EXPECT_EQ(
+            prompter.askForAll("A-1.jpg already exists! Overwrite?", "Lumora", Buttons::YesNoCancel,
+                               Icon::None, "Do this for all conflicts", forAll),
+            kAnswerNo);
+        EXPECT_EQ(driver.acted(), 1);
+        EXPECT_EQ(shown, "Do this for all conflicts");
+        EXPECT_FALSE(startedChecked);
+        EXPECT_EQ(forAll, check);
+    }
+    bool hasBox = true;
+    ModalDriver<QMessageBox> driver([&](QMessageBox& box) {
+        hasBox = box.checkBox() != nullptr;
+        box.button(QMessageBox::Yes)->click();
+    });
+    EXPECT_EQ(prompter.ask("Continue?", "Lumora", Buttons::YesNo, Icon::None), kAnswerYes);
+    EXPECT_FALSE(hasBox);
 }
 
 }  // namespace
