@@ -17,4 +17,13 @@ std::string fieldText(const char (&field)[N]) {
     return fieldText(field, N);
 }
 
+// A field's text without the spaces cameras pad makes and models with.
+template <size_t N>
+std::string trimmedFieldText(const char (&field)[N]) {
+    const std::string text = fieldText(field, N);
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return std::string();
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace lumora

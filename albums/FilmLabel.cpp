@@ -20,21 +20,10 @@ std::string filmLabelName(int position, const PictureEntry& picture) {
     return formatText("%i.%s", position, name.c_str());
 }
 
-namespace {
-
-// Cameras pad their makes and models with spaces to a fixed width.
-std::string withoutPadding(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return std::string();
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-}  // namespace
-
 std::string filmLabelCamera(const PictureEntry& picture) {
     if (!picture.exif) return "/";
-    return formatText("%s/%s", withoutPadding(fieldText(picture.exif->CameraMake)).c_str(),
-                      withoutPadding(fieldText(picture.exif->CameraModel)).c_str());
+    return formatText("%s/%s", trimmedFieldText(picture.exif->CameraMake).c_str(),
+                      trimmedFieldText(picture.exif->CameraModel).c_str());
 }
 
 std::string filmLabel(int position, const PictureEntry& picture, int dateFormat, int timeFormat) {

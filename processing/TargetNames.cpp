@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "albums/DateTimeText.h"
+#include "albums/FieldText.h"
 #include "platform/FileSystem.h"
 
 namespace lumora {
@@ -13,10 +14,8 @@ namespace {
 // system's names may hold as "_", so that the name is the same wherever the
 // album is copied later.
 std::string cameraModelPart(const ExifInfo& exif) {
-    std::string model(exif.CameraModel, strnlen(exif.CameraModel, sizeof exif.CameraModel));
-    const size_t first = model.find_first_not_of(' ');
-    if (first == std::string::npos) return std::string();
-    model = model.substr(first, model.find_last_not_of(' ') - first + 1);
+    std::string model = trimmedFieldText(exif.CameraModel);
+    if (model.empty()) return std::string();
     for (char& c : model) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte == 0x7f || std::strchr("<>:\"/\\|?*", c) != nullptr) c = '_';
