@@ -8,12 +8,17 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QTimer>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "albums/Megabytes.h"
+#include "platform/QtPrompter.h"
 #include "res/ResourceIds.h"
 #include "tests/support/FaultyFileSystem.h"
 #include "tests/support/ScriptedPrompter.h"
@@ -393,6 +398,59 @@ TEST_F(AlbumsProcessingStopTest, stopDuringAQuestionEndsTheRunAfterItsAnswer) {
     expectEveryFileInOnePlace(1);
     EXPECT_EQ(workspace.albums[0].processed, 0);
     EXPECT_EQ(view.firstStatus->text(), "Stopped: 0 of 2 albums processed, 1 picture transferred.");
+}
+
+// Ten pictures whose new names are taken in the album folder: the real
+// message box offers "Do this for all conflicts"; checked with Yes on the
+// first file, it is the only file question of the run and every file is
+// replaced.
+TEST_F(AlbumsProcessingDialogTest, tenConflictsAreAskedOnceWhenTheAnswerIsForAll) {
+    Album& rome = addAlbum("Rome", 0.0f);
+    for (int i = 1; i <= 10; ++i) addPicture(rome, "IMG_" + std::to_string(i) + ".JPG");
+    fs.setFreeBytes(1024 * kMegabyte);
+    const std::string folder = workspace.targetDirectory + "/Rome";
+    std::filesystem::create_directory(folder);
+    for (int i = 1; i <= 10; ++i) {
+        temp.writeFile("target/Rome/Rome-" + std::to_string(i) + ".jpg", "an older file");
+    }
+
+    QtPrompter boxes;
+    CAlbumsProcessingDialog dialog(workspace, boxes);
+    ProcessingView view(dialog);
+    open(dialog);
+    ASSERT_TRUE(view.process->isEnabled());
+
+    // Answers every box that comes up with Yes, checking "for all" on the
+    // first question about a file.
+    std::vector<QString> asked;
+    std::vector<QString> offers;
+    QTimer answering;
+    QObject::connect(&answering, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) return;
+        asked.push_back(box->text());
+        offers.push_back(box->checkBox() != nullptr ? box->checkBox()->text() : QString());
+        if (box->text().contains("Overwrite?") && box->checkBox() != nullptr) {
+            box->checkBox()->setChecked(true);
+        }
+        box->button(QMessageBox::Yes)->click();
+    });
+    answering.start(1);
+    view.process->click();
+    answering.stop();
+
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0], "Directory already exists( Rome)! Continue?");
+    EXPECT_EQ(asked[1], "Rome-1.jpg already exists! Overwrite?");
+    EXPECT_EQ(offers[1], "Do this for all conflicts");
+    for (int i = 1; i <= 10; ++i) {
+        SCOPED_TRACE(i);
+        const std::string target = folder + "/Rome-" + std::to_string(i) + ".jpg";
+        EXPECT_EQ(std::filesystem::file_size(target),
+                  std::filesystem::file_size(workspace.pictures()[i - 1].path));
+    }
+    EXPECT_EQ(workspace.albums[0].processed, 1);
+    EXPECT_EQ(view.firstStatus->text(), "1 albums created succesfuly!");
 }
 
 }  // namespace
