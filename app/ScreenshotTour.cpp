@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -187,9 +189,25 @@ bool writeScreenshots(const std::string& source, const std::string& folder) {
         CAlbumsProcessingDialog processing(workspace, prompter, &window);
         processing.show();
         tour.shoot(processing, "processing-before.png");
+        // Once the run has begun (it lets timers run while it repaints), the
+        // dialog is shot with its "Stop" button and both bars moving.
+        QTimer during;
+        bool shotDuring = false;
+        QObject::connect(&during, &QTimer::timeout, [&] {
+            auto* stop = processing.findChild<QPushButton*>(idName(res::kIdStopProcessing));
+            auto* files = processing.findChild<QProgressBar*>(idName(res::kIdFileProgress));
+            if (shotDuring || stop == nullptr || !stop->isVisible() || files == nullptr ||
+                files->value() < 1) {
+                return;
+            }
+            shotDuring = true;
+            tour.shoot(processing, "processing-running.png");
+        });
+        during.start(0);
         if (auto* run = processing.findChild<QPushButton*>(idName(res::kIdProcessAlbums))) {
             run->click();
         }
+        during.stop();
         tour.shoot(processing, "processing.png");
         processing.hide();
 
