@@ -64,6 +64,10 @@ void CEditAlbumDialog::discard() {
             current->endTime = current->endKey = workspace_.edit.openedEndTime;
             current->pictureCount = openedCount_;
             current->sizeMB = openedSize_;
+            // The filter window writes into the album as it goes; Discard
+            // gives back the filter the album was opened with, as it gives
+            // back its range and its pictures.
+            current->filter = opened_.filter;
         }
     }
     end_ = DialogEnd::Discard;

@@ -445,5 +445,50 @@ TEST_F(AdvancedFilterDialogTest, anEditedAlbumWithAnActiveRangeOpensWithAGreenLa
     EXPECT_EQ(lamp(res::kIdFilterExposureTimeLamp), Lamp::Black);
 }
 
+// Discard of an edited album throws away what the filter window changed too:
+// the album keeps the filter and the pictures it had when it was opened.
+TEST_F(AdvancedFilterDialogTest, discardingAnEditedAlbumGivesBackItsFilter) {
+    openFilter();
+    click(res::kIdFilterEnable);
+    choose(res::kIdFilterDistanceMax, "5.00m");
+    ASSERT_EQ(filmCount(), 3);
+    click(res::kIdCancel);
+    controlById<QLineEdit>(*dialog, res::kIdAlbumNameEdit)->setText("Harbour");
+    dialog->saveAlbum();
+    workspace.finishAlbumDialog(dialog->end(), prompter);
+    dialog.reset();
+    const FilterSettings saved = workspace.albums[0].filter;
+    ASSERT_EQ(workspace.albums[0].pictureCount, 3);
+
+    ASSERT_TRUE(workspace.startEditAlbum(0, prompter));
+    openEditAlbum();
+    openFilter();
+    choose(res::kIdFilterIsoMax, "200");
+    ASSERT_EQ(filmCount(), 2);
+    click(res::kIdCancel);
+    prompter.expect("Discard the changes to this album?", "Edit Album", Buttons::YesNo,
+                    kAnswerYes);
+    dialog->reject();
+    ASSERT_EQ(dialog->end(), DialogEnd::Discard);
+    workspace.finishAlbumDialog(dialog->end(), prompter);
+    dialog.reset();
+
+    EXPECT_TRUE(workspace.albums[0].filter == saved);
+    EXPECT_EQ(workspace.albums[0].pictureCount, 3);
+    int members = 0;
+    for (const PictureEntry& picture : workspace.pictures()) {
+        members += picture.albumId == workspace.albums[0].id;
+    }
+    EXPECT_EQ(members, 3);
+
+    // Opened again, the album shows the filter it was saved with.
+    ASSERT_TRUE(workspace.startEditAlbum(0, prompter));
+    openEditAlbum();
+    openFilter();
+    EXPECT_EQ(lamp(res::kIdFilterDistanceLamp), Lamp::Green);
+    EXPECT_EQ(lamp(res::kIdFilterIsoLamp), Lamp::Red);
+    EXPECT_EQ(filmCount(), 3);
+}
+
 }  // namespace
 }  // namespace lumora
