@@ -9,9 +9,11 @@
 #include "albums/DateTimeText.h"
 #include "albums/Megabytes.h"
 #include "albums/PictureSort.h"
+#include "app/CameraClockChange.h"
 #include "app/SessionCommands.h"
 #include "app/Workspace.h"
 #include "cli/CliSupport.h"
+#include "cli/ClockOptions.h"
 #include "cli/Commands.h"
 #include "cli/ErrorWords.h"
 #include "cli/Options.h"
@@ -141,6 +143,7 @@ struct OrganizeRequest {
     std::string sessionFile;
     std::string source;
     std::string target;
+    std::vector<ClockRequest> clocks;  // cameras whose clocks were wrong
 };
 
 // The target: made when missing (its parent must exist), or only noted as
@@ -200,6 +203,7 @@ int organize(OrganizeRequest request, const CommandContext& context) {
     }
     bool missingTarget = false;
     if (!prepareTarget(request, env, missingTarget)) return kExitFailure;
+    std::string problem;
 
     Workspace workspace(fileSystem);
     // Its pictures are left out of the albums below (leaveOutTarget), and a
@@ -230,6 +234,13 @@ int organize(OrganizeRequest request, const CommandContext& context) {
         console.error(request.source + ": " + kNoPicturesStatusText);
         return withUnreadable(kExitFailure);
     }
+    CameraClocks clocks;
+    if (!resolveClockRequests(request.clocks, workspace.pictures(), clocks, problem)) {
+        console.error(problem);
+        return withUnreadable(kExitFailure);
+    }
+    // No album exists yet: nothing can be asked.
+    changeCameraClocks(workspace, clocks, prompter);
     sortPictures(workspace.pictures(), kSortByDate, false);
     workspace.assignPictureIds();
     makeDateAlbums(workspace, request.byMonth, request.cameraModel);
@@ -250,7 +261,7 @@ int organize(OrganizeRequest request, const CommandContext& context) {
 int organizeCommand(const Arguments& args, const CommandContext& context) {
     ParsedArguments parsed;
     std::string problem;
-    if (!parseArguments(args, {"--by", "--save-session"}, parsed, problem)) {
+    if (!parseArguments(args, {"--by", "--save-session", kClockOption}, parsed, problem)) {
         return usageError(kCommand, problem);
     }
     OrganizeRequest request;
@@ -262,6 +273,12 @@ int organizeCommand(const Arguments& args, const CommandContext& context) {
                 return usageError(kCommand, "--by takes day or month");
             }
             request.byMonth = option.value == "month";
+        } else if (option.name == kClockOption) {
+            ClockRequest clock;
+            if (!parseClockRequest(option.value, clock, problem)) {
+                return usageError(kCommand, problem);
+            }
+            request.clocks.push_back(clock);
         } else if (option.name == "--camera-model") {
             request.cameraModel = true;
         } else if (option.name == "--save-session") {
