@@ -150,8 +150,9 @@ const std::vector<CommandHelp> kHelps = {
      {{"--target DIR", "process into DIR instead of the session's target"},
       {"--clock CAMERA=OFFSET",
        "as organize, over the corrections the session keeps; a correction that would take "
-       "pictures of an album out of its time range is asked about (yes widens the range), "
-       "and processed albums keep their pictures"},
+       "pictures of an album out of its time range is asked about: yes (also --yes, --no and "
+       "no terminal) widens the range, --abort keeps the clocks and ends; processed albums "
+       "keep their pictures"},
       {"--move", kMoveText},
       {"--dry-run", kDryRunText},
       {"--yes", kYesText},
