@@ -66,7 +66,7 @@ CCameraClocksDialog::CCameraClocksDialog(Workspace& workspace, Prompter& prompte
         (void)item;
         showRow(static_cast<int>(row));
     }
-    for (int column = 0; column < 5; ++column) list_->resizeColumnToContents(column);
+    for (int column = 0; column < 2; ++column) list_->resizeColumnToContents(column);
 
     setControlId(*sign_, res::kIdClockSign);
     sign_->addItems({QStringLiteral("+"), QStringLiteral("-")});
@@ -101,7 +101,7 @@ CCameraClocksDialog::CCameraClocksDialog(Workspace& workspace, Prompter& prompte
     }
     connect(match_, &QPushButton::clicked, this, &CCameraClocksDialog::matchToPicture);
 
-    resize(760, 380);
+    resize(820, 380);
     if (table_.size() > 0) list_->setCurrentItem(list_->topLevelItem(0));
     cameraSelected();
 }
@@ -119,6 +119,8 @@ void CCameraClocksDialog::showRow(int row) {
     for (size_t column = 0; column < texts.size(); ++column) {
         item->setText(static_cast<int>(column), toQString(texts[column]));
     }
+    // A corrected time is longer by its mark: the columns keep up.
+    for (int column = 2; column < 5; ++column) list_->resizeColumnToContents(column);
 }
 
 void CCameraClocksDialog::showEditors(int64_t seconds) {

@@ -5,6 +5,8 @@
 
 #include "albums/DateTimeText.h"
 #include "albums/FilmLabel.h"
+#include "albums/Thumbnail.h"
+#include "imaging/ImageBitmap.h"
 #include "platform/QtText.h"
 
 namespace lumora {
@@ -14,6 +16,17 @@ constexpr int kStripThumbnailWidth = 80;
 constexpr int kStripThumbnailHeight = 60;
 
 }  // namespace
+
+QImage madeThumbnail(FileSystem& fileSystem, const PictureEntry& picture) {
+    ThumbnailOptions options;
+    options.upright = true;
+    Image thumbnail;
+    if (makeThumbnail(fileSystem, picture, options, nullProgress(), thumbnail) !=
+        ThumbnailResult::Made) {
+        return QImage();
+    }
+    return makeBitmap(thumbnail);
+}
 
 class ClockStripModel : public QAbstractListModel {
   public:

@@ -5,12 +5,16 @@
 #include <functional>
 
 #include "catalog/PictureEntry.h"
+#include "platform/FileSystem.h"
 
 namespace lumora {
 
 // The 160 x 120 film thumbnail of a picture; a null image when none can be
 // made (the strip then shows the picture's label alone).
 using ThumbnailSource = std::function<QImage(const PictureEntry&)>;
+
+// The film thumbnail of a picture made from its file (upright, positive).
+QImage madeThumbnail(FileSystem& fileSystem, const PictureEntry& picture);
 
 class ClockStripModel;
 

@@ -1,7 +1,5 @@
-#include "albums/Thumbnail.h"
 #include "app/CCameraClocksDialog.h"
 #include "app/CMainDialog.h"
-#include "imaging/ImageBitmap.h"
 
 namespace lumora {
 
@@ -14,14 +12,7 @@ void CMainDialog::cameraClocks() {
             !filmImages_[static_cast<size_t>(index)].isNull()) {
             return filmImages_[static_cast<size_t>(index)];
         }
-        ThumbnailOptions options;
-        options.upright = true;
-        Image thumbnail;
-        if (makeThumbnail(workspace_.catalog.fileSystem(), picture, options, nullProgress(),
-                          thumbnail) != ThumbnailResult::Made) {
-            return QImage();
-        }
-        return makeBitmap(thumbnail);
+        return madeThumbnail(workspace_.catalog.fileSystem(), picture);
     };
     CCameraClocksDialog dialog(workspace_, prompter_, thumbnails, this);
     if (runDialog(dialog) == QDialog::Accepted) refreshAlbumList();
