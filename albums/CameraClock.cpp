@@ -55,7 +55,7 @@ uint64_t shiftedValue(uint64_t value, int64_t seconds) {
     // text can hold.
     const uint64_t ticks = static_cast<uint64_t>(seconds < 0 ? -seconds : seconds) *
                            static_cast<uint64_t>(kTicksPerSecond);
-    if (seconds < 0) return value > ticks && value - ticks >= 1 ? value - ticks : 1;
+    if (seconds < 0) return value > ticks ? value - ticks : 1;
     if (value >= latest || ticks >= latest - value) return std::max(value, latest);
     return value + ticks;
 }
