@@ -239,10 +239,13 @@ int organize(OrganizeRequest request, const CommandContext& context) {
         console.error(problem);
         return withUnreadable(kExitFailure);
     }
-    // No album exists yet: nothing can be asked.
-    changeCameraClocks(workspace, clocks, prompter);
+    // The numbers in the names follow the times the cameras wrote, so that a
+    // corrected clock changes the names of its own camera's pictures only.
     sortPictures(workspace.pictures(), kSortByDate, false);
     workspace.assignPictureIds();
+    // No album exists yet: nothing can be asked. The pictures are sorted by
+    // their corrected times again.
+    changeCameraClocks(workspace, clocks, prompter);
     makeDateAlbums(workspace, request.byMonth, request.cameraModel);
 
     if (!request.sessionFile.empty()) {

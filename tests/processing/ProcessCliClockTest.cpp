@@ -69,13 +69,13 @@ TEST_F(ProcessCliClock, organizeNamesAndFilesTheCorrectedCameraByItsTrueTime) {
     const CliRun run =
         runCli(cli::organizeCommand, {"--clock", "Canon EOS 5D=+09:00", source, corrected});
     ASSERT_EQ(run.code, 0) << run.err;
-    // Numbers follow the corrected order; the Nikon's times are untouched.
+    // The Canon's names carry its corrected time, in the day that gives;
+    // every Nikon name is as it was.
     EXPECT_EQ(filesBelow(corrected),
-              (std::set<std::string>{"2024-07-14/2024-07-14-0 [2024-07-14] [20 00 00].jpg",
-                                     "2024-07-15/2024-07-15-1 [2024-07-15] [01 30 00].jpg",
-                                     "2024-07-15/2024-07-15-2 [2024-07-15] [09 00 00].jpg",
-                                     "2024-07-15/2024-07-15-3 [2024-07-15] [09 15 30].jpg"}));
-    // The sources are never changed.
+              (std::set<std::string>{"2024-07-14/2024-07-14-1 [2024-07-14] [20 00 00].jpg",
+                                     "2024-07-15/2024-07-15-0 [2024-07-15] [01 30 00].jpg",
+                                     "2024-07-15/2024-07-15-2 [2024-07-15] [09 15 30].jpg",
+                                     "2024-07-15/2024-07-15-3 [2024-07-15] [09 00 00].jpg"}));
     const std::vector<uint8_t> written = picture("2024:07:14 16:30:00", "Canon", "Canon EOS 5D", 3);
     EXPECT_EQ(test::readFile(temp.file("src/IMG_0001.JPG")),
               std::string(written.begin(), written.end()));
