@@ -68,8 +68,8 @@ bool findCamera(const std::vector<CameraSummary>& cameras, const std::string& na
         for (const CameraSummary& summary : cameras) {
             if (summary.camera.model == wanted) ambiguous.push_back(summary);
         }
-        problem = "the model '" + wanted + "' is made by more than one maker; give MAKE/MODEL: " +
-                  namesOf(ambiguous);
+        problem = "the model '" + wanted +
+                  "' is made by more than one maker; give MAKE/MODEL: " + namesOf(ambiguous);
     }
     return false;
 }

@@ -10,7 +10,8 @@ namespace {
 // One or two digits at `at`, at most `limit`; moves `at` past them.
 bool takeNumber(const std::string& text, size_t& at, int limit, int& value) {
     size_t end = at;
-    while (end < text.size() && end - at < 3 && std::isdigit(static_cast<unsigned char>(text[end]))) {
+    while (end < text.size() && end - at < 3 &&
+           std::isdigit(static_cast<unsigned char>(text[end]))) {
         ++end;
     }
     if (end == at || end - at > 2) return false;
@@ -42,7 +43,8 @@ int64_t clockOffsetSeconds(const ClockOffsetParts& parts) {
 std::optional<int64_t> parseClockOffset(const std::string& text) {
     ClockOffsetParts parts;
     size_t at = 0;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) parts.negative = text[at++] == '-';
+    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+        parts.negative = text[at++] == '-';
     const size_t dayMark = text.find('d', at);
     if (dayMark != std::string::npos) {
         if (dayMark == at || dayMark - at > 5) return std::nullopt;

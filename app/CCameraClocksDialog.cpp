@@ -113,9 +113,8 @@ int CCameraClocksDialog::selectedRow() const {
 
 void CCameraClocksDialog::showRow(int row) {
     QTreeWidgetItem* item = list_->topLevelItem(row);
-    const std::vector<std::string> texts = table_.rowTexts(static_cast<size_t>(row),
-                                                           workspace_.dateFormat,
-                                                           workspace_.timeFormat);
+    const std::vector<std::string> texts =
+        table_.rowTexts(static_cast<size_t>(row), workspace_.dateFormat, workspace_.timeFormat);
     for (size_t column = 0; column < texts.size(); ++column) {
         item->setText(static_cast<int>(column), toQString(texts[column]));
     }
@@ -137,8 +136,8 @@ void CCameraClocksDialog::showEditors(int64_t seconds) {
 void CCameraClocksDialog::cameraSelected() {
     const int row = selectedRow();
     const bool any = row >= 0;
-    for (QWidget* editor : std::initializer_list<QWidget*>{sign_, days_, hours_, minutes_,
-                                                           seconds_}) {
+    for (QWidget* editor :
+         std::initializer_list<QWidget*>{sign_, days_, hours_, minutes_, seconds_}) {
         editor->setEnabled(any);
     }
     // Matching needs a second camera taken as right.

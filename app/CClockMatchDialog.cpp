@@ -70,8 +70,8 @@ CClockMatchDialog::CClockMatchDialog(CameraClockTable& table, size_t row,
 
 void CClockMatchDialog::referenceCameraChosen(int index) {
     const bool valid = index >= 0 && static_cast<size_t>(index) < referenceRows_.size();
-    referenceStrip_->setPictures(valid ? table_.picturesOf(referenceRows_[static_cast<size_t>(index)])
-                                       : PictureList{});
+    referenceStrip_->setPictures(
+        valid ? table_.picturesOf(referenceRows_[static_cast<size_t>(index)]) : PictureList{});
     // The new strip's selection model is the same object: connect once.
     connect(referenceStrip_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CClockMatchDialog::showOffset, Qt::UniqueConnection);

@@ -67,9 +67,10 @@ std::string picturesLeavingQuestion(int count) {
         return "1 picture of a saved album would leave its album's time range with the new camera "
                "clock. Widen the album's range so that it keeps the picture?";
     }
-    return formatText("%d pictures of saved albums would leave their albums' time ranges with the "
-                      "new camera clocks. Widen the albums' ranges so that they keep them?",
-                      count);
+    return formatText(
+        "%d pictures of saved albums would leave their albums' time ranges with the "
+        "new camera clocks. Widen the albums' ranges so that they keep them?",
+        count);
 }
 
 bool changeCameraClocks(Workspace& workspace, const CameraClocks& clocks, Prompter& prompter) {

@@ -52,8 +52,9 @@ class ClockStripModel : public QAbstractListModel {
         if (!index.isValid() || index.row() >= rowCount(QModelIndex())) return QVariant();
         const PictureEntry& picture = pictures_[static_cast<size_t>(index.row())];
         if (role == Qt::DisplayRole) {
-            return toQString(fileTitle(picture.path) + "\n" + dateText(picture.dateTime, dateFormat_) +
-                             "\n" + filmLabelTime(picture, timeFormat_));
+            return toQString(fileTitle(picture.path) + "\n" +
+                             dateText(picture.dateTime, dateFormat_) + "\n" +
+                             filmLabelTime(picture, timeFormat_));
         }
         if (role == Qt::ToolTipRole) return pathToQString(picture.path);
         if (role == Qt::DecorationRole) return thumbnail(index.row());
@@ -80,8 +81,7 @@ class ClockStripModel : public QAbstractListModel {
     mutable std::map<int, QImage> cache_;
 };
 
-ClockStrip::ClockStrip(ThumbnailSource thumbnails, int dateFormat, int timeFormat,
-                       QWidget* parent)
+ClockStrip::ClockStrip(ThumbnailSource thumbnails, int dateFormat, int timeFormat, QWidget* parent)
     : QListView(parent),
       model_(new ClockStripModel(std::move(thumbnails), dateFormat, timeFormat, this)) {
     setModel(model_);

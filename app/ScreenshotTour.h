@@ -12,8 +12,8 @@ namespace lumora {
 // lamps of all three colours, the Search for duplicates dialog with a
 // group found and the Camera clocks dialog with its matching. The run
 // copies into a temporary folder that is removed afterwards; nothing is
-// asked, and what would have been asked is printed. False (with a message on standard error) when a picture could not
-// be written.
+// asked, and what would have been asked is printed. False (with a message on standard error) when a
+// picture could not be written.
 bool writeScreenshots(const std::string& source, const std::string& folder);
 
 }  // namespace lumora

@@ -113,8 +113,9 @@ int processCommand(const Arguments& args, const CommandContext& context) {
             return kExitFailure;
         }
         if (!changeCameraClocks(workspace, corrected, prompter)) {
-            console.error("the camera clocks were not changed: pictures would have left their "
-                          "albums");
+            console.error(
+                "the camera clocks were not changed: pictures would have left their "
+                "albums");
             return kExitFailure;
         }
     }

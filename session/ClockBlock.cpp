@@ -40,9 +40,9 @@ bool readClockBlock(ByteReader& in, CameraClocks& clocks) {
     in.int32(count, what);
     // Two empty strings and the correction: the least one camera takes.
     constexpr size_t kLeastCameraBytes = 4 + 4 + 8;
-    if (!in.require(count > 0 && static_cast<size_t>(count) <= in.remaining() / kLeastCameraBytes,
-                    formatText("the camera clock block holds the impossible camera count %d",
-                               count))) {
+    if (!in.require(
+            count > 0 && static_cast<size_t>(count) <= in.remaining() / kLeastCameraBytes,
+            formatText("the camera clock block holds the impossible camera count %d", count))) {
         return false;
     }
     CameraClocks read;
@@ -55,11 +55,11 @@ bool readClockBlock(ByteReader& in, CameraClocks& clocks) {
         in.uint64(seconds, what);
         clock.seconds = static_cast<int64_t>(seconds);
         const std::string name = cameraName(clock.camera);
-        if (!in.require(clock.seconds != 0 && clock.seconds >= -kLongest &&
-                            clock.seconds <= kLongest,
-                        formatText("the camera clock of '%s' is corrected by %lld seconds, not "
-                                   "by a non-zero time within a century",
-                                   name.c_str(), static_cast<long long>(clock.seconds))) ||
+        if (!in.require(
+                clock.seconds != 0 && clock.seconds >= -kLongest && clock.seconds <= kLongest,
+                formatText("the camera clock of '%s' is corrected by %lld seconds, not "
+                           "by a non-zero time within a century",
+                           name.c_str(), static_cast<long long>(clock.seconds))) ||
             !in.require(read.empty() || read.back().camera < clock.camera,
                         formatText("the camera clock of '%s' is out of order or given twice",
                                    name.c_str()))) {

@@ -19,8 +19,7 @@
 namespace lumora {
 namespace {
 
-PictureEntry shot(const std::string& path, const char* when, const char* make,
-                  const char* model) {
+PictureEntry shot(const std::string& path, const char* when, const char* make, const char* model) {
     PictureEntry picture = test::makePicture(path, dateTimeValue(when));
     std::strcpy(picture.exif->DateTime, when);
     std::strcpy(picture.exif->CameraMake, make);
@@ -107,9 +106,8 @@ TEST(CameraClock, matchingTwoPicturesOfOneMomentInterleavesTheCameras) {
         shot("/c3.jpg", "2024:07:14 09:25:30", "Canon", "EOS 5D"),
     };
     sortPictures(pictures, kSortByDate, false);
-    EXPECT_EQ(test::paths(pictures),
-              (std::vector<std::string>{"/c1.jpg", "/c2.jpg", "/c3.jpg", "/n1.jpg", "/n2.jpg",
-                                        "/n3.jpg"}));
+    EXPECT_EQ(test::paths(pictures), (std::vector<std::string>{"/c1.jpg", "/c2.jpg", "/c3.jpg",
+                                                               "/n1.jpg", "/n2.jpg", "/n3.jpg"}));
     const int64_t seconds = matchingClockSeconds(pictures[0], pictures[3]);
     EXPECT_EQ(seconds, 3870);
     EXPECT_EQ(matchingClockSeconds(pictures[3], pictures[0]), -3870);
@@ -117,9 +115,8 @@ TEST(CameraClock, matchingTwoPicturesOfOneMomentInterleavesTheCameras) {
     setClockSeconds(clocks, cameraOf(pictures[0]), seconds);
     applyCameraClocks(clocks, pictures);
     sortPictures(pictures, kSortByDate, false);
-    EXPECT_EQ(test::paths(pictures),
-              (std::vector<std::string>{"/c1.jpg", "/n1.jpg", "/c2.jpg", "/n2.jpg", "/c3.jpg",
-                                        "/n3.jpg"}));
+    EXPECT_EQ(test::paths(pictures), (std::vector<std::string>{"/c1.jpg", "/n1.jpg", "/c2.jpg",
+                                                               "/n2.jpg", "/c3.jpg", "/n3.jpg"}));
     // Matched again on a corrected picture, the correction does not grow.
     EXPECT_EQ(matchingClockSeconds(pictures[0], pictures[1]), 3870);
 }
@@ -166,10 +163,10 @@ TEST(CameraSummary, countsEachCameraWithTheFirstAndLastTimeItWrote) {
 }
 
 TEST(CameraSummary, aCameraIsFoundByItsModelOrByMakeAndModel) {
-    const std::vector<CameraSummary> cameras = cameraSummaries(
-        {shot("/a.jpg", "2024:07:14 10:00:00", "NIKON", "E995"),
-         shot("/b.jpg", "2024:07:14 10:00:00", "Canon", "PowerShot"),
-         shot("/c.jpg", "2024:07:14 10:00:00", "Kodak", "PowerShot")});
+    const std::vector<CameraSummary> cameras =
+        cameraSummaries({shot("/a.jpg", "2024:07:14 10:00:00", "NIKON", "E995"),
+                         shot("/b.jpg", "2024:07:14 10:00:00", "Canon", "PowerShot"),
+                         shot("/c.jpg", "2024:07:14 10:00:00", "Kodak", "PowerShot")});
     CameraId camera;
     std::string problem;
     ASSERT_TRUE(findCamera(cameras, "E995", camera, problem));

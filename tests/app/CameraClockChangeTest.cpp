@@ -18,8 +18,7 @@ using test::ScriptedPrompter;
 
 const CameraId kCanon{"Canon", "EOS 5D"};
 
-PictureEntry shot(const std::string& name, const char* when, const char* make,
-                  const char* model) {
+PictureEntry shot(const std::string& name, const char* when, const char* make, const char* model) {
     PictureEntry picture = test::makePicture("/src/" + name, dateTimeValue(when), 1u << 20);
     std::strcpy(picture.exif->DateTime, when);
     std::strcpy(picture.exif->CameraMake, make);
@@ -78,8 +77,8 @@ class CameraClockChange : public ::testing::Test {
 TEST_F(CameraClockChange, aCorrectionMovesTheCamerasPicturesOnTheFilm) {
     ASSERT_TRUE(workspace.startNewAlbum(0, prompter));
     workspace.selectFilm();
-    EXPECT_EQ(filmOrder(), (std::vector<std::string>{"c1.jpg", "n1.jpg", "n2.jpg", "c2.jpg",
-                                                     "n3.jpg"}));
+    EXPECT_EQ(filmOrder(),
+              (std::vector<std::string>{"c1.jpg", "n1.jpg", "n2.jpg", "c2.jpg", "n3.jpg"}));
     workspace.finishAlbumDialog(DialogEnd::Discard, prompter);
     workspace.albums.clear();
 
@@ -87,8 +86,8 @@ TEST_F(CameraClockChange, aCorrectionMovesTheCamerasPicturesOnTheFilm) {
     // c1 moves between n1 and n2; c2 crosses midnight into the next day.
     ASSERT_TRUE(workspace.startNewAlbum(0, prompter));
     workspace.selectFilm();
-    EXPECT_EQ(filmOrder(), (std::vector<std::string>{"n1.jpg", "c1.jpg", "n2.jpg", "c2.jpg",
-                                                     "n3.jpg"}));
+    EXPECT_EQ(filmOrder(),
+              (std::vector<std::string>{"n1.jpg", "c1.jpg", "n2.jpg", "c2.jpg", "n3.jpg"}));
     EXPECT_EQ(workspace.film[1].dateTime, dateTimeValue("2024:07:14 10:30:00"));
     EXPECT_EQ(workspace.film[3].dateTime, dateTimeValue("2024:07:15 02:00:00"));
     EXPECT_TRUE(prompter.questions().empty());

@@ -13,8 +13,7 @@
 namespace lumora {
 namespace {
 
-PictureEntry shot(const std::string& name, const char* when, const char* make,
-                  const char* model) {
+PictureEntry shot(const std::string& name, const char* when, const char* make, const char* model) {
     PictureEntry picture = test::makePicture("/src/" + name, dateTimeValue(when));
     std::strcpy(picture.exif->CameraMake, make);
     std::strcpy(picture.exif->CameraModel, model);

@@ -17,8 +17,7 @@ namespace {
 using test::CliRun;
 using test::runCli;
 
-std::vector<uint8_t> picture(const char* when, const char* make, const char* model,
-                             uint32_t seed) {
+std::vector<uint8_t> picture(const char* when, const char* make, const char* model, uint32_t seed) {
     test::PictureSpec spec;
     spec.dateTimeOriginal = when;
     spec.make = make;
@@ -60,10 +59,11 @@ class ProcessCliClock : public ::testing::Test {
 TEST_F(ProcessCliClock, organizeNamesAndFilesTheCorrectedCameraByItsTrueTime) {
     ASSERT_EQ(runCli(cli::organizeCommand, {source, target}).code, 0);
     const std::set<std::string> plain = filesBelow(target);
-    EXPECT_EQ(plain, (std::set<std::string>{"2024-07-14/2024-07-14-0 [2024-07-14] [16 30 00].jpg",
-                                            "2024-07-14/2024-07-14-1 [2024-07-14] [20 00 00].jpg",
-                                            "2024-07-15/2024-07-15-2 [2024-07-15] [00 15 30].jpg",
-                                            "2024-07-15/2024-07-15-3 [2024-07-15] [09 00 00].jpg"}));
+    EXPECT_EQ(plain,
+              (std::set<std::string>{"2024-07-14/2024-07-14-0 [2024-07-14] [16 30 00].jpg",
+                                     "2024-07-14/2024-07-14-1 [2024-07-14] [20 00 00].jpg",
+                                     "2024-07-15/2024-07-15-2 [2024-07-15] [00 15 30].jpg",
+                                     "2024-07-15/2024-07-15-3 [2024-07-15] [09 00 00].jpg"}));
 
     const std::string corrected = temp.file("corrected");
     const CliRun run =
@@ -99,8 +99,8 @@ TEST_F(ProcessCliClock, anUnknownCameraNamesTheCamerasThereAre) {
 // before pictures leave their albums.
 TEST_F(ProcessCliClock, processTakesTheSessionsClocksAndAsksBeforeAlbumsLosePictures) {
     const std::string session = temp.file("trip.lsn");
-    ASSERT_EQ(runCli(cli::organizeCommand, {"--clock", "NIKON/D70=-00:30", "--save-session",
-                                            session, source, target})
+    ASSERT_EQ(runCli(cli::organizeCommand,
+                     {"--clock", "NIKON/D70=-00:30", "--save-session", session, source, target})
                   .code,
               0);
     const CliRun preview = runCli(cli::processCommand, {"--dry-run", session});

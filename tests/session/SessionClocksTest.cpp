@@ -20,8 +20,7 @@ namespace {
 
 using test::ScriptedPrompter;
 
-std::vector<uint8_t> picture(const char* when, const char* make, const char* model,
-                             uint32_t seed) {
+std::vector<uint8_t> picture(const char* when, const char* make, const char* model, uint32_t seed) {
     test::PictureSpec spec;
     spec.dateTimeOriginal = when;
     spec.make = make;

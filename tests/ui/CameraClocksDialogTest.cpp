@@ -30,8 +30,7 @@ namespace {
 using test::controlById;
 using test::ScriptedPrompter;
 
-PictureEntry shot(const std::string& name, const char* when, const char* make,
-                  const char* model) {
+PictureEntry shot(const std::string& name, const char* when, const char* make, const char* model) {
     PictureEntry picture = test::makePicture("/src/" + name, dateTimeValue(when), 1u << 20);
     std::strcpy(picture.exif->DateTime, when);
     std::strcpy(picture.exif->CameraMake, make);
@@ -67,15 +66,16 @@ class CameraClocksDialogTest : public ::testing::Test {
     }
 
     QStringList row(QDialog& dialog, int index) {
-        QTreeWidgetItem* item = controlById<QTreeWidget>(dialog, res::kIdClockList)
-                                    ->topLevelItem(index);
+        QTreeWidgetItem* item =
+            controlById<QTreeWidget>(dialog, res::kIdClockList)->topLevelItem(index);
         QStringList texts;
         for (int column = 0; column < item->columnCount(); ++column) texts << item->text(column);
         return texts;
     }
     std::vector<std::string> order() {
         std::vector<std::string> names;
-        for (const PictureEntry& entry : workspace.pictures()) names.push_back(entry.path.substr(5));
+        for (const PictureEntry& entry : workspace.pictures())
+            names.push_back(entry.path.substr(5));
         return names;
     }
 
@@ -99,9 +99,8 @@ TEST_F(CameraClocksDialogTest, listsEveryCameraAndTheEditorsSetTheSelectedOnesOf
     controlById<QSpinBox>(dialog, res::kIdClockDays)->setValue(1);
     controlById<QSpinBox>(dialog, res::kIdClockHours)->setValue(1);
     controlById<QSpinBox>(dialog, res::kIdClockMinutes)->setValue(30);
-    EXPECT_EQ(row(dialog, 0),
-              (QStringList{"Canon/EOS 5D", "3 pictures", "[2024-07-13] ~[07 25 30]",
-                           "[2024-07-13] ~[07 55 30]", "-1d01:30:00"}));
+    EXPECT_EQ(row(dialog, 0), (QStringList{"Canon/EOS 5D", "3 pictures", "[2024-07-13] ~[07 25 30]",
+                                           "[2024-07-13] ~[07 55 30]", "-1d01:30:00"}));
     // Another camera shows its own offset in the editors.
     list->setCurrentItem(list->topLevelItem(1));
     EXPECT_EQ(controlById<QSpinBox>(dialog, res::kIdClockDays)->value(), 0);
@@ -115,7 +114,8 @@ TEST_F(CameraClocksDialogTest, listsEveryCameraAndTheEditorsSetTheSelectedOnesOf
     CameraClocks expected;
     setClockSeconds(expected, CameraId{"Canon", "EOS 5D"}, -(86400 + 5400));
     EXPECT_EQ(workspace.clocks, expected);
-    EXPECT_EQ(order(), (std::vector<std::string>{"c1.jpg", "c2.jpg", "c3.jpg", "n1.jpg", "n2.jpg"}));
+    EXPECT_EQ(order(),
+              (std::vector<std::string>{"c1.jpg", "c2.jpg", "c3.jpg", "n1.jpg", "n2.jpg"}));
     EXPECT_EQ(workspace.pictures()[0].dateTime, dateTimeValue("2024:07:13 07:25:30"));
 }
 
@@ -148,7 +148,8 @@ TEST_F(CameraClocksDialogTest, matchingTwoPicturesOfOneMomentInterleavesTheCamer
     EXPECT_EQ(controlById<QSpinBox>(dialog, res::kIdClockSeconds)->value(), 30);
 
     controlById<QPushButton>(dialog, res::kIdOk)->click();
-    EXPECT_EQ(order(), (std::vector<std::string>{"c1.jpg", "n1.jpg", "c2.jpg", "n2.jpg", "c3.jpg"}));
+    EXPECT_EQ(order(),
+              (std::vector<std::string>{"c1.jpg", "n1.jpg", "c2.jpg", "n2.jpg", "c3.jpg"}));
 }
 
 TEST_F(CameraClocksDialogTest, anOffsetTakingPicturesOutOfASavedAlbumAsksBeforeOk) {
