@@ -89,11 +89,11 @@ SessionResult loadSessionCommand(Workspace& workspace, const ChooseFile& chooseF
     }
     PictureList removed;
     applyPictureRecords(data.pictures, pictures, removed);
-    // An earlier version's records came in the order of its own values.
     // The records lie over the times the cameras wrote; the corrections
     // come after them.
     applyCameraClocks(data.clocks, pictures);
     applyCameraClocks(data.clocks, removed);
+    // An earlier version's records came in the order of its own values.
     sortPictures(pictures, kSortByDate, false);
     sortPictures(removed, kSortByDate, false);
 

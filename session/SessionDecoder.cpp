@@ -111,7 +111,7 @@ bool readPictures(ByteReader& in, SessionData& data) {
     size_t area = in.remaining();
     bool clockBlock = false;
     if (v.picturesAtScan >= 0 &&
-        static_cast<size_t>(v.picturesAtScan) < area / kPictureRecordBytes + 1) {
+        static_cast<size_t>(v.picturesAtScan) <= area / kPictureRecordBytes) {
         const size_t recordBytes = static_cast<size_t>(v.picturesAtScan) * kPictureRecordBytes;
         clockBlock = area > recordBytes &&
                      in.bytesAheadAre(recordBytes, kClockBlockMagic, sizeof kClockBlockMagic);
