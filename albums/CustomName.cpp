@@ -41,7 +41,7 @@ std::string editedFilmLabel(int position, const PictureEntry& picture, int dateF
     std::string label = filmLabelName(position, picture);
     label += ".";
     label += formatText("%s %s", dateText(picture.dateTime, dateFormat).c_str(),
-                        timeText(picture.dateTime, timeFormat).c_str());
+                        filmLabelTime(picture, timeFormat).c_str());
     label += "\n";
     label += filmLabelCamera(picture);
     return label;

@@ -30,8 +30,7 @@ void CEditAlbumDialog::showPicture(int position) {
     pictureInfo_->clear();
     if (!picture.exif) return;
     for (const std::string& line :
-         pictureInfoLines(*picture.exif, picture.dateTime, workspace_.dateFormat,
-                          workspace_.timeFormat)) {
+         pictureInfoLines(picture, workspace_.dateFormat, workspace_.timeFormat)) {
         pictureInfo_->addItem(toQString(line));
     }
 }

@@ -26,9 +26,14 @@ std::string filmLabelCamera(const PictureEntry& picture) {
                       trimmedFieldText(picture.exif->CameraModel).c_str());
 }
 
+std::string filmLabelTime(const PictureEntry& picture, int timeFormat) {
+    const std::string time = timeText(picture.dateTime, timeFormat);
+    return picture.clockOffset != 0 ? "~" + time : time;
+}
+
 std::string filmLabel(int position, const PictureEntry& picture, int dateFormat, int timeFormat) {
     const std::string date = dateText(picture.dateTime, dateFormat);
-    const std::string time = timeText(picture.dateTime, timeFormat);
+    const std::string time = filmLabelTime(picture, timeFormat);
     const bool substituted = picture.exif && picture.exif->dateSubstituted;
     std::string label = filmLabelName(position, picture);
     label += ".";

@@ -19,6 +19,10 @@ std::string filmLabelName(int position, const PictureEntry& picture);
 // cameras pad them with.
 std::string filmLabelCamera(const PictureEntry& picture);
 
+// The time part of a film label: the time text, marked "~" when the
+// picture's camera clock was corrected (the mark never reaches a file name).
+std::string filmLabelTime(const PictureEntry& picture, int timeFormat);
+
 // The whole film label of the picture at the 1-based position: name, then the
 // date and time (starred when the date came from the file time), then a line
 // break and the camera make and model.

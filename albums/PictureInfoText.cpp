@@ -1,5 +1,6 @@
 #include "albums/PictureInfoText.h"
 
+#include "albums/CameraClock.h"
 #include "albums/DateTimeText.h"
 #include "albums/FieldText.h"
 #include "filters/CriterionText.h"
@@ -112,8 +113,10 @@ const char* jpegProcessName(int32_t markerCode) {
     }
 }
 
-std::vector<std::string> pictureInfoLines(const ExifInfo& exif, uint64_t dateTime, int dateFormat,
-                                          int timeFormat) {
+namespace {
+
+std::vector<std::string> infoLines(const ExifInfo& exif, uint64_t dateTime, int dateFormat,
+                                   int timeFormat, const uint64_t* cameraTime) {
     std::vector<std::string> lines;
     const std::string make = fieldText(exif.CameraMake);
     if (!make.empty()) {
@@ -121,8 +124,14 @@ std::vector<std::string> pictureInfoLines(const ExifInfo& exif, uint64_t dateTim
         lines.push_back(formatText("Camera model : %s", fieldText(exif.CameraModel).c_str()));
     }
     if (!fieldText(exif.DateTime).empty()) {
-        lines.push_back(formatText("Date: %s", dateText(dateTime, dateFormat).c_str()));
-        lines.push_back(formatText("Time: %s", timeText(dateTime, timeFormat).c_str()));
+        std::string date = formatText("Date: %s", dateText(dateTime, dateFormat).c_str());
+        std::string time = formatText("Time: %s", timeText(dateTime, timeFormat).c_str());
+        if (cameraTime != nullptr) {
+            date += formatText(" (camera: %s)", dateText(*cameraTime, dateFormat).c_str());
+            time += formatText(" (camera: %s)", timeText(*cameraTime, timeFormat).c_str());
+        }
+        lines.push_back(date);
+        lines.push_back(time);
     }
     const std::string version = fieldText(exif.Version);
     if (!version.empty()) lines.push_back(formatText("Exif version : %s", version.c_str()));
@@ -189,6 +198,21 @@ std::vector<std::string> pictureInfoLines(const ExifInfo& exif, uint64_t dateTim
     lines.push_back(std::string("Encoding      : ") + jpegProcessName(exif.Process));
     addCommentLines(exif, lines);
     return lines;
+}
+
+}  // namespace
+
+std::vector<std::string> pictureInfoLines(const ExifInfo& exif, uint64_t dateTime, int dateFormat,
+                                          int timeFormat) {
+    return infoLines(exif, dateTime, dateFormat, timeFormat, nullptr);
+}
+
+std::vector<std::string> pictureInfoLines(const PictureEntry& picture, int dateFormat,
+                                          int timeFormat) {
+    if (!picture.exif) return {};
+    const uint64_t cameraTime = cameraValue(picture);
+    return infoLines(*picture.exif, picture.dateTime, dateFormat, timeFormat,
+                     picture.clockOffset != 0 ? &cameraTime : nullptr);
 }
 
 }  // namespace lumora

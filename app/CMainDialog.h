@@ -62,6 +62,8 @@ class CMainDialog : public QDialog {
     void about();
     // The files the last scan left out, with their reasons.
     void filesLeftOut();
+    // The clock offset of each camera whose clock was wrong.
+    void cameraClocks();
 
     // What follows a folder browser or a file dialog, also run at start for
     // the folders and the session given on the command line.

@@ -232,6 +232,8 @@ void CMainDialog::buildMenus() {
                                 res::kCmdSearchDuplicates, [this] { searchForDuplicates(); });
     command(utilities, QStringLiteral("Files left out..."), res::kCmdFilesLeftOut,
             [this] { filesLeftOut(); });
+    command(utilities, QStringLiteral("Camera clocks..."), res::kCmdCameraClocks,
+            [this] { cameraClocks(); });
 
     QMenu* albums = bar->addMenu(QStringLiteral("&Albums"));
     QMenu* newAlbum = albums->addMenu(QStringLiteral("Set New Album"));

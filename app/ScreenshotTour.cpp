@@ -19,6 +19,7 @@
 #include "app/CAboutDialog.h"
 #include "app/CLeftOutDialog.h"
 #include "app/CMainDialog.h"
+#include "app/ClocksScreenshot.h"
 #include "app/HelpWindow.h"
 #include "app/Workspace.h"
 #include "catalog/PictureCatalog.h"
@@ -232,6 +233,7 @@ bool writeScreenshots(const std::string& source, const std::string& folder) {
     ok = writeEditToolsScreenshots(folder, samplePicture) && ok;
     ok = writeFilterScreenshot(source, folder) && ok;
     ok = writeDuplicatesScreenshot(source, folder) && ok;
+    ok = writeCameraClocksScreenshots(source, folder) && ok;
     return ok;
 }
 

@@ -36,7 +36,8 @@ SessionResult saveSessionCommand(Workspace& workspace, const std::optional<std::
     }
     ErrorCode error = kErrorSuccess;
     if (!saveSession(workspace.catalog.fileSystem(), *fileName, valuesOf(workspace),
-                     workspace.albums, workspace.pictures(), workspace.removedPictures, error)) {
+                     workspace.albums, workspace.pictures(), workspace.removedPictures, error,
+                     workspace.clocks)) {
         tell(prompter, kFileCouldNotBeSavedText);
         return SessionResult::Failed;
     }
@@ -88,12 +89,17 @@ SessionResult loadSessionCommand(Workspace& workspace, const ChooseFile& chooseF
     }
     PictureList removed;
     applyPictureRecords(data.pictures, pictures, removed);
+    // The records lie over the times the cameras wrote; the corrections
+    // come after them.
+    applyCameraClocks(data.clocks, pictures);
+    applyCameraClocks(data.clocks, removed);
     // An earlier version's records came in the order of its own values.
     sortPictures(pictures, kSortByDate, false);
     sortPictures(removed, kSortByDate, false);
 
     workspace.adoptScan(scanned, outcome);
     workspace.removedPictures = std::move(removed);
+    workspace.clocks = std::move(data.clocks);
     workspace.dateFormat = stored.dateFormat;
     workspace.timeFormat = stored.timeFormat;
     workspace.excludeDuplicates = stored.excludeDuplicates;

@@ -24,6 +24,7 @@ void Workspace::reset() {
     filmBuilt = 0;
     film.clear();
     removedPictures.clear();
+    clocks.clear();
     clearValueLists(filterValues, CriterionFlags{});
     statusText = kWaitForInputText;
     targetText = kNotSelectedText;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "albums/AlbumList.h"
+#include "albums/CameraClock.h"
 #include "albums/EditState.h"
 #include "albums/FilmSelection.h"
 #include "albums/ThumbnailRemake.h"
@@ -124,6 +125,9 @@ class Workspace {
     int32_t picturesAtScan = 0;
     float freedBytes = 0.0f;  // bytes of the pictures removed as duplicates
     PictureList removedPictures;
+    // The camera clock corrections the pictures' times carry; they belong to
+    // the scanned source and go with it.
+    CameraClocks clocks;
     std::string targetDirectory;  // the target as processing uses it
     int32_t moveMode = 0;         // 0 copy, 1 move
     std::string sourceText = kNotSelectedText;

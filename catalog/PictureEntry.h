@@ -14,6 +14,10 @@ namespace lumora {
 struct PictureEntry {
     std::string path;       // directory, separator, file name
     uint64_t dateTime = 0;  // FILETIME, compared as an unsigned number
+    // What the camera's clock correction added to the value read from EXIF
+    // (100 ns ticks); dateTime already holds it, so every use of the time
+    // gets the corrected one. 0 for a camera whose clock is taken as right.
+    int64_t clockOffset = 0;
     uint64_t fileSize = 0;
     std::shared_ptr<ExifInfo> exif;
     int32_t albumId = 0;  // 0 none, an album's id, -1 while an edit is pending

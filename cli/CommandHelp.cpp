@@ -33,6 +33,15 @@ constexpr const char* kDryRunText =
     "\"in place\" when it is already there), with the lines of pictures that would stay "
     "(\"untransferred\"); the names are those the real run gives, collisions included";
 
+// A camera whose clock was wrong; the same words in scan, organize and process.
+constexpr const char* kClockText =
+    "the clock of CAMERA was off by OFFSET: its pictures are taken as made at the time it wrote "
+    "plus OFFSET, which moves them in the film order, into the day or month albums and into "
+    "their new names (the files and their EXIF data are never changed). CAMERA is the camera "
+    "model as scan prints it, or MAKE/MODEL where two makers share a model; OFFSET is "
+    "[+|-][Nd]HH:MM[:SS], as +01:04:30 or -1d02:00. Give it once for each camera; two bodies "
+    "of one model cannot be told apart";
+
 // The tab-separated lines of scan, organize and process.
 constexpr const char* kNulText =
     "end every field of a tab-separated line with a NUL instead of a tab or line break, and "
@@ -41,7 +50,7 @@ constexpr const char* kNulText =
 
 const std::vector<CommandHelp> kHelps = {
     {"scan",
-     "scan [-y] [-q] [-z] [--left-out] [--] DIR",
+     "scan [-y] [-q] [-z] [--left-out] [--clock CAMERA=OFFSET]... [--] DIR",
      "list the pictures the scan of DIR finds, with date, time and camera",
      "Scans DIR and its sub-folders (never a folder named 'Temporary Internet Files') for "
      ".jpg files with an EXIF date and prints one tab-separated line per picture: path, "
@@ -55,7 +64,10 @@ const std::vector<CommandHelp> kHelps = {
        "after the pictures, print one line 'left-out', reason, path for each file that looks "
        "like a picture and is not listed; the reasons: no EXIF block, EXIF block refused, no "
        "capture date, damaged file, name not taken (.jpeg, .jpe, .jfif), not a JPEG picture "
-       "(RAW, HEIC, PNG, TIFF or video, unless beside a listed picture of the same name)"}}},
+       "(RAW, HEIC, PNG, TIFF or video, unless beside a listed picture of the same name)"},
+      {"--clock CAMERA=OFFSET",
+       "print the times of CAMERA's pictures corrected by OFFSET, each marked with a \"~\" "
+       "before it (see organize)"}}},
     {"exif",
      "exif --json [--] PATH...",
      "print the EXIF values of JPEG files, one JSON object per line",
@@ -122,8 +134,8 @@ const std::vector<CommandHelp> kHelps = {
       {"-y, --yes", "skip every file that cannot be read without asking"},
       {"-q, --quiet", kQuietText}}},
     {"process",
-     "process [--target DIR] [--move] [--dry-run] [--yes|--no|--abort] [-q] [-z] [--] "
-     "SESSION.lsn",
+     "process [--target DIR] [--move] [--dry-run] [--yes|--no|--abort] [-q] [-z] "
+     "[--clock CAMERA=OFFSET]... [--] SESSION.lsn",
      "copy or move the albums of a session into their folders",
      "Loads a session file as the window does (its source is scanned again and must still "
      "hold the same pictures), checks the free space on the target and processes every album "
@@ -136,6 +148,11 @@ const std::vector<CommandHelp> kHelps = {
      "after the picture in hand (never half a file): the same lines are printed and the exit "
      "status is 130.",
      {{"--target DIR", "process into DIR instead of the session's target"},
+      {"--clock CAMERA=OFFSET",
+       "as organize, over the corrections the session keeps; a correction that would take "
+       "pictures of an album out of its time range is asked about: yes (also --yes, --no and "
+       "no terminal) widens the range, --abort keeps the clocks and ends; processed albums "
+       "keep their pictures"},
       {"--move", kMoveText},
       {"--dry-run", kDryRunText},
       {"--yes", kYesText},
@@ -145,7 +162,7 @@ const std::vector<CommandHelp> kHelps = {
       {"-z", kNulText}}},
     {"organize",
      "organize [--by day|month] [--camera-model] [--move] [--dry-run] [--save-session FILE] "
-     "[--yes|--no|--abort] [-q] [-z] [--] SRC TARGET",
+     "[--clock CAMERA=OFFSET]... [--yes|--no|--abort] [-q] [-z] [--] SRC TARGET",
      "put the pictures of SRC into one album folder per day or month under TARGET",
      "Scans SRC and makes one album per day (or month) of its pictures, named by the date "
      "(2019-11-03), each going into a folder of that name under TARGET with names like "
@@ -157,6 +174,7 @@ const std::vector<CommandHelp> kHelps = {
        "end every new name with the picture's camera model in brackets, as in "
        "\"2019-11-03-0 [2019-11-03] [10 20 30] [Canon EOS 5D].jpg\" (nothing for a picture "
        "without one)"},
+      {"--clock CAMERA=OFFSET", kClockText},
       {"--move", kMoveText},
       {"--dry-run", kDryRunText},
       {"--save-session FILE",

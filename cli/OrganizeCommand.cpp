@@ -9,9 +9,11 @@
 #include "albums/DateTimeText.h"
 #include "albums/Megabytes.h"
 #include "albums/PictureSort.h"
+#include "app/CameraClockChange.h"
 #include "app/SessionCommands.h"
 #include "app/Workspace.h"
 #include "cli/CliSupport.h"
+#include "cli/ClockOptions.h"
 #include "cli/Commands.h"
 #include "cli/ErrorWords.h"
 #include "cli/Options.h"
@@ -141,6 +143,7 @@ struct OrganizeRequest {
     std::string sessionFile;
     std::string source;
     std::string target;
+    std::vector<ClockRequest> clocks;  // cameras whose clocks were wrong
 };
 
 // The target: made when missing (its parent must exist), or only noted as
@@ -200,6 +203,7 @@ int organize(OrganizeRequest request, const CommandContext& context) {
     }
     bool missingTarget = false;
     if (!prepareTarget(request, env, missingTarget)) return kExitFailure;
+    std::string problem;
 
     Workspace workspace(fileSystem);
     // Its pictures are left out of the albums below (leaveOutTarget), and a
@@ -230,8 +234,18 @@ int organize(OrganizeRequest request, const CommandContext& context) {
         console.error(request.source + ": " + kNoPicturesStatusText);
         return withUnreadable(kExitFailure);
     }
+    CameraClocks clocks;
+    if (!resolveClockRequests(request.clocks, workspace.pictures(), clocks, problem)) {
+        console.error(problem);
+        return withUnreadable(kExitFailure);
+    }
+    // The numbers in the names follow the times the cameras wrote, so that a
+    // corrected clock changes the names of its own camera's pictures only.
     sortPictures(workspace.pictures(), kSortByDate, false);
     workspace.assignPictureIds();
+    // No album exists yet: nothing can be asked. The pictures are sorted by
+    // their corrected times again.
+    changeCameraClocks(workspace, clocks, prompter);
     makeDateAlbums(workspace, request.byMonth, request.cameraModel);
 
     if (!request.sessionFile.empty()) {
@@ -250,7 +264,7 @@ int organize(OrganizeRequest request, const CommandContext& context) {
 int organizeCommand(const Arguments& args, const CommandContext& context) {
     ParsedArguments parsed;
     std::string problem;
-    if (!parseArguments(args, {"--by", "--save-session"}, parsed, problem)) {
+    if (!parseArguments(args, {"--by", "--save-session", kClockOption}, parsed, problem)) {
         return usageError(kCommand, problem);
     }
     OrganizeRequest request;
@@ -262,6 +276,12 @@ int organizeCommand(const Arguments& args, const CommandContext& context) {
                 return usageError(kCommand, "--by takes day or month");
             }
             request.byMonth = option.value == "month";
+        } else if (option.name == kClockOption) {
+            ClockRequest clock;
+            if (!parseClockRequest(option.value, clock, problem)) {
+                return usageError(kCommand, problem);
+            }
+            request.clocks.push_back(clock);
         } else if (option.name == "--camera-model") {
             request.cameraModel = true;
         } else if (option.name == "--save-session") {

@@ -1,9 +1,11 @@
 #include <cstdio>
 #include <string>
 
+#include "app/CameraClockChange.h"
 #include "app/SessionCommands.h"
 #include "app/Workspace.h"
 #include "cli/CliSupport.h"
+#include "cli/ClockOptions.h"
 #include "cli/Commands.h"
 #include "cli/Options.h"
 #include "cli/ProcessRun.h"
@@ -37,14 +39,23 @@ class LoadPrompter : public Prompter {
 int processCommand(const Arguments& args, const CommandContext& context) {
     ParsedArguments parsed;
     std::string problem;
-    if (!parseArguments(args, {"--target"}, parsed, problem)) return usageError(kCommand, problem);
+    if (!parseArguments(args, {"--target", kClockOption}, parsed, problem)) {
+        return usageError(kCommand, problem);
+    }
     ProcessOptions options;
     std::string target;
+    std::vector<ClockRequest> clocks;
     for (const Option& option : parsed.options) {
         if (takeProcessOption(option, options, problem)) {
             if (!problem.empty()) return usageError(kCommand, problem);
         } else if (option.name == "--target") {
             target = option.value;
+        } else if (option.name == kClockOption) {
+            ClockRequest clock;
+            if (!parseClockRequest(option.value, clock, problem)) {
+                return usageError(kCommand, problem);
+            }
+            clocks.push_back(clock);
         } else {
             return usageError(kCommand, "unknown option '" + option.name + "'");
         }
@@ -92,6 +103,21 @@ int processCommand(const Arguments& args, const CommandContext& context) {
     if (loaded != SessionResult::Done) {
         console.error(sessionPath + ": " + kFileCouldNotBeLoadedText);
         return kExitFailure;
+    }
+    if (!clocks.empty()) {
+        // Over the session's own corrections; a change that would take
+        // pictures out of their albums is asked about like the window does.
+        CameraClocks corrected = workspace.clocks;
+        if (!resolveClockRequests(clocks, workspace.pictures(), corrected, problem)) {
+            console.error(problem);
+            return kExitFailure;
+        }
+        if (!changeCameraClocks(workspace, corrected, prompter)) {
+            console.error(
+                "the camera clocks were not changed: pictures would have left their "
+                "albums");
+            return kExitFailure;
+        }
     }
     return processIntoTarget(workspace, target, options, env);
 }

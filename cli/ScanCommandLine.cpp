@@ -1,11 +1,14 @@
 #include <cstdio>
 #include <string>
 
+#include "albums/CameraClock.h"
 #include "albums/DateTimeText.h"
+#include "albums/FilmLabel.h"
 #include "catalog/LeftOutFile.h"
 #include "catalog/PictureCatalog.h"
 #include "catalog/ScanCommand.h"
 #include "cli/CliSupport.h"
+#include "cli/ClockOptions.h"
 #include "cli/Commands.h"
 #include "cli/Options.h"
 #include "platform/FileSystem.h"
@@ -23,7 +26,10 @@ constexpr int kDefaultTimeFormat = 1;
 int runScan(const Arguments& args) {
     ParsedArguments parsed;
     std::string problem;
-    if (!parseArguments(args, {}, parsed, problem)) return usageError(kCommand, problem);
+    if (!parseArguments(args, {kClockOption}, parsed, problem)) {
+        return usageError(kCommand, problem);
+    }
+    std::vector<ClockRequest> clocks;
     bool answerYes = false;
     bool quiet = false;
     bool nulRecords = false;
@@ -37,6 +43,12 @@ int runScan(const Arguments& args) {
             nulRecords = true;
         } else if (option.name == "--left-out") {
             leftOut = true;
+        } else if (option.name == kClockOption) {
+            ClockRequest clock;
+            if (!parseClockRequest(option.value, clock, problem)) {
+                return usageError(kCommand, problem);
+            }
+            clocks.push_back(clock);
         } else {
             return usageError(kCommand, "unknown option '" + option.name + "'");
         }
@@ -60,9 +72,16 @@ int runScan(const Arguments& args) {
     const ScanOutcome outcome = runScanCommand(catalog, source, prompter, progress);
     console.clearProgress();
 
+    CameraClocks corrections;
+    if (!resolveClockRequests(clocks, catalog.pictures(), corrections, problem)) {
+        console.error(problem);
+        return kExitFailure;
+    }
+    applyCameraClocks(corrections, catalog.pictures());
+    // A corrected time is marked as the film marks it.
     for (const PictureEntry& entry : catalog.pictures()) {
         console.record({entry.path, dateText(entry.dateTime, kDefaultDateFormat),
-                        timeText(entry.dateTime, kDefaultTimeFormat), entry.exif->CameraMake,
+                        filmLabelTime(entry, kDefaultTimeFormat), entry.exif->CameraMake,
                         entry.exif->CameraModel});
     }
     if (leftOut) {

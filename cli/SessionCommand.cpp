@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "albums/ClockOffsetText.h"
 #include "albums/PictureSort.h"
 #include "app/AlbumDetailsText.h"
 #include "app/AlbumListText.h"
@@ -117,6 +118,14 @@ int show(const std::string& path, const SessionData& data) {
                 v.duplicatesFound, v.picturesAtScan, static_cast<double>(v.freedBytes));
     std::printf("Picture count: %d\nTotal size: %.17g MB\n", data.pictureCount, data.totalSize);
     printRecords(data);
+    // Only sessions with a corrected camera clock hold the block.
+    if (!data.clocks.empty()) {
+        std::printf("\nCamera clocks: %zu\n", data.clocks.size());
+        for (const CameraClock& clock : data.clocks) {
+            std::printf("  %s %s\n", quoted(cameraName(clock.camera)).c_str(),
+                        clockOffsetText(clock.seconds).c_str());
+        }
+    }
     return kExitSuccess;
 }
 

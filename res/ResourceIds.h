@@ -122,6 +122,21 @@ inline constexpr int kIdLeftOutList = 1209;
 inline constexpr int kIdLeftOutLink = 1210;
 inline constexpr int kCmdFilesLeftOut = 32803;
 
+// "Camera clocks" and its "Match to a picture" dialog; "OK" is kIdOk,
+// "Cancel" kIdCancel. Ids of our own choosing.
+inline constexpr int kIdClockList = 1230;
+inline constexpr int kIdClockSign = 1231;
+inline constexpr int kIdClockDays = 1232;
+inline constexpr int kIdClockHours = 1233;
+inline constexpr int kIdClockMinutes = 1234;
+inline constexpr int kIdClockSeconds = 1235;
+inline constexpr int kIdClockMatch = 1236;
+inline constexpr int kIdMatchOwnStrip = 1237;
+inline constexpr int kIdMatchReferenceCamera = 1238;
+inline constexpr int kIdMatchReferenceStrip = 1239;
+inline constexpr int kIdMatchOffset = 1240;
+inline constexpr int kCmdCameraClocks = 32810;
+
 // "Advanced Filter"; "Close Window" is kIdCancel. Per criterion: its check
 // box, its Max (or only) and Min combo boxes, its lamp and its reset button.
 inline constexpr int kIdFilterMake = 1074;

@@ -74,6 +74,11 @@ bool ByteReader::string(std::string& text, const char* what) {
     return true;
 }
 
+bool ByteReader::bytesAheadAre(size_t ahead, const void* expected, size_t size) const {
+    if (ahead > remaining() || size > remaining() - ahead) return false;
+    return size == 0 || std::memcmp(data_ + offset_ + ahead, expected, size) == 0;
+}
+
 bool ByteReader::bytes(void* out, size_t size, const char* what) {
     const uint8_t* at = nullptr;
     if (!take(size, what, at)) return false;

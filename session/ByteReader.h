@@ -23,6 +23,9 @@ class ByteReader {
     bool string(std::string& text, const char* what);
     bool bytes(void* out, size_t size, const char* what);
 
+    // Whether the bytes `ahead` bytes from here are those given; reads nothing.
+    bool bytesAheadAre(size_t ahead, const void* expected, size_t size) const;
+
     // Fails with the text unless the condition holds.
     bool require(bool condition, const std::string& problem);
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "albums/AlbumList.h"
+#include "albums/CameraClock.h"
 #include "session/PictureRecord.h"
 
 namespace lumora {
@@ -41,6 +42,9 @@ struct SessionData {
     double totalSize = 0.0;
     // The picture list and the removed pictures together, in date order.
     std::vector<PictureRecord> pictures;
+    // The camera clock corrections; the records' order never depends on
+    // them (it is the order of the times the cameras wrote).
+    CameraClocks clocks;
 
     bool operator==(const SessionData&) const = default;
 };

@@ -4,6 +4,7 @@
 #include "filters/CriterionText.h"
 #include "session/AlbumFields.h"
 #include "session/ByteReader.h"
+#include "session/ClockBlock.h"
 
 namespace lumora {
 namespace {
@@ -104,7 +105,18 @@ bool readPictures(ByteReader& in, SessionData& data) {
     in.float64(data.totalSize, "the total size");
     if (!in.ok()) return false;
 
-    const size_t area = in.remaining();
+    // The records of the scan's pictures may be followed by the camera
+    // clock block; anything else after them leaves the record area as it
+    // always was judged.
+    size_t area = in.remaining();
+    bool clockBlock = false;
+    if (v.picturesAtScan >= 0 &&
+        static_cast<size_t>(v.picturesAtScan) <= area / kPictureRecordBytes) {
+        const size_t recordBytes = static_cast<size_t>(v.picturesAtScan) * kPictureRecordBytes;
+        clockBlock = area > recordBytes &&
+                     in.bytesAheadAre(recordBytes, kClockBlockMagic, sizeof kClockBlockMagic);
+        if (clockBlock) area = recordBytes;
+    }
     const size_t records = area / kPictureRecordBytes;
     in.require(area % kPictureRecordBytes == 0,
                formatText("the picture records take %zu bytes, not a whole number of %zu-byte "
@@ -121,6 +133,7 @@ bool readPictures(ByteReader& in, SessionData& data) {
     if (!in.ok()) return false;
     data.pictures.assign(records, PictureRecord{});
     for (PictureRecord& record : data.pictures) readRecord(in, record);
+    if (clockBlock && in.ok()) readClockBlock(in, data.clocks);
     return in.ok();
 }
 

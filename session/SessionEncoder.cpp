@@ -2,6 +2,7 @@
 
 #include "session/AlbumFields.h"
 #include "session/ByteWriter.h"
+#include "session/ClockBlock.h"
 
 namespace lumora {
 namespace {
@@ -47,6 +48,7 @@ std::vector<uint8_t> encodeSession(const SessionData& data) {
     out.int32(data.pictureCount);
     out.float64(data.totalSize);
     for (const PictureRecord& record : data.pictures) writeRecord(out, record);
+    writeClockBlock(out, data.clocks);
     return out.take();
 }
 

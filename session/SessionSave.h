@@ -20,8 +20,13 @@ double totalMegabytes(const PictureList& pictures, bool withDuplicates = true);
 // sorted by date and recorded, and then every entry whose isRemoved is set is
 // taken out of the picture list again. The picture list is left sorted by
 // date; the removed pictures stay where they are.
+//
+// With camera clock corrections, the records go in the order of the times
+// the cameras wrote, so that loading lays them over a fresh scan before any
+// correction; the picture list is then left sorted by its corrected times.
 SessionData sessionForSave(const SessionValues& values, const AlbumList& albums,
-                           PictureList& pictures, const PictureList& removedPictures);
+                           PictureList& pictures, const PictureList& removedPictures,
+                           const CameraClocks& clocks = CameraClocks{});
 
 // Save Session from the opening of the file on. False with error set when the
 // file could not be written; the file that was there before is then as it
@@ -30,6 +35,6 @@ SessionData sessionForSave(const SessionValues& values, const AlbumList& albums,
 // writing then succeeds.
 bool saveSession(FileSystem& fileSystem, const std::string& path, const SessionValues& values,
                  const AlbumList& albums, PictureList& pictures, const PictureList& removedPictures,
-                 ErrorCode& error);
+                 ErrorCode& error, const CameraClocks& clocks = CameraClocks{});
 
 }  // namespace lumora
