@@ -31,7 +31,14 @@ constexpr const char* kDryRunText =
     "would be made (\"folder\" lines), and for every picture its source and the exact target "
     "it would get (\"copy\"/\"move\" lines, \"replace\" under --yes when a file is there, "
     "\"in place\" when it is already there), with the lines of pictures that would stay "
-    "(\"untransferred\"); the names are those the real run gives, collisions included";
+    "(\"untransferred\"); each companion file gets a line of its own after its picture's; "
+    "the names are those the real run gives, collisions included";
+
+constexpr const char* kNoCompanionsText =
+    "leave the pictures' companion files where they are; without it every picture's RAW, "
+    "sidecars (.xmp, also named after the whole picture name), .thm, .aae, .wav and .mov/.mp4 "
+    "clips of the same name go along with it, copied or moved as it is and named after its "
+    "new name; a moved picture whose companion cannot follow stays at the source with it";
 
 // The tab-separated lines of scan, organize and process.
 constexpr const char* kNulText =
@@ -122,7 +129,7 @@ const std::vector<CommandHelp> kHelps = {
       {"-y, --yes", "skip every file that cannot be read without asking"},
       {"-q, --quiet", kQuietText}}},
     {"process",
-     "process [--target DIR] [--move] [--dry-run] [--yes|--no|--abort] [-q] [-z] [--] "
+     "process [--target DIR] [--move] [--no-companions] [--dry-run] [--yes|--no|--abort] [-q] [-z] [--] "
      "SESSION.lsn",
      "copy or move the albums of a session into their folders",
      "Loads a session file as the window does (its source is scanned again and must still "
@@ -137,6 +144,7 @@ const std::vector<CommandHelp> kHelps = {
      "status is 130.",
      {{"--target DIR", "process into DIR instead of the session's target"},
       {"--move", kMoveText},
+      {"--no-companions", kNoCompanionsText},
       {"--dry-run", kDryRunText},
       {"--yes", kYesText},
       {"--no", kNoText},
@@ -144,7 +152,7 @@ const std::vector<CommandHelp> kHelps = {
       {"-q, --quiet", kQuietText},
       {"-z", kNulText}}},
     {"organize",
-     "organize [--by day|month] [--camera-model] [--move] [--dry-run] [--save-session FILE] "
+     "organize [--by day|month] [--camera-model] [--move] [--no-companions] [--dry-run] [--save-session FILE] "
      "[--yes|--no|--abort] [-q] [-z] [--] SRC TARGET",
      "put the pictures of SRC into one album folder per day or month under TARGET",
      "Scans SRC and makes one album per day (or month) of its pictures, named by the date "
@@ -158,6 +166,7 @@ const std::vector<CommandHelp> kHelps = {
        "\"2019-11-03-0 [2019-11-03] [10 20 30] [Canon EOS 5D].jpg\" (nothing for a picture "
        "without one)"},
       {"--move", kMoveText},
+      {"--no-companions", kNoCompanionsText},
       {"--dry-run", kDryRunText},
       {"--save-session FILE",
        "write the albums as a session file instead of copying or moving anything: open it in "
