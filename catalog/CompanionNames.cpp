@@ -78,6 +78,13 @@ bool isRawCompanion(const std::string& name) {
     return !extension.empty() && inTable(kRawExtensions, extension);
 }
 
+bool hasRawCompanion(const std::vector<std::string>& companionNames) {
+    for (const std::string& name : companionNames) {
+        if (isRawCompanion(name)) return true;
+    }
+    return false;
+}
+
 std::vector<std::vector<std::string>> pairCompanions(const std::vector<std::string>& pictureNames,
                                                      const std::vector<std::string>& otherNames) {
     std::vector<std::vector<std::string>> companions(pictureNames.size());

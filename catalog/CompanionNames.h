@@ -33,6 +33,8 @@ bool hasCompanionExtension(const std::string& name);
 
 // Whether a companion extension names a RAW format (letter case ignored).
 bool isRawCompanion(const std::string& name);
+// Whether one of a picture's companions is a RAW file.
+bool hasRawCompanion(const std::vector<std::string>& companionNames);
 
 // The companions of each picture of one folder. pictureNames: the names of
 // the folder's listed pictures (any order); otherNames: other names of the
