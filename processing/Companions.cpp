@@ -38,6 +38,16 @@ const std::vector<std::string>& CompanionLookup::of(const std::string& picturePa
     return found == found_.end() ? kNone : found->second;
 }
 
+bool CompanionLookup::isListedCompanion(const std::string& path) {
+    std::string folder, name;
+    splitPath(path, folder, name);
+    if (!listed_[folder]) {
+        listed_[folder] = true;
+        listFolder(folder);
+    }
+    return companions_.count(path) != 0;
+}
+
 void CompanionLookup::listFolder(const std::string& folder) {
     if (!gathered_) {
         gathered_ = true;
@@ -61,7 +71,10 @@ void CompanionLookup::listFolder(const std::string& folder) {
     for (size_t i = 0; i < paired.size(); ++i) {
         if (paired[i].empty()) continue;
         std::vector<std::string>& paths = found_[joinPath(folder, pictureNames[i])];
-        for (const std::string& companion : paired[i]) paths.push_back(joinPath(folder, companion));
+        for (const std::string& companion : paired[i]) {
+            paths.push_back(joinPath(folder, companion));
+            companions_.insert(paths.back());
+        }
     }
 }
 
@@ -103,11 +116,19 @@ bool CompanionTransfer::arrivedBefore(const CompanionFile& companion) {
     return sameBytes(fileSystem_, companion.source, companion.target);
 }
 
+ExistingTarget CompanionTransfer::classify(const CompanionFile& companion) {
+    const ExistingTarget existing = guard_.classify(companion.source, companion.target);
+    if (existing == ExistingTarget::Replaceable && lookup_.isListedCompanion(companion.target)) {
+        return ExistingTarget::Protected;
+    }
+    return existing;
+}
+
 bool CompanionTransfer::plan(const std::vector<CompanionFile>& companions, int32_t albumId) {
     std::vector<PlannedTransfer> lines;
     std::vector<UntransferredFile> refused;
     for (const CompanionFile& companion : companions) {
-        ExistingTarget existing = guard_.classify(companion.source, companion.target);
+        ExistingTarget existing = classify(companion);
         if (existing == ExistingTarget::Protected) {
             if (move_) return false;
             refused.push_back(
@@ -135,7 +156,7 @@ bool CompanionTransfer::follow(const TransferContext& context, const PictureEntr
     int arrived = 0;
     for (size_t i = 0; i < companions.size(); ++i) {
         const CompanionFile& companion = companions[i];
-        const ExistingTarget existing = guard_.classify(companion.source, companion.target);
+        const ExistingTarget existing = classify(companion);
         if (existing == ExistingTarget::ItsOwnSource) {
             ++arrived;
             continue;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "catalog/PictureEntry.h"
@@ -31,6 +32,9 @@ class CompanionLookup {
 
     // The paths of the picture's companions, in listing order.
     const std::vector<std::string>& of(const std::string& picturePath);
+    // Whether the file at path is a companion of a listed picture: it is
+    // never replaced, as the pictures themselves are not.
+    bool isListedCompanion(const std::string& path);
 
   private:
     void listFolder(const std::string& folder);
@@ -42,6 +46,7 @@ class CompanionLookup {
     bool gathered_ = false;
     std::unordered_map<std::string, bool> listed_;
     std::unordered_map<std::string, std::vector<std::string>> found_;  // by picture path
+    std::unordered_set<std::string> companions_;                        // every one found
 };
 
 // The companions of the picture at picturePath when it goes to pictureTarget:
@@ -98,6 +103,9 @@ class CompanionTransfer {
     // A companion that was at its target before the run with its bytes:
     // an earlier, stopped run put it there.
     bool arrivedBefore(const CompanionFile& companion);
+    // What stands at the companion's target; the companions of listed
+    // pictures are protected as the pictures are.
+    ExistingTarget classify(const CompanionFile& companion);
     // The pair goes back to the source; false when it could not.
     bool putBack(const TransferContext& context, const PictureEntry& picture,
                  const std::string& pictureTarget, bool pictureMoved,

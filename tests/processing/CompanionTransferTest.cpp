@@ -3,6 +3,7 @@
 // a move.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <map>
 
@@ -364,6 +365,33 @@ TEST_F(CompanionTransfer, theFreeSpaceCheckCountsTheCompanionsAsTheyAreNow) {
     EXPECT_FLOAT_EQ(requiredMegabytes(bench.albums, bench.pictures, bench.target, 1, fs, true),
                     fs.driveOf(bench.target) == fs.driveOf(raw) ? megabytesOf(3 * 1024 * 1024)
                                                                 : with);
+}
+
+// Organising a folder into itself: a companion whose target is the
+// companion of another listed picture never replaces it, nor asks to.
+TEST_F(CompanionTransfer, theCompanionOfAnotherListedPictureIsNeverReplaced) {
+    Album& inPlace = bench.addAlbum("Here", "/");
+    inPlace.createSubDirectory = 0;
+    inPlace.addDate = 0;
+    inPlace.addTime = 0;
+    bench.target = bench.source + "/DCIM";
+    PictureEntry& renamed = bench.addPicture("DCIM/IMG_0005.JPG", kMorning, 5, inPlace.id);
+    renamed.exif->hasCustomName = 1;
+    std::snprintf(renamed.exif->customName, sizeof renamed.exif->customName, "X");
+    const std::string raw = companion("DCIM/IMG_0005.CR2");
+    bench.addPicture("DCIM/X.JPG", kMorning, 6, 0);  // in no album
+    const std::string other = companion("DCIM/X.CR2");
+    album->processed = 1;  // the fixture's own album is not run here
+    ScriptedPrompter prompter;
+    prompter.answer(kAnswerOk);  // "Album 'Trip' is processed. Skip to next album"
+
+    const ProcessReport report = bench.run(realFileSystem(), prompter, 0);
+
+    EXPECT_EQ(readFile(other), bytesOf(other));
+    EXPECT_EQ(readFile(bench.target + "/X.jpg"), bench.contents[1]);
+    ASSERT_EQ(report.untransferredCompanions.size(), 1u);
+    EXPECT_EQ(report.untransferredCompanions[0].source, raw);
+    EXPECT_EQ(report.untransferredCompanions[0].outcome, FileOutcome::TargetIsPicture);
 }
 
 }  // namespace
