@@ -130,7 +130,8 @@ std::vector<std::vector<std::string>> pairCompanions(const std::vector<std::stri
         }
         if (equalFolded(extension, kSidecarExtension)) {
             if (const auto found = byWholeName.find(key); found != byWholeName.end()) {
-                for (size_t picture : found->second) consider(picture, pictureNames[picture] == stem);
+                for (size_t picture : found->second)
+                    consider(picture, pictureNames[picture] == stem);
             }
         }
         if (owner != kNone) companions[owner].push_back(name);

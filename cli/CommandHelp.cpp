@@ -129,8 +129,8 @@ const std::vector<CommandHelp> kHelps = {
       {"-y, --yes", "skip every file that cannot be read without asking"},
       {"-q, --quiet", kQuietText}}},
     {"process",
-     "process [--target DIR] [--move] [--no-companions] [--dry-run] [--yes|--no|--abort] [-q] [-z] [--] "
-     "SESSION.lsn",
+     "process [--target DIR] [--move] [--no-companions] [--dry-run] [--yes|--no|--abort] "
+     "[-q] [-z] [--] SESSION.lsn",
      "copy or move the albums of a session into their folders",
      "Loads a session file as the window does (its source is scanned again and must still "
      "hold the same pictures), checks the free space on the target and processes every album "
@@ -152,8 +152,8 @@ const std::vector<CommandHelp> kHelps = {
       {"-q, --quiet", kQuietText},
       {"-z", kNulText}}},
     {"organize",
-     "organize [--by day|month] [--camera-model] [--move] [--no-companions] [--dry-run] [--save-session FILE] "
-     "[--yes|--no|--abort] [-q] [-z] [--] SRC TARGET",
+     "organize [--by day|month] [--camera-model] [--move] [--no-companions] [--dry-run] "
+     "[--save-session FILE] [--yes|--no|--abort] [-q] [-z] [--] SRC TARGET",
      "put the pictures of SRC into one album folder per day or month under TARGET",
      "Scans SRC and makes one album per day (or month) of its pictures, named by the date "
      "(2019-11-03), each going into a folder of that name under TARGET with names like "

@@ -190,7 +190,7 @@ int printPlan(Workspace& workspace, const ProcessReport& plan, const FreeSpaceCh
     const std::vector<PlannedTransfer>& transfers = plan.plannedTransfers;
     // A picture's line and its companions' lines after it, as one pair.
     size_t pairEnd = 0;
-    bool pairKept = false;     // a move that keeps the pair at its source
+    bool pairKept = false;      // a move that keeps the pair at its source
     bool pictureStays = false;  // its companions stay with it, unmentioned
     for (size_t index = 0; index < transfers.size(); ++index) {
         if (!check.processEnabled) break;
@@ -259,8 +259,8 @@ int printPlan(Workspace& workspace, const ProcessReport& plan, const FreeSpaceCh
     const std::string companions =
         companionsWritten == 0 ? std::string()
                                : " and " + std::to_string(companionsWritten) + " companion files";
-    console.result("Dry run: " + std::to_string(written) + " pictures" + companions +
-                   " would be " + (move ? "moved" : "copied") + " and " + std::to_string(folders) +
+    console.result("Dry run: " + std::to_string(written) + " pictures" + companions + " would be " +
+                   (move ? "moved" : "copied") + " and " + std::to_string(folders) +
                    " folders made under " + target + "; nothing was written.");
     if (move) printLeftovers(workspace, target, env, moving, true);
     if (!check.processEnabled) return kExitFailure;
@@ -344,10 +344,9 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
     ProgressSink quietSink;
     // A preview of a target still to be made asks its parent's volume.
     const std::string spaceFolder = missingTarget ? parentFolder(target) : target;
-    const FreeSpaceCheck check =
-        checkFreeSpace(workspace.albums, workspace.pictures(), spaceFolder, workspace.moveMode,
-                       env.fileSystem, prompter, quietSink, quietSink, &prompter,
-                       workspace.bringCompanions);
+    const FreeSpaceCheck check = checkFreeSpace(
+        workspace.albums, workspace.pictures(), spaceFolder, workspace.moveMode, env.fileSystem,
+        prompter, quietSink, quietSink, &prompter, workspace.bringCompanions);
     if (options.dryRun) {
         console.result(check.firstStatus);
         if (!check.processEnabled) console.result(check.secondStatus);

@@ -62,7 +62,8 @@ void CompanionLookup::listFolder(const std::string& folder) {
     if (fileSystem_.listDirectory(listing, entries) != kErrorSuccess) return;
     std::vector<std::string> candidates;
     for (DirectoryEntry& entry : entries) {
-        if (entry.isDirectory || entry.isSpecialFile || !hasCompanionExtension(entry.name)) continue;
+        if (entry.isDirectory || entry.isSpecialFile || !hasCompanionExtension(entry.name))
+            continue;
         candidates.push_back(std::move(entry.name));
     }
     if (candidates.empty()) return;
@@ -89,7 +90,8 @@ std::vector<CompanionFile> companionTargets(const std::string& picturePath,
     for (const std::string& path : companionPaths) {
         splitPath(path, companionFolder, companionName);
         companions.push_back(
-            {path, joinPath(targetFolder, companionTargetName(pictureName, companionName, newName))});
+            {path,
+             joinPath(targetFolder, companionTargetName(pictureName, companionName, newName))});
     }
     return companions;
 }
@@ -171,23 +173,24 @@ bool CompanionTransfer::follow(const TransferContext& context, const PictureEntr
             continueFlag = 1;
             int answer = 0;
             ErrorCode sourceError = kErrorSuccess;
-            const bool placed =
-                move_ ? movePicture(context, companion.source, companion.target, continueFlag,
-                                    answer, sourceError)
-                      : copyPicture(context, companion.source, companion.target, continueFlag,
-                                    answer);
+            const bool placed = move_ ? movePicture(context, companion.source, companion.target,
+                                                    continueFlag, answer, sourceError)
+                                      : copyPicture(context, companion.source, companion.target,
+                                                    continueFlag, answer);
             if (placed) {
                 guard_.notePlaced(companion.target);
                 ++arrived;
                 if (move_) moved.push_back(companion);
-                if (sourceError != kErrorSuccess) keptSources.push_back({companion.source, sourceError});
+                if (sourceError != kErrorSuccess)
+                    keptSources.push_back({companion.source, sourceError});
                 continue;
             }
-            why = continueFlag == 0                           ? FileOutcome::GivenUp
+            why = continueFlag == 0                       ? FileOutcome::GivenUp
                   : exists(fileSystem_, companion.source) ? FileOutcome::Skipped
-                                                              : FileOutcome::Missing;
+                                                          : FileOutcome::Missing;
         }
-        report_.untransferredCompanions.push_back({companion.source, companion.target, albumId, why});
+        report_.untransferredCompanions.push_back(
+            {companion.source, companion.target, albumId, why});
         const FileOutcome rest = move_ ? FileOutcome::PairKept : FileOutcome::NotReached;
         if (!move_ && continueFlag != 0) continue;
         for (size_t j = i + 1; j < companions.size(); ++j) {
@@ -222,8 +225,7 @@ bool CompanionTransfer::putBack(const TransferContext& context, const PictureEnt
     // Looked at before anything moves, so that the pair goes back whole or
     // stays whole at the target.
     for (const CompanionFile& file : back) {
-        if (exists(fileSystem_, file.source) &&
-            !sameBytes(fileSystem_, file.source, file.target)) {
+        if (exists(fileSystem_, file.source) && !sameBytes(fileSystem_, file.source, file.target)) {
             report_.splitPairs.push_back({pictureTarget, failed.source, file.source});
             return false;
         }
@@ -241,7 +243,8 @@ bool CompanionTransfer::putBack(const TransferContext& context, const PictureEnt
 
 std::string companionSummarySuffix(int companions, bool move) {
     if (companions <= 0) return {};
-    return " " + std::to_string(companions) + (companions == 1 ? " companion file " : " companion files ") +
+    return " " + std::to_string(companions) +
+           (companions == 1 ? " companion file " : " companion files ") +
            (move ? "moved" : "copied") + " with their pictures.";
 }
 

@@ -46,7 +46,7 @@ class CompanionLookup {
     bool gathered_ = false;
     std::unordered_map<std::string, bool> listed_;
     std::unordered_map<std::string, std::vector<std::string>> found_;  // by picture path
-    std::unordered_set<std::string> companions_;                        // every one found
+    std::unordered_set<std::string> companions_;                       // every one found
 };
 
 // The companions of the picture at picturePath when it goes to pictureTarget:

@@ -120,8 +120,8 @@ FreeSpaceCheck checkFreeSpace(const AlbumList& albums, const PictureList& pictur
     FreeSpaceCheck check;
     check.firstStatus = kCheckingFreeSpaceText;
     upper.setStatus(check.firstStatus);
-    check.requiredMB = requiredMegabytes(albums, pictures, targetDirectory, moveMode, fileSystem,
-                                         countCompanions);
+    check.requiredMB =
+        requiredMegabytes(albums, pictures, targetDirectory, moveMode, fileSystem, countCompanions);
     size_t processedCount = 0;
     for (const Album& album : albums) processedCount += album.processed ? 1 : 0;
 

@@ -127,10 +127,9 @@ class Run {
             settings_.moveMode == 1
                 ? movePicture(context_, picture.path, target, continueFlag, fileAnswer, sourceError)
                 : copyPicture(context_, picture.path, target, continueFlag, fileAnswer);
-        const bool pairKept =
-            placed && !companions_.follow(context_, picture, target,
-                                          companions_.of(picture, target), true, album.id,
-                                          continueFlag);
+        const bool pairKept = placed && !companions_.follow(context_, picture, target,
+                                                            companions_.of(picture, target), true,
+                                                            album.id, continueFlag);
         if (pairKept) placed = false;
         if (placed) {
             ++report_.filesTransferred;
@@ -276,8 +275,7 @@ class Run {
     // The companions of a picture that was at its target before this run
     // follow it there; false when the pair stays at the source (reported,
     // the bar stepped unless the album was given up).
-    bool companionsFollow(const PictureEntry& picture, const std::string& target,
-                          int32_t albumId) {
+    bool companionsFollow(const PictureEntry& picture, const std::string& target, int32_t albumId) {
         continueFlag = 1;
         if (companions_.follow(context_, picture, target, companions_.of(picture, target), false,
                                albumId, continueFlag)) {
@@ -422,9 +420,9 @@ ProcessReport processAlbums(AlbumList& albums, const PictureList& pictures,
             summaryText(report.albumsVisited, report.albumsFailed, report.albumCount);
     }
     if (settings.planOnly) return report;
-    services.upper.setStatus(report.summaryText +
-                             companionSummarySuffix(report.companionsTransferred,
-                                                    settings.moveMode == 1));
+    services.upper.setStatus(
+        report.summaryText +
+        companionSummarySuffix(report.companionsTransferred, settings.moveMode == 1));
     services.lower.setStatus(kCloseWindowText);
     return report;
 }

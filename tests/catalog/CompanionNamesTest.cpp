@@ -21,10 +21,10 @@ using Names = std::vector<std::string>;
 constexpr const char* kDate = "2005:03:04 10:20:30";
 
 TEST(CompanionNames, everyKindInEitherLetterCaseAndBothSidecarSpellings) {
-    const Names kinds = {"3FR", "ARW", "CR2", "CR3", "CRW", "DCR", "DNG", "ERF", "IIQ",
-                         "K25", "KDC", "MEF", "MOS", "MRW", "NEF", "NRW", "ORF", "PEF",
-                         "RAF", "RAW", "RW2", "RWL", "SR2", "SRF", "SRW", "X3F", "XMP",
-                         "THM", "AAE", "WAV", "MOV", "MP4"};
+    const Names kinds = {"3FR", "ARW", "CR2", "CR3", "CRW", "DCR", "DNG", "ERF",
+                         "IIQ", "K25", "KDC", "MEF", "MOS", "MRW", "NEF", "NRW",
+                         "ORF", "PEF", "RAF", "RAW", "RW2", "RWL", "SR2", "SRF",
+                         "SRW", "X3F", "XMP", "THM", "AAE", "WAV", "MOV", "MP4"};
     for (const std::string& kind : kinds) {
         std::string lower = kind;
         for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -63,14 +63,14 @@ TEST(CompanionNames, picturesSharingABaseNameGetEachFileOnce) {
     // first in listing order. A whole-name sidecar goes to the picture it
     // names exactly.
     const Names pictures = {"IMG_0001.jpg", "IMG_0001.JPG", "img_0001.jpg"};
-    const Names others = {"IMG_0001.CR2", "img_0001.xmp", "Img_0001.MOV", "IMG_0001.jpg.xmp",
-                          "IMG_0001.JPG.xmp", "IMG_0001.Jpg.xmp"};
+    const Names others = {"IMG_0001.CR2",     "img_0001.xmp",     "Img_0001.MOV",
+                          "IMG_0001.jpg.xmp", "IMG_0001.JPG.xmp", "IMG_0001.Jpg.xmp"};
     const std::vector<Names> paired = pairCompanions(pictures, others);
     ASSERT_EQ(paired.size(), 3u);
     // IMG_0001.JPG comes before IMG_0001.jpg in listing order (ties of the
     // upper-cased names go by the bytes).
-    EXPECT_EQ(paired[1], (Names{"IMG_0001.CR2", "Img_0001.MOV", "IMG_0001.JPG.xmp",
-                                "IMG_0001.Jpg.xmp"}));
+    EXPECT_EQ(paired[1],
+              (Names{"IMG_0001.CR2", "Img_0001.MOV", "IMG_0001.JPG.xmp", "IMG_0001.Jpg.xmp"}));
     EXPECT_EQ(paired[0], (Names{"IMG_0001.jpg.xmp"}));
     EXPECT_EQ(paired[2], (Names{"img_0001.xmp"}));
 }

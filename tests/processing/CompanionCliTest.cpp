@@ -121,7 +121,8 @@ TEST_F(CompanionCli, thePreviewListsEveryCompanionLineTheRunThenWrites) {
 
 TEST_F(CompanionCli, noCompanionsLeavesThemOnTheCardAndSaysNothingOfThem) {
     const std::string target = temp.makeDir("out");
-    const CliRun preview = runCli(cli::organizeCommand, {"--dry-run", "--no-companions", source, target});
+    const CliRun preview =
+        runCli(cli::organizeCommand, {"--dry-run", "--no-companions", source, target});
     EXPECT_EQ(writtenTargets(preview.out).size(), 3u);
     EXPECT_EQ(linesStartingWith(preview.out, "Dry run:"),
               Lines{"Dry run: 3 pictures would be copied and 1 folders made under " + target +
@@ -144,7 +145,8 @@ TEST_F(CompanionCli, aMoveKeepsAPairOnTheCardWhenItsCompanionCannotFollow) {
     const std::string older = temp.writeFile(
         "out/2020-05-06/2020-05-06-1 [2020-05-06] [08 08 09].MOV", std::string("earlier clip"));
 
-    const CliRun preview = runCli(cli::organizeCommand, {"--dry-run", "--move", "--no", source, target});
+    const CliRun preview =
+        runCli(cli::organizeCommand, {"--dry-run", "--move", "--no", source, target});
     const CliRun run = runCli(cli::organizeCommand, {"--move", "--no", source, target});
 
     EXPECT_EQ(run.code, 1);
@@ -162,7 +164,8 @@ TEST_F(CompanionCli, aMoveKeepsAPairOnTheCardWhenItsCompanionCannotFollow) {
                            "untransferred\tskipped\t" + source + "/101CANON/IMG_0001.MOV\t" +
                                folder + name + ".MOV"}));
     EXPECT_EQ(readFile(older), "earlier clip");
-    EXPECT_EQ(readFile(source + "/101CANON/IMG_0001.JPG"), before.at(source + "/101CANON/IMG_0001.JPG"));
+    EXPECT_EQ(readFile(source + "/101CANON/IMG_0001.JPG"),
+              before.at(source + "/101CANON/IMG_0001.JPG"));
     EXPECT_EQ(readFile(source + "/101CANON/IMG_0001.cr2"), "raw two");
     EXPECT_FALSE(std::filesystem::exists(folder + name + ".jpg"));
     EXPECT_FALSE(std::filesystem::exists(folder + name + ".cr2"));

@@ -128,8 +128,9 @@ TEST_F(CompanionTransfer, companionsFollowTheNumberedNameOfTheirPicture) {
     bench.run(realFileSystem(), prompter);
 
     const std::string keptFolder = bench.target + "/Kept";
-    EXPECT_EQ(listNames(keptFolder), (Names{"IMG_0001 (2).CR2", "IMG_0001 (2).jpg",
-                                            "IMG_0001 (2).jpg.xmp", "IMG_0001.CR2", "IMG_0001.jpg"}));
+    EXPECT_EQ(listNames(keptFolder),
+              (Names{"IMG_0001 (2).CR2", "IMG_0001 (2).jpg", "IMG_0001 (2).jpg.xmp", "IMG_0001.CR2",
+                     "IMG_0001.jpg"}));
     EXPECT_EQ(readFile(keptFolder + "/IMG_0001.CR2"), bytesOf(first));
     EXPECT_EQ(readFile(keptFolder + "/IMG_0001 (2).CR2"), bytesOf(second));
     EXPECT_EQ(readFile(keptFolder + "/IMG_0001 (2).jpg.xmp"), bytesOf(sidecar));
@@ -354,17 +355,17 @@ TEST_F(CompanionTransfer, aPreviewPlansEveryCompanionLineTheRunThenWrites) {
 }
 
 TEST_F(CompanionTransfer, theFreeSpaceCheckCountsTheCompanionsAsTheyAreNow) {
-    const std::string raw = bench.temp.writeFile("source/DCIM/IMG_0001.CR2",
-                                                 std::string(3 * 1024 * 1024, 'r'));
+    const std::string raw =
+        bench.temp.writeFile("source/DCIM/IMG_0001.CR2", std::string(3 * 1024 * 1024, 'r'));
     bench.countAlbums();
     FileSystem& fs = realFileSystem();
     const float without = requiredMegabytes(bench.albums, bench.pictures, bench.target, 0, fs);
     const float with = requiredMegabytes(bench.albums, bench.pictures, bench.target, 0, fs, true);
     EXPECT_FLOAT_EQ(with - without, megabytesOf(3 * 1024 * 1024));
     // A move within one drive needs room for the largest file, companions too.
-    EXPECT_FLOAT_EQ(requiredMegabytes(bench.albums, bench.pictures, bench.target, 1, fs, true),
-                    fs.driveOf(bench.target) == fs.driveOf(raw) ? megabytesOf(3 * 1024 * 1024)
-                                                                : with);
+    EXPECT_FLOAT_EQ(
+        requiredMegabytes(bench.albums, bench.pictures, bench.target, 1, fs, true),
+        fs.driveOf(bench.target) == fs.driveOf(raw) ? megabytesOf(3 * 1024 * 1024) : with);
 }
 
 // Organising a folder into itself: a companion whose target is the

@@ -180,8 +180,9 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
     if (failing != Failing::CreateFolder &&
         (code == kErrorFileExists || code == kErrorAlreadyExists)) {
         askedCode = kErrorFileExists;
-        expectedPath = ofCompanion(failing) ? rawTarget
-                                            : bench.target + "/dir/A/A-1 [2019-01-02] [03 04 05].jpg";
+        expectedPath = ofCompanion(failing)
+                           ? rawTarget
+                           : bench.target + "/dir/A/A-1 [2019-01-02] [03 04 05].jpg";
     }
     int moveMode = 0;
     switch (failing) {
@@ -270,8 +271,10 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
     if (moveMode == 0) {
         EXPECT_TRUE(rawAtSource);
     } else {
-        EXPECT_FALSE(pictureAtTarget && !pictureAtSource && !rawAtTarget) << "the RAW stayed behind";
-        EXPECT_FALSE(rawAtTarget && !rawAtSource && !pictureAtTarget) << "the picture stayed behind";
+        EXPECT_FALSE(pictureAtTarget && !pictureAtSource && !rawAtTarget)
+            << "the RAW stayed behind";
+        EXPECT_FALSE(rawAtTarget && !rawAtSource && !pictureAtTarget)
+            << "the picture stayed behind";
     }
     // Album B's existing file is declined, so it gives B up.
     EXPECT_EQ(bench.albums[1].processed, 0);
