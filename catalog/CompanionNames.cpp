@@ -88,53 +88,57 @@ bool hasRawCompanion(const std::vector<std::string>& companionNames) {
 std::vector<std::vector<std::string>> pairCompanions(const std::vector<std::string>& pictureNames,
                                                      const std::vector<std::string>& otherNames) {
     std::vector<std::vector<std::string>> companions(pictureNames.size());
-    // Most folders hold no companion at all: they cost one look at each
-    // extension and nothing more.
-    bool any = false;
-    for (const std::string& name : otherNames) {
-        if (hasCompanionExtension(name)) {
-            any = true;
-            break;
-        }
-    }
-    if (!any || pictureNames.empty()) return companions;
-
-    std::unordered_map<std::string, std::vector<size_t>> byStem;
-    std::unordered_map<std::string, std::vector<size_t>> byWholeName;
-    byStem.reserve(pictureNames.size());
-    byWholeName.reserve(pictureNames.size());
-    for (size_t i = 0; i < pictureNames.size(); ++i) {
-        byStem[folded(stemOf(pictureNames[i]))].push_back(i);
-        byWholeName[folded(pictureNames[i])].push_back(i);
-    }
-
-    for (const std::string& name : otherNames) {
-        const std::string_view extension = extensionOf(name);
+    constexpr size_t kNone = static_cast<size_t>(-1);
+    // The candidates by their folded base names, each key's candidates
+    // chained through `next`: the scan pays a few look-ups a picture, and a
+    // folder without companions nothing beyond a look at each extension.
+    std::unordered_map<std::string, size_t> firstByStem;
+    std::vector<size_t> next(otherNames.size(), kNone);
+    bool anySidecar = false;
+    for (size_t i = 0; i < otherNames.size(); ++i) {
+        const std::string_view extension = extensionOf(otherNames[i]);
         if (!isCompanionExtension(extension)) continue;
+        anySidecar = anySidecar || equalFolded(extension, kSidecarExtension);
+        const auto [slot, added] = firstByStem.try_emplace(folded(stemOf(otherNames[i])), i);
+        if (!added) {
+            next[i] = slot->second;
+            slot->second = i;
+        }
+    }
+    if (firstByStem.empty() || pictureNames.empty()) return companions;
+
+    struct Owner {
+        size_t picture = kNone;
+        bool exact = false;  // the names match in letter case too
+    };
+    std::vector<Owner> owners(otherNames.size());
+    const auto consider = [&](size_t candidate, size_t picture, bool exact) {
+        Owner& owner = owners[candidate];
+        if (owner.picture == kNone || (exact && !owner.exact) ||
+            (exact == owner.exact &&
+             listedBefore(pictureNames[picture], pictureNames[owner.picture]))) {
+            owner = {picture, exact};
+        }
+    };
+    for (size_t picture = 0; picture < pictureNames.size(); ++picture) {
+        const std::string& name = pictureNames[picture];
         const std::string_view stem = stemOf(name);
-        const std::string key = folded(stem);
-        constexpr size_t kNone = static_cast<size_t>(-1);
-        size_t owner = kNone;
-        bool ownerExact = false;
-        const auto consider = [&](size_t picture, bool exact) {
-            if (owner == kNone || (exact && !ownerExact) ||
-                (exact == ownerExact && listedBefore(pictureNames[picture], pictureNames[owner]))) {
-                owner = picture;
-                ownerExact = exact;
-            }
-        };
-        if (const auto found = byStem.find(key); found != byStem.end()) {
-            for (size_t picture : found->second) {
-                consider(picture, stemOf(pictureNames[picture]) == stem);
+        if (const auto found = firstByStem.find(folded(stem)); found != firstByStem.end()) {
+            for (size_t i = found->second; i != kNone; i = next[i]) {
+                consider(i, picture, stemOf(otherNames[i]) == stem);
             }
         }
-        if (equalFolded(extension, kSidecarExtension)) {
-            if (const auto found = byWholeName.find(key); found != byWholeName.end()) {
-                for (size_t picture : found->second)
-                    consider(picture, pictureNames[picture] == stem);
+        // A sidecar named after the whole picture name.
+        if (!anySidecar) continue;
+        if (const auto found = firstByStem.find(folded(name)); found != firstByStem.end()) {
+            for (size_t i = found->second; i != kNone; i = next[i]) {
+                if (!equalFolded(extensionOf(otherNames[i]), kSidecarExtension)) continue;
+                consider(i, picture, stemOf(otherNames[i]) == name);
             }
         }
-        if (owner != kNone) companions[owner].push_back(name);
+    }
+    for (size_t i = 0; i < otherNames.size(); ++i) {
+        if (owners[i].picture != kNone) companions[owners[i].picture].push_back(otherNames[i]);
     }
     return companions;
 }
@@ -143,7 +147,8 @@ std::string companionTargetName(const std::string& pictureName, const std::strin
                                 const std::string& newPictureName) {
     const std::string_view extension = extensionOf(companionName);
     const std::string_view stem = stemOf(companionName);
-    const std::string dotted = "." + std::string(extension);
+    std::string dotted(1, '.');
+    dotted.append(extension);
     if (equalFolded(extension, kSidecarExtension) && equalFolded(stem, pictureName)) {
         return newPictureName + dotted;
     }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <unordered_set>
+#include <string_view>
 #include <utility>
 
 #include "catalog/CompanionNames.h"
@@ -109,12 +109,15 @@ void PictureCatalog::noteCompanions(const SourceDirectory& folder, size_t firstP
 void PictureCatalog::noteUnopened(const SourceDirectory& folder, size_t firstPicture) {
     const size_t nameStart = folder.path.size() + 1;
     // A companion travels with its picture: it is not left out.
-    std::unordered_set<std::string> companions;
+    std::vector<std::string_view> companions;
     for (size_t i = firstPicture; i < pictures_.size(); ++i) {
-        companions.insert(pictures_[i].companions.begin(), pictures_[i].companions.end());
+        companions.insert(companions.end(), pictures_[i].companions.begin(),
+                          pictures_[i].companions.end());
     }
+    std::sort(companions.begin(), companions.end());
     for (const LeftOutFile& file : folder.unopenedFiles) {
-        bool companion = companions.count(file.path) != 0;
+        bool companion = std::binary_search(companions.begin(), companions.end(),
+                                            std::string_view(file.path));
         if (file.reason == LeftOutReason::NotJpeg) {
             for (size_t i = firstPicture; i < pictures_.size() && !companion; ++i) {
                 companion = sameStem(pictures_[i].path.substr(nameStart), file.path);
