@@ -26,6 +26,9 @@ const QColor kLabelColour(226, 226, 222);
 const QColor kExcludedLabelColour(140, 138, 134);
 const QColor kSelectedLabelBackground(240, 168, 48, 60);
 const QColor kMissingThumbnail(90, 90, 90);
+// The badge of a picture shot with a RAW file beside it.
+const QColor kRawBadgeBackground(24, 24, 24, 200);
+const QColor kRawBadgeText(240, 168, 48);
 
 QRect thumbnailRect(const QRect& item) {
     return QRect(item.x() + (item.width() - kThumbnailWidth) / 2, item.y() + kThumbnailTop,
@@ -47,6 +50,27 @@ QString drawnLabel(QString text) {
         if (inBrackets && c == u' ') c = QChar(0x00A0);
     }
     return text;
+}
+
+// A small "RAW" in the thumbnail's top right corner.
+void drawRawBadge(QPainter& painter, const QRect& thumbnail) {
+    QFont font = painter.font();
+    font.setPixelSize(10);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const QString text = QStringLiteral("RAW");
+    const QSize size(metrics.horizontalAdvance(text) + 8, metrics.height() + 2);
+    const QRect badge(thumbnail.right() - size.width() - 3, thumbnail.top() + 3, size.width(),
+                      size.height());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kRawBadgeBackground);
+    painter.drawRoundedRect(badge, 3, 3);
+    painter.setFont(font);
+    painter.setPen(kRawBadgeText);
+    painter.drawText(badge, Qt::AlignCenter, text);
+    painter.restore();
 }
 
 }  // namespace
@@ -117,6 +141,7 @@ void FilmDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     } else {
         painter->fillRect(thumbnail, kMissingThumbnail);
     }
+    if (index.data(FilmModel::RawCompanionRole).toBool()) drawRawBadge(*painter, thumbnail);
 
     QRect label = labelRect(option.rect);
     if (selected) painter->fillRect(label, kSelectedLabelBackground);

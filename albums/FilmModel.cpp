@@ -2,6 +2,7 @@
 
 #include "albums/FieldText.h"
 #include "albums/FilmLabel.h"
+#include "catalog/CompanionNames.h"
 #include "platform/QtText.h"
 
 namespace lumora {
@@ -74,6 +75,8 @@ QVariant FilmModel::data(const QModelIndex& index, int role) const {
             return toQString(itemText(row)) + u'\n' + pathToQString(picture.path);
         case ThumbnailIndexRole:
             return picture.exif ? picture.exif->thumbnailIndex : -1;
+        case RawCompanionRole:
+            return hasRawCompanion(picture.companions);
         default:
             return QVariant();
     }

@@ -24,6 +24,7 @@ class FilmModel : public QAbstractListModel {
         // The label after its name part: what stays in view below the edit
         // box while the name is edited.
         LabelDetailRole,
+        RawCompanionRole,  // bool: a RAW file of the picture's name lies beside it
     };
     // The label of the film picture at a 0-based position.
     using LabelMaker = std::function<std::string(int position)>;

@@ -158,4 +158,17 @@ std::vector<std::string> albumDetailsLines(const Album& album, const std::string
     return lines;
 }
 
+std::vector<std::string> albumDetailsLines(const Album& album, const std::string& targetText,
+                                           int dateFormat, int timeFormat,
+                                           const CompanionTally& companions) {
+    Lines lines = albumDetailsLines(album, targetText, dateFormat, timeFormat);
+    if (companions.files > 0) {
+        // After "Name", "In album" and "Size".
+        lines.insert(lines.begin() + 3,
+                     formatText("Companions: %d files (%4.2fMB)", companions.files,
+                                static_cast<double>(companions.megabytes)));
+    }
+    return lines;
+}
+
 }  // namespace lumora

@@ -139,9 +139,9 @@ void CMainDialog::showAlbumDetails() {
     deleteAlbum_->setEnabled(shown);
     if (!shown) return;
     const Album& album = workspace_.albums[static_cast<size_t>(index)];
-    for (const std::string& line :
-         albumDetailsLines(album, workspace_.targetText, workspace_.dateFormat,
-                           workspace_.timeFormat)) {
+    for (const std::string& line : albumDetailsLines(
+             album, workspace_.targetText, workspace_.dateFormat, workspace_.timeFormat,
+             albumCompanions(workspace_.pictures(), album.id, workspace_.catalog.fileSystem()))) {
         albumDetails_->addItem(toQString(line));
     }
 }

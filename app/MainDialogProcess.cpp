@@ -35,7 +35,8 @@ void CMainDialog::process() {
 }
 
 void CMainDialog::processOption() {
-    CProcessOptionDialog dialog(workspace_.albums, workspace_.moveMode, prompter_, this);
+    CProcessOptionDialog dialog(workspace_.albums, workspace_.moveMode, workspace_.bringCompanions,
+                                prompter_, this);
     runDialog(dialog);
 }
 

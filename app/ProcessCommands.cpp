@@ -37,7 +37,7 @@ FreeSpaceCheck checkWorkspaceFreeSpace(Workspace& workspace, Prompter& prompter,
                                        QuestionListener* listener) {
     return checkFreeSpace(workspace.albums, workspace.pictures(), workspace.targetDirectory,
                           workspace.moveMode, workspace.catalog.fileSystem(), prompter, sinks.upper,
-                          sinks.lower, listener);
+                          sinks.lower, listener, workspace.bringCompanions);
 }
 
 namespace {
@@ -51,6 +51,7 @@ ProcessReport runWorkspaceAlbums(Workspace& workspace, Prompter& prompter,
     settings.dateFormat = workspace.dateFormat;
     settings.timeFormat = workspace.timeFormat;
     settings.planOnly = planOnly;
+    settings.bringCompanions = workspace.bringCompanions;
     const ProcessServices services{
         workspace.catalog.fileSystem(), prompter, sinks.upper, sinks.lower, listener, stop};
     return processAlbums(workspace.albums, workspace.pictures(), settings, services);

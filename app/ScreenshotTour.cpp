@@ -183,7 +183,8 @@ bool writeScreenshots(const std::string& source, const std::string& folder) {
                                  &window);
         tour.shoot(format, "time-format.png");
 
-        CProcessOptionDialog option(workspace.albums, workspace.moveMode, prompter, &window);
+        CProcessOptionDialog option(workspace.albums, workspace.moveMode, workspace.bringCompanions,
+                                    prompter, &window);
         tour.shoot(option, "process-option.png");
 
         workspace.targetDirectory = workspace.targetText;

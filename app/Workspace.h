@@ -130,6 +130,9 @@ class Workspace {
     CameraClocks clocks;
     std::string targetDirectory;  // the target as processing uses it
     int32_t moveMode = 0;         // 0 copy, 1 move
+    // "Bring companion files (RAW, sidecars, clips)": for this run of the
+    // program only, never kept in a session.
+    bool bringCompanions = true;
     std::string sourceText = kNotSelectedText;
     std::string targetText = kNotSelectedText;
     std::string statusText = kWaitForInputText;

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <utility>
 
+#include "catalog/CompanionNames.h"
+
 namespace lumora {
 namespace {
 
@@ -32,6 +34,9 @@ PendingFolder listFolder(FileSystem& fileSystem, std::string path, const std::st
         } else if (matchesJpgPattern(entry.name)) {
             folder.directory.pictureFiles.push_back(std::move(entry));
         } else if (!entry.isSpecialFile) {
+            if (hasCompanionExtension(entry.name)) {
+                folder.directory.companionFiles.push_back(entry.name);
+            }
             if (const std::optional<LeftOutReason> reason = reasonForUnopenedName(entry.name)) {
                 folder.directory.unopenedFiles.push_back({std::move(entry.name), *reason});
             }

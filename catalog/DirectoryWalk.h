@@ -18,6 +18,9 @@ struct SourceDirectory {
     // (never opened), so that the scan can tell what it left out without a
     // look of its own.
     std::vector<LeftOutFile> unopenedFiles;  // file names, not yet paths
+    // The names of the same listing with a companion extension, to be
+    // paired with the folder's pictures once they are known.
+    std::vector<std::string> companionFiles;
 };
 
 // A folder that is never searched, nor anything below it. Only this exact

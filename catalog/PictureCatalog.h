@@ -34,7 +34,8 @@ class PictureCatalog {
     // EXIF information and a date. The files that look like pictures and are
     // not listed go to the left-out list with their reasons (a RAW or video
     // beside a listed picture of its stem is its companion and not left out);
-    // only the .jpg files are opened. False only when the user stopped the scan
+    // only the .jpg files are opened. Each listed picture notes the names of
+    // its companion files from the same listing. False only when the user stopped the scan
     // at a file that could not be opened; what was found until then stays.
     bool scanSource(const std::string& root, bool recursive, Prompter& prompter);
 
@@ -68,6 +69,8 @@ class PictureCatalog {
     // The unopened names of a folder, but for the companions of the
     // pictures listed from it (those from firstPicture on).
     void noteUnopened(const SourceDirectory& folder, size_t firstPicture);
+    // Pairs the folder's companion names with the pictures listed from it.
+    void noteCompanions(const SourceDirectory& folder, size_t firstPicture);
 
     FileSystem& fileSystem_;
     ExifReader reader_;

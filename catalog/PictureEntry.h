@@ -24,6 +24,9 @@ struct PictureEntry {
     int32_t isDuplicate = 0;
     int32_t isRemoved = 0;
     int32_t isNegative = 0;
+    // The names of its companion files (a RAW, sidecars, a clip) in its
+    // folder, as the scan's listing showed them; processing looks again.
+    std::vector<std::string> companions;
 };
 
 using PictureList = std::vector<PictureEntry>;

@@ -31,7 +31,14 @@ constexpr const char* kDryRunText =
     "would be made (\"folder\" lines), and for every picture its source and the exact target "
     "it would get (\"copy\"/\"move\" lines, \"replace\" under --yes when a file is there, "
     "\"in place\" when it is already there), with the lines of pictures that would stay "
-    "(\"untransferred\"); the names are those the real run gives, collisions included";
+    "(\"untransferred\"); each companion file gets a line of its own after its picture's; "
+    "the names are those the real run gives, collisions included";
+
+constexpr const char* kNoCompanionsText =
+    "leave the pictures' companion files where they are; without it every picture's RAW, "
+    "sidecars (.xmp, also named after the whole picture name), .thm, .aae, .wav and .mov/.mp4 "
+    "clips of the same name go along with it, copied or moved as it is and named after its "
+    "new name; a moved picture whose companion cannot follow stays at the source with it";
 
 // A camera whose clock was wrong; the same words in scan, organize and process.
 constexpr const char* kClockText =
@@ -134,8 +141,8 @@ const std::vector<CommandHelp> kHelps = {
       {"-y, --yes", "skip every file that cannot be read without asking"},
       {"-q, --quiet", kQuietText}}},
     {"process",
-     "process [--target DIR] [--move] [--dry-run] [--yes|--no|--abort] [-q] [-z] "
-     "[--clock CAMERA=OFFSET]... [--] SESSION.lsn",
+     "process [--target DIR] [--move] [--no-companions] [--dry-run] [--yes|--no|--abort] "
+     "[-q] [-z] [--clock CAMERA=OFFSET]... [--] SESSION.lsn",
      "copy or move the albums of a session into their folders",
      "Loads a session file as the window does (its source is scanned again and must still "
      "hold the same pictures), checks the free space on the target and processes every album "
@@ -154,6 +161,7 @@ const std::vector<CommandHelp> kHelps = {
        "no terminal) widens the range, --abort keeps the clocks and ends; processed albums "
        "keep their pictures"},
       {"--move", kMoveText},
+      {"--no-companions", kNoCompanionsText},
       {"--dry-run", kDryRunText},
       {"--yes", kYesText},
       {"--no", kNoText},
@@ -161,8 +169,9 @@ const std::vector<CommandHelp> kHelps = {
       {"-q, --quiet", kQuietText},
       {"-z", kNulText}}},
     {"organize",
-     "organize [--by day|month] [--camera-model] [--move] [--dry-run] [--save-session FILE] "
-     "[--clock CAMERA=OFFSET]... [--yes|--no|--abort] [-q] [-z] [--] SRC TARGET",
+     "organize [--by day|month] [--camera-model] [--move] [--no-companions] [--dry-run] "
+     "[--save-session FILE] [--clock CAMERA=OFFSET]... [--yes|--no|--abort] [-q] [-z] [--] "
+     "SRC TARGET",
      "put the pictures of SRC into one album folder per day or month under TARGET",
      "Scans SRC and makes one album per day (or month) of its pictures, named by the date "
      "(2019-11-03), each going into a folder of that name under TARGET with names like "
@@ -176,6 +185,7 @@ const std::vector<CommandHelp> kHelps = {
        "without one)"},
       {"--clock CAMERA=OFFSET", kClockText},
       {"--move", kMoveText},
+      {"--no-companions", kNoCompanionsText},
       {"--dry-run", kDryRunText},
       {"--save-session FILE",
        "write the albums as a session file instead of copying or moving anything: open it in "

@@ -11,6 +11,7 @@
 #include "app/ProcessCommands.h"
 #include "cli/ErrorWords.h"
 #include "cli/SourceLeftovers.h"
+#include "processing/Companions.h"
 #include "processing/ProcessOption.h"
 
 namespace lumora::cli {
@@ -77,6 +78,8 @@ const char* outcomeName(FileOutcome outcome) {
             return "free space check failed";
         case FileOutcome::Missing:
             return "missing";
+        case FileOutcome::PairKept:
+            return "pair kept at the source";
     }
     return "?";
 }
@@ -128,13 +131,14 @@ std::vector<UntransferredFile> refusedForSpace(Workspace& workspace) {
     return files;
 }
 
-// The error line that ends a run in which pictures did not arrive.
+// The error line that ends a run in which pictures (or companion files) did
+// not arrive.
 void reportNotTransferred(const std::vector<UntransferredFile>& files, int transferred,
-                          Console& console) {
+                          Console& console, const char* what = "pictures") {
     const size_t missing = files.size();
     console.error(std::to_string(missing) + " of " +
-                  std::to_string(missing + static_cast<size_t>(transferred)) +
-                  " pictures were not transferred (" + untransferredReasons(files) + ")");
+                  std::to_string(missing + static_cast<size_t>(transferred)) + " " + what +
+                  " were not transferred (" + untransferredReasons(files) + ")");
 }
 
 int64_t picturesToProcess(Workspace& workspace) {
@@ -174,14 +178,44 @@ int printPlan(Workspace& workspace, const ProcessReport& plan, const FreeSpaceCh
         ++folders;
     }
     std::vector<UntransferredFile> staying = plan.untransferred;
+    std::vector<UntransferredFile> stayingCompanions = plan.untransferredCompanions;
     std::set<std::string> moving;
     int written = 0;
+    int companionsWritten = 0;
     if (!check.processEnabled) {
         // The run would stop at the check: no folder, no transfer.
         staying = refusedForSpace(workspace);
+        stayingCompanions.clear();
     }
-    for (const PlannedTransfer& transfer : plan.plannedTransfers) {
+    const std::vector<PlannedTransfer>& transfers = plan.plannedTransfers;
+    // A picture's line and its companions' lines after it, as one pair.
+    size_t pairEnd = 0;
+    bool pairKept = false;      // a move that keeps the pair at its source
+    bool pictureStays = false;  // its companions stay with it, unmentioned
+    for (size_t index = 0; index < transfers.size(); ++index) {
         if (!check.processEnabled) break;
+        const PlannedTransfer& transfer = transfers[index];
+        if (!transfer.companion) {
+            pairEnd = index + 1;
+            while (pairEnd < transfers.size() && transfers[pairEnd].companion) ++pairEnd;
+            pairKept = false;
+            pictureStays = false;
+            // A companion that would be skipped cannot follow its picture.
+            for (size_t other = index + 1; move && other < pairEnd; ++other) {
+                pairKept |= transfers[other].existing == ExistingTarget::Replaceable &&
+                            env.policy == AnswerPolicy::No;
+            }
+        } else if (pictureStays) {
+            continue;
+        }
+        std::vector<UntransferredFile>& stayList = transfer.companion ? stayingCompanions : staying;
+        if (pairKept) {
+            const bool skipped =
+                transfer.companion && transfer.existing == ExistingTarget::Replaceable;
+            stayList.push_back({transfer.source, transfer.target, transfer.albumId,
+                                skipped ? FileOutcome::Skipped : FileOutcome::PairKept});
+            continue;
+        }
         const auto line = [&](const char* action) {
             console.record({action, transfer.source, transfer.target});
         };
@@ -203,8 +237,9 @@ int printPlan(Workspace& workspace, const ProcessReport& plan, const FreeSpaceCh
                     break;
                 }
                 if (env.policy == AnswerPolicy::No) {
-                    staying.push_back(
+                    stayList.push_back(
                         {transfer.source, transfer.target, transfer.albumId, FileOutcome::Skipped});
+                    pictureStays = !transfer.companion;
                     continue;
                 }
                 // Asked on a terminal, or the first question under --abort.
@@ -214,18 +249,22 @@ int printPlan(Workspace& workspace, const ProcessReport& plan, const FreeSpaceCh
                 continue;
         }
         moving.insert(transfer.source);
-        ++written;
+        ++(transfer.companion ? companionsWritten : written);
     }
     for (const GivenUpAlbum& album : plan.forcedGiveUps) {
         console.error("album '" + album.name + "' would be given up: " + album.reason);
     }
     printUntransferred(staying, console);
-    console.result("Dry run: " + std::to_string(written) + " pictures would be " +
+    printUntransferred(stayingCompanions, console);
+    const std::string companions =
+        companionsWritten == 0 ? std::string()
+                               : " and " + std::to_string(companionsWritten) + " companion files";
+    console.result("Dry run: " + std::to_string(written) + " pictures" + companions + " would be " +
                    (move ? "moved" : "copied") + " and " + std::to_string(folders) +
                    " folders made under " + target + "; nothing was written.");
     if (move) printLeftovers(workspace, target, env, moving, true);
     if (!check.processEnabled) return kExitFailure;
-    return staying.empty() ? kExitSuccess : kExitFailure;
+    return staying.empty() && stayingCompanions.empty() ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace
@@ -240,6 +279,8 @@ bool takeProcessOption(const Option& option, ProcessOptions& options, std::strin
         policy = AnswerPolicy::Abort;
     } else if (option.name == "--move") {
         options.move = true;
+    } else if (option.name == "--no-companions") {
+        options.companions = false;
     } else if (option.name == "--dry-run") {
         options.dryRun = true;
     } else if (option.name == "-q" || option.name == "--quiet") {
@@ -298,13 +339,14 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
         workspace.moveMode = 1;
     }
     if (startProcess(workspace, prompter) != ProcessStart::OpenDialog) return kExitFailure;
+    workspace.bringCompanions = options.companions;
 
     ProgressSink quietSink;
     // A preview of a target still to be made asks its parent's volume.
     const std::string spaceFolder = missingTarget ? parentFolder(target) : target;
-    const FreeSpaceCheck check =
-        checkFreeSpace(workspace.albums, workspace.pictures(), spaceFolder, workspace.moveMode,
-                       env.fileSystem, prompter, quietSink, quietSink, &prompter);
+    const FreeSpaceCheck check = checkFreeSpace(
+        workspace.albums, workspace.pictures(), spaceFolder, workspace.moveMode, env.fileSystem,
+        prompter, quietSink, quietSink, &prompter, workspace.bringCompanions);
     if (options.dryRun) {
         console.result(check.firstStatus);
         if (!check.processEnabled) console.result(check.secondStatus);
@@ -342,9 +384,17 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
     } else {
         console.result(report.summaryText);
     }
+    const std::string companions =
+        companionSummarySuffix(report.companionsTransferred, workspace.moveMode == 1);
+    if (!companions.empty()) console.result(companions.substr(1));
     if (!report.arrived.empty())
         console.result(arrivedLine(report.arrived.size(), workspace.moveMode == 1));
     printUntransferred(report.untransferred, console);
+    printUntransferred(report.untransferredCompanions, console);
+    for (const SplitPair& split : report.splitPairs) {
+        console.error(split.picture + ": stays at the target without its companion " +
+                      split.companion + ", as a file now stands at " + split.blocked);
+    }
     if (workspace.moveMode == 1) printLeftovers(workspace, target, env, {}, false);
     for (const ChangedPicture& changed : report.changedSinceScan) {
         console.error(changed.source + ": changed since the scan (" +
@@ -365,10 +415,18 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
         console.error(std::to_string(report.albumsFailed) + " of " +
                       std::to_string(report.albumCount) + " albums were not processed");
     }
-    // A script may remove the source after a success: any picture that did
-    // not arrive makes the run fail, whatever the albums' flags say.
+    // A script may remove the source after a success: any picture or
+    // companion file that did not arrive makes the run fail, whatever the
+    // albums' flags say.
+    if (!report.untransferredCompanions.empty()) {
+        reportNotTransferred(report.untransferredCompanions, report.companionsTransferred, console,
+                             "companion files");
+    }
     if (!report.untransferred.empty()) {
         reportNotTransferred(report.untransferred, report.filesTransferred, console);
+        return report.stopped ? kExitInterrupted : kExitFailure;
+    }
+    if (!report.untransferredCompanions.empty() || !report.splitPairs.empty()) {
         return report.stopped ? kExitInterrupted : kExitFailure;
     }
     if (report.stopped) return kExitInterrupted;

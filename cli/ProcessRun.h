@@ -16,12 +16,14 @@ namespace lumora::cli {
 struct ProcessOptions {
     std::optional<AnswerPolicy> policy;  // as given; none: ask on a terminal, else --no
     bool move = false;
+    bool companions = true;  // --no-companions leaves them at the source
     bool dryRun = false;
     bool quiet = false;
     bool nulRecords = false;  // -z
 };
 
-// Takes --yes, --no, --abort, --move, --dry-run, -q/--quiet and -z. False when
+// Takes --yes, --no, --abort, --move, --no-companions, --dry-run, -q/--quiet
+// and -z. False when
 // the option is none of them; problem is set when it contradicts an earlier
 // one.
 bool takeProcessOption(const Option& option, ProcessOptions& options, std::string& problem);

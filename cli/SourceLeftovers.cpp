@@ -35,7 +35,8 @@ SourceLeftovers countSourceLeftovers(FileSystem& fileSystem, const std::string& 
             } else if (folder.skipped) {
                 ++leftovers.skippedFolder;
             } else if (!matchesJpgPattern(entry.name)) {
-                ++leftovers.notJpg;
+                // A companion file that a previewed move takes along is gone too.
+                if (moving.count(path) == 0) ++leftovers.notJpg;
             } else if (listed.count(path) != 0) {
                 if (moving.count(path) == 0) ++leftovers.notMoved;
             } else if (unreadable.count(path) != 0) {

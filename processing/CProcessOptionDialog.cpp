@@ -8,15 +8,18 @@
 
 namespace lumora {
 
-CProcessOptionDialog::CProcessOptionDialog(AlbumList& albums, int32_t& moveMode, Prompter& prompter,
+CProcessOptionDialog::CProcessOptionDialog(AlbumList& albums, int32_t& moveMode,
+                                           bool& bringCompanions, Prompter& prompter,
                                            QWidget* parent)
     : QDialog(parent),
       moveMode_(moveMode),
+      bringCompanions_(bringCompanions),
       prompter_(prompter),
       option_(albums, moveMode, prompter),
       moveFiles_(new QCheckBox(
           "Check this box in order to move files instead of copy from source to target folder "
           "while processing albums")),
+      bringCompanionsBox_(new QCheckBox("Bring companion files (RAW, sidecars, clips)")),
       save_(new QPushButton("Save")) {
     setWindowTitle("Process Option");
 
@@ -24,6 +27,9 @@ CProcessOptionDialog::CProcessOptionDialog(AlbumList& albums, int32_t& moveMode,
     moveFiles_->setChecked(option_.checked());
     moveFiles_->setEnabled(option_.editable());
     connect(moveFiles_, &QCheckBox::clicked, this, &CProcessOptionDialog::onMoveFilesClicked);
+    setControlId(*bringCompanionsBox_, res::kIdBringCompanionsCheck);
+    bringCompanionsBox_->setChecked(bringCompanions_);
+    bringCompanionsBox_->setEnabled(option_.editable());
 
     setControlId(*save_, res::kIdOk);
     save_->setEnabled(option_.editable());
@@ -41,6 +47,7 @@ CProcessOptionDialog::CProcessOptionDialog(AlbumList& albums, int32_t& moveMode,
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(moveFiles_);
+    layout->addWidget(bringCompanionsBox_);
     layout->addSpacing(fontMetrics().height());
     layout->addLayout(buttons);
 }
@@ -51,6 +58,7 @@ void CProcessOptionDialog::onMoveFilesClicked(bool checked) {
 }
 
 void CProcessOptionDialog::onSave() {
+    if (option_.editable()) bringCompanions_ = bringCompanionsBox_->isChecked();
     option_.save(moveMode_, prompter_);
     accept();
 }

@@ -5,7 +5,9 @@
 #include <map>
 
 #include "albums/Megabytes.h"
+#include "catalog/CompanionNames.h"
 #include "processing/ArrivedPictures.h"
+#include "processing/Companions.h"
 #include "processing/ReplaceGuard.h"
 #include "processing/ReportSystemError.h"
 #include "processing/TargetNames.h"
@@ -64,14 +66,26 @@ bool queryFreeBytes(const std::string& targetDirectory, FileSystem& fileSystem, 
 }  // namespace
 
 float requiredMegabytes(const AlbumList& albums, const PictureList& pictures,
-                        const std::string& targetDirectory, int moveMode, FileSystem& fileSystem) {
+                        const std::string& targetDirectory, int moveMode, FileSystem& fileSystem,
+                        bool countCompanions) {
+    CompanionLookup companions(fileSystem, pictures);
+    const auto companionSizes = [&](const PictureEntry& picture, auto&& use) {
+        if (!countCompanions) return;
+        for (const std::string& path : companions.of(picture.path)) {
+            use(companionFileSize(fileSystem, path));
+        }
+    };
     if (moveMode == 1 && !pictures.empty()) {
         const std::string targetDrive = fileSystem.driveOf(targetDirectory);
         if (targetDrive != kNoDrive && fileSystem.driveOf(pictures.front().path) == targetDrive) {
             uint32_t largest = 0;
-            for (const PictureEntry& picture : pictures) {
-                const auto size = static_cast<uint32_t>(picture.fileSize & 0xFFFFFFFFu);
+            const auto consider = [&](uint64_t fileSize) {
+                const auto size = static_cast<uint32_t>(fileSize & 0xFFFFFFFFu);
                 if (size > largest) largest = size;
+            };
+            for (const PictureEntry& picture : pictures) {
+                consider(picture.fileSize);
+                companionSizes(picture, consider);
             }
             return megabytesOfBytes(largest);
         }
@@ -90,6 +104,7 @@ float requiredMegabytes(const AlbumList& albums, const PictureList& pictures,
     for (const PictureEntry& picture : pictures) {
         const auto folder = folders.find(picture.albumId);
         if (folder == folders.end()) continue;
+        companionSizes(picture, [&](uint64_t size) { required += megabytesOf(size); });
         if (!arrived.claim(folder->second, picture.path, picture.fileSize).empty()) {
             required -= megabytesOf(picture.fileSize);
         }
@@ -100,11 +115,13 @@ float requiredMegabytes(const AlbumList& albums, const PictureList& pictures,
 FreeSpaceCheck checkFreeSpace(const AlbumList& albums, const PictureList& pictures,
                               const std::string& targetDirectory, int moveMode,
                               FileSystem& fileSystem, Prompter& prompter, ProgressSink& upper,
-                              ProgressSink& lower, QuestionListener* listener) {
+                              ProgressSink& lower, QuestionListener* listener,
+                              bool countCompanions) {
     FreeSpaceCheck check;
     check.firstStatus = kCheckingFreeSpaceText;
     upper.setStatus(check.firstStatus);
-    check.requiredMB = requiredMegabytes(albums, pictures, targetDirectory, moveMode, fileSystem);
+    check.requiredMB =
+        requiredMegabytes(albums, pictures, targetDirectory, moveMode, fileSystem, countCompanions);
     size_t processedCount = 0;
     for (const Album& album : albums) processedCount += album.processed ? 1 : 0;
 

@@ -25,9 +25,12 @@ struct FreeSpaceCheck {
 };
 
 // The megabytes a run of the unprocessed albums needs on the target: a move
-// within one drive needs room for the largest picture only.
+// within one drive needs room for the largest picture only. With
+// countCompanions the pictures' companion files count too, as their folders
+// hold them now (their sizes are read here).
 float requiredMegabytes(const AlbumList& albums, const PictureList& pictures,
-                        const std::string& targetDirectory, int moveMode, FileSystem& fileSystem);
+                        const std::string& targetDirectory, int moveMode, FileSystem& fileSystem,
+                        bool countCompanions = false);
 
 // Run when the processing dialog opens: asks the target's volume for its free
 // space and compares it with what the run needs. The status lines are
@@ -35,6 +38,7 @@ float requiredMegabytes(const AlbumList& albums, const PictureList& pictures,
 FreeSpaceCheck checkFreeSpace(const AlbumList& albums, const PictureList& pictures,
                               const std::string& targetDirectory, int moveMode,
                               FileSystem& fileSystem, Prompter& prompter, ProgressSink& upper,
-                              ProgressSink& lower, QuestionListener* listener = nullptr);
+                              ProgressSink& lower, QuestionListener* listener = nullptr,
+                              bool countCompanions = false);
 
 }  // namespace lumora

@@ -8,6 +8,7 @@
 
 #include "platform/FileNames.h"
 #include "processing/ArrivedPictures.h"
+#include "processing/Companions.h"
 #include "processing/LeftoverTemporaries.h"
 #include "processing/PictureTransfer.h"
 #include "processing/ReplaceGuard.h"
@@ -31,6 +32,8 @@ class Run {
           context_{services.fileSystem, services.prompter, services.listener, &conflicts_},
           guard_(services.fileSystem, pictures),
           arrived_(services.fileSystem, guard_),
+          companions_(services.fileSystem, pictures, guard_, report, settings.bringCompanions,
+                      settings.moveMode == 1),
           report_(report) {}
 
     // False when the album was given up.
@@ -102,16 +105,12 @@ class Run {
             if (!whole.empty()) return noteArrived(album, picture, whole);
         }
         if (settings_.planOnly && existing != ExistingTarget::Protected) {
-            report_.plannedTransfers.push_back({picture.path, target, album.id, existing});
-            services_.lower.step();
-            return true;
+            return planPicture(picture, target, album.id, existing);
         }
         switch (existing) {
             case ExistingTarget::ItsOwnSource:
             case ExistingTarget::WholeCopy:
-                ++report_.filesTransferred;
-                services_.lower.step();
-                return true;
+                return placedBefore(picture, target, album.id);
             case ExistingTarget::Protected:
                 report_.untransferred.push_back(
                     {picture.path, target, album.id, FileOutcome::TargetIsPicture});
@@ -124,10 +123,14 @@ class Run {
         continueFlag = 1;
         int fileAnswer = 0;
         ErrorCode sourceError = kErrorSuccess;
-        const bool placed =
+        bool placed =
             settings_.moveMode == 1
                 ? movePicture(context_, picture.path, target, continueFlag, fileAnswer, sourceError)
                 : copyPicture(context_, picture.path, target, continueFlag, fileAnswer);
+        const bool pairKept = placed && !companions_.follow(context_, picture, target,
+                                                            companions_.of(picture, target), true,
+                                                            album.id, continueFlag);
+        if (pairKept) placed = false;
         if (placed) {
             ++report_.filesTransferred;
             guard_.notePlaced(target);
@@ -135,12 +138,16 @@ class Run {
                 report_.keptSources.push_back({picture.path, sourceError});
         }
         if (continueFlag == 0) {
-            report_.untransferred.push_back({picture.path, target, album.id, FileOutcome::GivenUp});
+            if (!placed) {
+                report_.untransferred.push_back(
+                    {picture.path, target, album.id, FileOutcome::GivenUp});
+            }
             return false;
         }
         if (!placed) {
             FileIdentity identity;
-            const FileOutcome why = services_.fileSystem.identify(picture.path, identity)
+            const FileOutcome why = pairKept ? FileOutcome::PairKept
+                                    : services_.fileSystem.identify(picture.path, identity)
                                         ? FileOutcome::Skipped
                                         : FileOutcome::Missing;
             report_.untransferred.push_back({picture.path, target, album.id, why});
@@ -236,16 +243,56 @@ class Run {
     bool noteArrived(const Album& album, const PictureEntry& picture, const std::string& whole) {
         targets_.reserve(whole);
         if (settings_.planOnly) {
-            report_.plannedTransfers.push_back(
-                {picture.path, whole, album.id, ExistingTarget::WholeCopy});
-        } else {
-            ++report_.filesTransferred;
-            report_.arrived.push_back({picture.path, whole});
-            if (settings_.moveMode == 1) {
-                const ErrorCode error = services_.fileSystem.removeFile(picture.path);
-                if (error != kErrorSuccess) report_.keptSources.push_back({picture.path, error});
-            }
+            return planPicture(picture, whole, album.id, ExistingTarget::WholeCopy);
         }
+        // Its source goes only once its companions are there too.
+        if (!companionsFollow(picture, whole, album.id)) return continueFlag != 0;
+        ++report_.filesTransferred;
+        report_.arrived.push_back({picture.path, whole});
+        if (settings_.moveMode == 1) {
+            const ErrorCode error = services_.fileSystem.removeFile(picture.path);
+            if (error != kErrorSuccess) report_.keptSources.push_back({picture.path, error});
+        }
+        if (continueFlag == 0) return false;
+        services_.lower.step();
+        return true;
+    }
+
+    // A preview's line for the picture, followed by its companions' lines;
+    // a move that would keep the pair at its source plans neither.
+    bool planPicture(const PictureEntry& picture, const std::string& target, int32_t albumId,
+                     ExistingTarget existing) {
+        const size_t line = report_.plannedTransfers.size();
+        report_.plannedTransfers.push_back({picture.path, target, albumId, existing});
+        if (!companions_.plan(companions_.of(picture, target), albumId)) {
+            report_.plannedTransfers.resize(line);
+            report_.untransferred.push_back({picture.path, target, albumId, FileOutcome::PairKept});
+        }
+        services_.lower.step();
+        return true;
+    }
+
+    // The companions of a picture that was at its target before this run
+    // follow it there; false when the pair stays at the source (reported,
+    // the bar stepped unless the album was given up).
+    bool companionsFollow(const PictureEntry& picture, const std::string& target, int32_t albumId) {
+        continueFlag = 1;
+        if (companions_.follow(context_, picture, target, companions_.of(picture, target), false,
+                               albumId, continueFlag)) {
+            return true;
+        }
+        report_.untransferred.push_back(
+            {picture.path, target, albumId,
+             continueFlag == 0 ? FileOutcome::GivenUp : FileOutcome::PairKept});
+        if (continueFlag != 0) services_.lower.step();
+        return false;
+    }
+
+    // A picture that already stands at its target: its companions follow.
+    bool placedBefore(const PictureEntry& picture, const std::string& target, int32_t albumId) {
+        if (!companionsFollow(picture, target, albumId)) return continueFlag != 0;
+        ++report_.filesTransferred;
+        if (continueFlag == 0) return false;
         services_.lower.step();
         return true;
     }
@@ -271,6 +318,7 @@ class Run {
     RunTargets targets_;
     ReplaceGuard guard_;
     ArrivedPictures arrived_;
+    CompanionTransfer companions_;
     std::vector<std::string> madeFolders_;  // by the album at hand, outermost first
     ProcessReport& report_;
     bool firstPicture_ = true;
@@ -372,7 +420,9 @@ ProcessReport processAlbums(AlbumList& albums, const PictureList& pictures,
             summaryText(report.albumsVisited, report.albumsFailed, report.albumCount);
     }
     if (settings.planOnly) return report;
-    services.upper.setStatus(report.summaryText);
+    services.upper.setStatus(
+        report.summaryText +
+        companionSummarySuffix(report.companionsTransferred, settings.moveMode == 1));
     services.lower.setStatus(kCloseWindowText);
     return report;
 }

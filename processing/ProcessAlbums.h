@@ -32,6 +32,9 @@ struct ProcessSettings {
     // folder is made, no file transferred, no question asked and no album
     // marked processed.
     bool planOnly = false;
+    // The pictures' companion files (a RAW, sidecars, a clip) go along with
+    // them, named after them.
+    bool bringCompanions = true;
 };
 
 // Where a run works and reports. The upper sink is the first status line and
@@ -55,6 +58,7 @@ enum class FileOutcome {
     InvalidName,      // its custom name is not a plain file name: left where it is
     NoFreeSpace,      // the free-space check refused the run before it began
     Missing,          // its source was gone when the run came to it
+    PairKept,         // a move whose companion could not follow: the pair stays at the source
 };
 
 // A picture whose size on disk is no longer the size the scan found.
@@ -93,6 +97,8 @@ struct PlannedTransfer {
     // in the album folder, named by target, holds its bytes already.
     // (Protected targets are untransferred files.)
     ExistingTarget existing = ExistingTarget::None;
+    // A companion file of the picture planned before it.
+    bool companion = false;
 };
 
 // A picture moved to its target whose source could not be removed.
@@ -115,6 +121,15 @@ struct GivenUpAlbum {
     std::string reason;
 };
 
+// A moved picture whose companion could not follow and that could not go
+// back either, as a file now stands at a source path: it stays at its
+// target with the companions that moved, without the one that failed.
+struct SplitPair {
+    std::string picture;    // its target, where it stays
+    std::string companion;  // the companion that stayed at the source
+    std::string blocked;    // the source path a file now stands at
+};
+
 struct ProcessReport {
     int albumsVisited = 0;  // skipped processed albums included
     int albumsFailed = 0;
@@ -127,6 +142,10 @@ struct ProcessReport {
     std::vector<ArrivedFile> arrived;         // counted in filesTransferred too
     std::vector<GivenUpAlbum> forcedGiveUps;  // a preview's too
     std::vector<ChangedPicture> changedSinceScan;
+    // Companion files, counted apart from the pictures.
+    int companionsTransferred = 0;  // those already at their targets included
+    std::vector<UntransferredFile> untransferredCompanions;
+    std::vector<SplitPair> splitPairs;
     // Filled by a preview only.
     std::vector<PlannedFolder> plannedFolders;
     std::vector<PlannedTransfer> plannedTransfers;

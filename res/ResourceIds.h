@@ -59,6 +59,7 @@ inline constexpr int kIdStopProcessing = 1401;  // its "Stop", shown while a run
 
 // "Process Option"; "Save" is kIdOk, "Discard" kIdCancel. Ids of our own choosing.
 inline constexpr int kIdMoveFilesCheck = 1022;
+inline constexpr int kIdBringCompanionsCheck = 1023;
 
 // "Edit Album". "Save Album" is kIdOk.
 inline constexpr int kIdDiscardAlbum = 8;

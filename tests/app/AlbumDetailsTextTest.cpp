@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/TempDir.h"
 #include "tests/support/TzGuard.h"
 
 namespace lumora {
@@ -170,6 +171,35 @@ TEST_F(AlbumDetailsTextTest, enumeratedCriteriaWithoutAValue) {
     EXPECT_EQ(criterionLines(),
               (Lines{"Width: Not activated", "Exposure Program: All", "Flash Used: No",
                      "Metering Mode: spot", "White Balance: sunny"}));
+}
+
+// The companions the scan noted, with the sizes they have when the details
+// are shown; the line stays away while there are none.
+TEST_F(AlbumDetailsTextTest, companionFilesAreCountedAfterTheSizeWhenThereAreAny) {
+    test::TempDir dir;
+    PictureList pictures(3);
+    pictures[0].path = dir.path() + "/DCIM/IMG_0001.JPG";
+    pictures[0].albumId = album.id;
+    pictures[0].companions = {"IMG_0001.CR2", "IMG_0001.JPG.xmp"};
+    pictures[1].path = dir.path() + "/DCIM/IMG_0002.JPG";
+    pictures[1].albumId = album.id + 1;  // another album's
+    pictures[1].companions = {"IMG_0002.CR2"};
+    pictures[2].path = dir.path() + "/DCIM/IMG_0003.JPG";
+    pictures[2].albumId = album.id;
+    pictures[2].companions = {"IMG_0003.MOV"};
+    dir.writeFile("DCIM/IMG_0001.CR2", std::string(1572864, 'r'));  // 1.5 MB
+    dir.writeFile("DCIM/IMG_0001.JPG.xmp", std::string(524288, 'x'));
+    dir.writeFile("DCIM/IMG_0002.CR2", std::string(1048576, 'r'));
+    dir.writeFile("DCIM/IMG_0003.MOV", std::string(1048576, 'm'));
+
+    const CompanionTally tally = albumCompanions(pictures, album.id, realFileSystem());
+    EXPECT_EQ(tally.files, 3);
+    const Lines withThem = albumDetailsLines(album, "/target", 1, 1, tally);
+    ASSERT_EQ(withThem.size(), lines().size() + 1);
+    EXPECT_EQ(withThem[2], "Size: 7.50MB");
+    EXPECT_EQ(withThem[3], "Companions: 3 files (3.00MB)");
+    EXPECT_EQ(withThem[4], "Start date: [2005-03-04]/[10 20 30]");
+    EXPECT_EQ(albumDetailsLines(album, "/target", 1, 1, CompanionTally{}), lines());
 }
 
 }  // namespace

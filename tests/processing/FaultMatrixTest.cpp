@@ -103,7 +103,21 @@ bool givesUp(ErrorCode code, int answer) {
     }
 }
 
-enum class Failing { CreateFolder, Copy, PlainMove, FlaggedMove };
+// The picture's own calls, or those of its companion file (a RAW beside it).
+enum class Failing {
+    CreateFolder,
+    Copy,
+    PlainMove,
+    FlaggedMove,
+    CompanionCopy,
+    CompanionPlainMove,
+    CompanionFlaggedMove
+};
+
+bool ofCompanion(Failing failing) {
+    return failing == Failing::CompanionCopy || failing == Failing::CompanionPlainMove ||
+           failing == Failing::CompanionFlaggedMove;
+}
 
 const char* failingName(Failing failing) {
     switch (failing) {
@@ -115,6 +129,12 @@ const char* failingName(Failing failing) {
             return "plain move";
         case Failing::FlaggedMove:
             return "flagged move";
+        case Failing::CompanionCopy:
+            return "companion copy";
+        case Failing::CompanionPlainMove:
+            return "companion plain move";
+        case Failing::CompanionFlaggedMove:
+            return "companion flagged move";
     }
     return "?";
 }
@@ -128,6 +148,9 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
     Album& first = bench.addAlbum("A", "dir");
     bench.addPicture("day one/IMG_1.JPG", test::fileTimeAt(2019, 1, 2, 3, 4, 5), 1, first.id);
     bench.addPicture("day one/IMG_2.JPG", test::fileTimeAt(2019, 1, 2, 3, 4, 6), 2, first.id);
+    // The first picture's RAW, which must travel with it and never apart.
+    const std::string raw = bench.temp.writeFile("source/day one/IMG_1.CR2", "raw of IMG_1");
+    const std::string rawTarget = bench.target + "/dir/A/A-1 [2019-01-02] [03 04 05].CR2";
     Album& second = bench.addAlbum("B", "/");
     second.createSubDirectory = 0;
     second.addDate = 0;
@@ -146,7 +169,7 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
 
     const bool retried = answer == kAnswerRetry || answer == kAnswerYes;
     const int times = retried ? 1 : -1;
-    const std::string picture = bench.pictures[0].path;
+    const std::string picture = ofCompanion(failing) ? raw : bench.pictures[0].path;
     FaultyFileSystem fs;
     FaultRule rule;
     rule.error = code;
@@ -157,7 +180,9 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
     if (failing != Failing::CreateFolder &&
         (code == kErrorFileExists || code == kErrorAlreadyExists)) {
         askedCode = kErrorFileExists;
-        expectedPath = bench.target + "/dir/A/A-1 [2019-01-02] [03 04 05].jpg";
+        expectedPath = ofCompanion(failing)
+                           ? rawTarget
+                           : bench.target + "/dir/A/A-1 [2019-01-02] [03 04 05].jpg";
     }
     int moveMode = 0;
     switch (failing) {
@@ -167,15 +192,18 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
             expectedPath = rule.path;
             break;
         case Failing::Copy:
+        case Failing::CompanionCopy:
             rule.call = FsCall::CopyFile;
             rule.path = picture;
             break;
         case Failing::PlainMove:
+        case Failing::CompanionPlainMove:
             rule.call = FsCall::MoveFile;
             rule.path = picture;
             moveMode = 1;
             break;
-        case Failing::FlaggedMove: {
+        case Failing::FlaggedMove:
+        case Failing::CompanionFlaggedMove: {
             // The plain move fails first with a sharing violation that is
             // retried: the retry is the flagged move under test.
             FaultRule plain;
@@ -193,7 +221,7 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
     }
     fs.addRule(rule);
     MatrixPrompter prompter(answer);
-    if (failing == Failing::FlaggedMove) {
+    if (failing == Failing::FlaggedMove || failing == Failing::CompanionFlaggedMove) {
         // The sharing violation's own question comes first and is retried.
         struct Retrying : Prompter {
             MatrixPrompter& inner;
@@ -229,6 +257,24 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
         EXPECT_EQ(bench.albums[0].processed, 1);
         EXPECT_EQ(readFile(bench.target + "/dir/A/A-1 [2019-01-02] [03 04 05].jpg"),
                   bench.contents[0]);
+        EXPECT_EQ(readFile(rawTarget), "raw of IMG_1");
+    }
+    // The RAW is never lost nor changed at its source by a copy, and a move
+    // never parts it from its picture: each is at its source or at its
+    // target, and one only at the target means the other is there too.
+    const std::string pictureTarget = bench.target + "/dir/A/A-1 [2019-01-02] [03 04 05].jpg";
+    const bool pictureAtSource = readFile(bench.pictures[0].path) == bench.contents[0];
+    const bool pictureAtTarget = readFile(pictureTarget) == bench.contents[0];
+    const bool rawAtSource = readFile(raw) == "raw of IMG_1";
+    const bool rawAtTarget = readFile(rawTarget) == "raw of IMG_1";
+    EXPECT_TRUE(rawAtSource || rawAtTarget) << "the RAW is lost";
+    if (moveMode == 0) {
+        EXPECT_TRUE(rawAtSource);
+    } else {
+        EXPECT_FALSE(pictureAtTarget && !pictureAtSource && !rawAtTarget)
+            << "the RAW stayed behind";
+        EXPECT_FALSE(rawAtTarget && !rawAtSource && !pictureAtTarget)
+            << "the picture stayed behind";
     }
     // Album B's existing file is declined, so it gives B up.
     EXPECT_EQ(bench.albums[1].processed, 0);
@@ -244,7 +290,8 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
 
 TEST(FaultMatrix, everyFailingTransferCallWithEveryCodeAndAnswer) {
     for (const Failing failing :
-         {Failing::CreateFolder, Failing::Copy, Failing::PlainMove, Failing::FlaggedMove}) {
+         {Failing::CreateFolder, Failing::Copy, Failing::PlainMove, Failing::FlaggedMove,
+          Failing::CompanionCopy, Failing::CompanionPlainMove, Failing::CompanionFlaggedMove}) {
         for (const ErrorCode code : tableCodes()) {
             for (const int answer : answersOf(systemErrorButtons(code))) {
                 for (const bool inside : {false, true}) runCase(failing, code, answer, inside);

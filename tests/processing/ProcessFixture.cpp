@@ -93,6 +93,7 @@ ProcessReport ProcessBench::run(FileSystem& fileSystem, Prompter& prompter, int3
     ProcessSettings settings;
     settings.targetDirectory = target;
     settings.moveMode = moveMode;
+    settings.bringCompanions = bringCompanions;
     const ProcessServices services{fileSystem, prompter, upper, lower, nullptr, stop};
     return processAlbums(albums, pictures, settings, services);
 }

@@ -65,6 +65,7 @@ class ProcessBench {
     // Returns a description of the first picture for which that fails.
     std::string misplacedPicture(int32_t moveMode) const;
 
+    bool bringCompanions = true;  // the run's "Bring companion files"
     TzGuard zone{"UTC0"};
     TempDir temp;
     std::string source;

@@ -40,7 +40,8 @@ TEST(ProcessOptionDialog, aProcessedAlbumLocksTheChoiceAfterSayingWhy) {
     int32_t moveMode = 1;
     ScriptedPrompter prompter;
     prompter.expect(kLockedText, "Lumora", Buttons::Ok, kAnswerOk);
-    CProcessOptionDialog dialog(albums, moveMode, prompter);
+    bool companions = true;
+    CProcessOptionDialog dialog(albums, moveMode, companions, prompter);
     EXPECT_EQ(prompter.remainingAnswers(), 0u);
 
     const Controls controls = controlsOf(dialog);
@@ -60,7 +61,8 @@ TEST(ProcessOptionDialog, cancellingTheMoveWarningClearsTheBoxAndSaveConfirmsThe
     AlbumList albums(1);
     int32_t moveMode = 0;
     ScriptedPrompter prompter;
-    CProcessOptionDialog dialog(albums, moveMode, prompter);
+    bool companions = true;
+    CProcessOptionDialog dialog(albums, moveMode, companions, prompter);
     EXPECT_EQ(dialog.windowTitle(), "Process Option");
     const Controls controls = controlsOf(dialog);
     ASSERT_NE(controls.moveFiles, nullptr);
@@ -87,7 +89,8 @@ TEST(ProcessOptionDialog, clearingTheBoxAsksNothingAndSavesCopy) {
     AlbumList albums(1);
     int32_t moveMode = 1;
     ScriptedPrompter prompter;
-    CProcessOptionDialog dialog(albums, moveMode, prompter);
+    bool companions = true;
+    CProcessOptionDialog dialog(albums, moveMode, companions, prompter);
     const Controls controls = controlsOf(dialog);
     EXPECT_TRUE(controls.moveFiles->isChecked());
     controls.moveFiles->click();
@@ -101,12 +104,47 @@ TEST(ProcessOptionDialog, discardLeavesTheModeAsItWas) {
     AlbumList albums(1);
     int32_t moveMode = 0;
     ScriptedPrompter prompter;
-    CProcessOptionDialog dialog(albums, moveMode, prompter);
+    bool companions = true;
+    CProcessOptionDialog dialog(albums, moveMode, companions, prompter);
     prompter.expect(kWarningText, "Move selected", Buttons::OkCancel, kAnswerOk);
     controlsOf(dialog).moveFiles->click();
     controlsOf(dialog).discard->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(moveMode, 0);
+}
+
+TEST(ProcessOptionDialog, companionsComeAlongUnlessSavedOffAndLockWithTheMode) {
+    AlbumList albums(1);
+    int32_t moveMode = 0;
+    bool companions = true;
+    ScriptedPrompter prompter;
+    {
+        CProcessOptionDialog dialog(albums, moveMode, companions, prompter);
+        auto* box = controlById<QCheckBox>(dialog, res::kIdBringCompanionsCheck);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), "Bring companion files (RAW, sidecars, clips)");
+        EXPECT_TRUE(box->isChecked());
+        EXPECT_TRUE(box->isEnabled());
+        box->click();
+        controlsOf(dialog).discard->click();
+        EXPECT_TRUE(companions);
+    }
+    {
+        CProcessOptionDialog dialog(albums, moveMode, companions, prompter);
+        controlById<QCheckBox>(dialog, res::kIdBringCompanionsCheck)->click();
+        prompter.expect("Copy selected", "Lumora", Buttons::Ok, kAnswerOk);
+        controlsOf(dialog).save->click();
+        EXPECT_FALSE(companions);
+        EXPECT_EQ(moveMode, 0);
+    }
+    {
+        CProcessOptionDialog dialog(albums, moveMode, companions, prompter);
+        EXPECT_FALSE(controlById<QCheckBox>(dialog, res::kIdBringCompanionsCheck)->isChecked());
+    }
+    albums[0].processed = 1;
+    prompter.expect(kLockedText, "Lumora", Buttons::Ok, kAnswerOk);
+    CProcessOptionDialog locked(albums, moveMode, companions, prompter);
+    EXPECT_FALSE(controlById<QCheckBox>(locked, res::kIdBringCompanionsCheck)->isEnabled());
 }
 
 }  // namespace
