@@ -40,6 +40,7 @@ SessionResult saveSessionCommand(Workspace& workspace, const std::optional<std::
         tell(prompter, kFileCouldNotBeSavedText);
         return SessionResult::Failed;
     }
+    workspace.sessionFile = *fileName;
     return SessionResult::Done;
 }
 
@@ -109,6 +110,7 @@ SessionResult loadSessionCommand(Workspace& workspace, const ChooseFile& chooseF
                                                           workspace.picturesAtScan);
         progress.setStatus(workspace.statusText);
     }
+    workspace.sessionFile = *fileName;
     return SessionResult::Done;
 }
 

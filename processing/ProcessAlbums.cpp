@@ -28,7 +28,8 @@ class Run {
         : pictures_(pictures),
           settings_(settings),
           services_(services),
-          context_{services.fileSystem, services.prompter, services.listener, &conflicts_},
+          context_{services.fileSystem, services.prompter, services.listener, &conflicts_,
+                   settings.planOnly ? nullptr : services.journal},
           guard_(services.fileSystem, pictures),
           arrived_(services.fileSystem, guard_),
           report_(report) {}
@@ -242,8 +243,13 @@ class Run {
             ++report_.filesTransferred;
             report_.arrived.push_back({picture.path, whole});
             if (settings_.moveMode == 1) {
+                JournalEntry entry(context_.journal,
+                                   context_.journal != nullptr
+                                       ? context_.journal->sourceRemovalAbout(picture.path, whole)
+                                       : 0);
                 const ErrorCode error = services_.fileSystem.removeFile(picture.path);
                 if (error != kErrorSuccess) report_.keptSources.push_back({picture.path, error});
+                if (error == kErrorSuccess) entry.done("");
             }
         }
         services_.lower.step();
