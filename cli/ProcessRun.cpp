@@ -331,6 +331,12 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
                                       &prompter, &signals.request());
     }();
     console.clearProgress();
+    if (!workspace.lastJournal.empty()) {
+        console.notice("journal: " + workspace.lastJournal + " ('lumora-cli undo " + target +
+                       "' takes the run back)");
+    } else if (!workspace.journalProblem.empty()) {
+        console.error("no journal of this run, it cannot be undone: " + workspace.journalProblem);
+    }
 
     // "Operation canceled by user!" is not true when no album was given up
     // by an answer: the messages that left no choice say why instead.

@@ -1,5 +1,7 @@
 #include "processing/RunJournal.h"
 
+#include <filesystem>
+
 #include "platform/ProcessIds.h"
 #include "platform/WindowsError.h"
 #include "processing/JournalFormat.h"
@@ -19,6 +21,14 @@ std::string nameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// Paths are kept whole, so an undo started from another folder finds them.
+std::string absolute(const std::string& path) {
+    if (path.empty() || path[0] == kPathSeparator) return path;
+    std::error_code error;
+    const std::filesystem::path whole = std::filesystem::absolute(path, error);
+    return error ? path : whole.lexically_normal().string();
+}
+
 bool madeOrThere(ErrorCode error) {
     return error == kErrorSuccess || error == kErrorAlreadyExists;
 }
@@ -30,7 +40,10 @@ std::string journalFolder(const std::string& target) {
 }
 
 RunJournal::RunJournal(FileSystem& fileSystem, JournalSetup setup, const Clock& clock)
-    : fileSystem_(fileSystem), setup_(std::move(setup)), clock_(clock) {}
+    : fileSystem_(fileSystem), setup_(std::move(setup)), clock_(clock) {
+    setup_.target = absolute(setup_.target);
+    if (!setup_.sessionFile.empty()) setup_.sessionFile = absolute(setup_.sessionFile);
+}
 
 RunJournal::~RunJournal() {
     if (file_) {
@@ -110,11 +123,11 @@ int RunJournal::announce(std::vector<std::string> fields, bool durable) {
 int RunJournal::folderAbout(const std::string& folder) {
     FileIdentity identity;
     if (fileSystem_.identify(folder, identity)) return 0;
-    return announce({"folder", folder}, false);
+    return announce({"folder", absolute(folder)}, false);
 }
 
 int RunJournal::transferAbout(bool move, const std::string& source, const std::string& target) {
-    std::vector<std::string> fields{move ? "move" : "copy", source, target};
+    std::vector<std::string> fields{move ? "move" : "copy", absolute(source), absolute(target)};
     FileIdentity there;
     fields.push_back(fileSystem_.identify(target, there) ? "1" : "0");
     FileStamp stamp;
@@ -132,7 +145,7 @@ int RunJournal::transferAbout(bool move, const std::string& source, const std::s
 }
 
 int RunJournal::sourceRemovalAbout(const std::string& source, const std::string& whole) {
-    std::vector<std::string> fields{"remove-source", source, whole};
+    std::vector<std::string> fields{"remove-source", absolute(source), absolute(whole)};
     FileStamp stamp;
     if (fileSystem_.stamp(source, stamp)) appendStamp(fields, stamp);
     return announce(std::move(fields), true);
@@ -167,7 +180,7 @@ ErrorCode RunJournal::setAside(const std::string& target, int& action) {
         journalPlace.device != stamp.identity.device) {
         aside = joinPath(parentOf(target), "." + name);
     }
-    action = announce({"aside", target, aside}, true);
+    action = announce({"aside", absolute(target), absolute(aside)}, true);
     if (action == 0) return kErrorSuccess;
     asides_[static_cast<size_t>(action) - 1] = {target, aside};
     const ErrorCode error = fileSystem_.moveFile(target, aside, 0);

@@ -278,6 +278,7 @@ void count(UndoResult& result, const UndoStep& step) {
         case UndoStepKind::RemoveTemporary: break;
         case UndoStepKind::Leave: result.left.push_back(step); break;
     }
+    result.steps.push_back(step);
 }
 
 std::string errorWords(ErrorCode error, const UndoStep& step) {

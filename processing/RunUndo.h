@@ -49,6 +49,8 @@ struct UndoResult {
     int restored = 0;  // replaced files and sources copied back
     int foldersRemoved = 0;
     std::vector<UndoStep> left;  // every Leave, and every step that failed
+    // Every step in the plan's order: as taken, or as a Leave with its reason.
+    std::vector<UndoStep> steps;
     std::string problem;         // the journal could not be marked
 };
 
