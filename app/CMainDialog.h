@@ -62,6 +62,8 @@ class CMainDialog : public QDialog {
     void about();
     // The files the last scan left out, with their reasons.
     void filesLeftOut();
+    // Utilities > "Undo last processing...": the newest run into the target.
+    void undoLastProcessing();
 
     // What follows a folder browser or a file dialog, also run at start for
     // the folders and the session given on the command line.

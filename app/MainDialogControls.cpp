@@ -232,6 +232,8 @@ void CMainDialog::buildMenus() {
                                 res::kCmdSearchDuplicates, [this] { searchForDuplicates(); });
     command(utilities, QStringLiteral("Files left out..."), res::kCmdFilesLeftOut,
             [this] { filesLeftOut(); });
+    command(utilities, QStringLiteral("Undo last processing..."), res::kCmdUndoProcessing,
+            [this] { undoLastProcessing(); });
 
     QMenu* albums = bar->addMenu(QStringLiteral("&Albums"));
     QMenu* newAlbum = albums->addMenu(QStringLiteral("Set New Album"));

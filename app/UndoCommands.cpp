@@ -4,6 +4,15 @@
 
 namespace lumora {
 
+std::string journalToUndo(Workspace& workspace) {
+    FileSystem& fileSystem = workspace.catalog.fileSystem();
+    FileStamp stamp;
+    if (!workspace.lastJournal.empty() && fileSystem.stamp(workspace.lastJournal, stamp))
+        return workspace.lastJournal;
+    if (workspace.targetText == kNotSelectedText) return std::string();
+    return latestJournal(fileSystem, workspace.targetText);
+}
+
 AlbumNames albumsOfRun(const RunJournalContents& journal) {
     if (!journal.ended) return journal.albums;
     AlbumNames albums;

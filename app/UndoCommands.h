@@ -13,6 +13,10 @@ inline constexpr const char* kUndoCaption = "Undo last processing";
 inline constexpr const char* kNoJournalText =
     "No processing run was journaled in this target, so there is nothing to undo.";
 
+// The journal "Undo last processing..." opens: the last run's of this
+// window while it is there, else the newest in the target ("" when none).
+std::string journalToUndo(Workspace& workspace);
+
 // The albums a run processed, by id and name; a run that never came to its
 // end names every album it set out to process.
 AlbumNames albumsOfRun(const RunJournalContents& journal);

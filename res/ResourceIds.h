@@ -122,6 +122,15 @@ inline constexpr int kIdLeftOutList = 1209;
 inline constexpr int kIdLeftOutLink = 1210;
 inline constexpr int kCmdFilesLeftOut = 32803;
 
+// "Undo last processing": what the undo will do (or did), its steps one a
+// line, "Undo" and "Forget"; "Close" is kIdOk. Opened by the Utilities menu
+// item. Ids of our own choosing.
+inline constexpr int kIdUndoSummary = 1240;
+inline constexpr int kIdUndoSteps = 1241;
+inline constexpr int kIdUndoRun = 1242;
+inline constexpr int kIdUndoForget = 1243;
+inline constexpr int kCmdUndoProcessing = 32820;
+
 // "Advanced Filter"; "Close Window" is kIdCancel. Per criterion: its check
 // box, its Max (or only) and Min combo boxes, its lamp and its reset button.
 inline constexpr int kIdFilterMake = 1074;
