@@ -16,6 +16,7 @@
 #include "albums/EditToolsScreenshots.h"
 #include "app/CAboutDialog.h"
 #include "app/CLeftOutDialog.h"
+#include "app/CUndoDialog.h"
 #include "app/CMainDialog.h"
 #include "app/HelpWindow.h"
 #include "app/Workspace.h"
@@ -40,6 +41,14 @@ class UnattendedPrompter : public Prompter {
         std::fprintf(stderr, "lumora: %s%s%s\n", caption.c_str(), caption.empty() ? "" : ": ",
                      text.c_str());
         return decliningAnswer(buttons);
+    }
+};
+
+// Says Yes where the tour must go on: the undo's own question.
+class ConsentingPrompter : public Prompter {
+  public:
+    int ask(const std::string&, const std::string&, Buttons buttons, Icon) override {
+        return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? kAnswerOk : kAnswerYes;
     }
 };
 
@@ -195,6 +204,18 @@ bool writeScreenshots(const std::string& source, const std::string& folder) {
 
         window.refreshAlbumList();
         tour.shoot(window, "main-window-processed.png");
+
+        // The way back: the undo of that run, before and after.
+        if (!workspace.lastJournal.empty()) {
+            ConsentingPrompter consenting;
+            CUndoDialog undo(workspace, workspace.lastJournal, consenting, &window);
+            tour.shoot(undo, "undo-before.png");
+            if (auto* button = undo.findChild<QPushButton*>(idName(res::kIdUndoRun))) {
+                button->click();
+            }
+            tour.shoot(undo, "undo-after.png");
+            window.refreshAlbumList();
+        }
 
         CAboutDialog about(&window);
         tour.shoot(about, "about.png");

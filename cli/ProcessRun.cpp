@@ -331,10 +331,7 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
                                       &prompter, &signals.request());
     }();
     console.clearProgress();
-    if (!workspace.lastJournal.empty()) {
-        console.notice("journal: " + workspace.lastJournal + " ('lumora-cli undo " + target +
-                       "' takes the run back)");
-    } else if (!workspace.journalProblem.empty()) {
+    if (workspace.lastJournal.empty() && !workspace.journalProblem.empty()) {
         console.error("no journal of this run, it cannot be undone: " + workspace.journalProblem);
     }
 
