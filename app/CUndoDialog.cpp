@@ -44,7 +44,7 @@ CUndoDialog::CUndoDialog(Workspace& workspace, std::string journal, Prompter& pr
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     const RunJournalContents& run = plan_.journal;
-    const QString origin = toQString("Run of " + run.started + ": " +
+    origin_ = toQString("Run of " + run.started + ": " +
                                      (run.moveMode == 1 ? "moved" : "copied") + " into " +
                                      run.target + "\nJournal: " + journal_ + "\n\n");
     if (!plan_.refusal.empty()) {
@@ -52,10 +52,10 @@ CUndoDialog::CUndoDialog(Workspace& workspace, std::string journal, Prompter& pr
         undo_->setEnabled(false);
         forget_->setEnabled(false);
     } else if (plan_.alreadyUndone) {
-        summary_->setText(origin + toQString(alreadyUndoneText(journal_)));
+        summary_->setText(origin_ + toQString(alreadyUndoneText(journal_)));
         undo_->setEnabled(false);
     } else {
-        summary_->setText(origin + toQString("Undo will: " + undoCountsText(countPlan(plan_)) +
+        summary_->setText(origin_ + toQString("Undo will: " + undoCountsText(countPlan(plan_)) +
                                              ". Every step is listed below."));
         showSteps(plan_.steps);
     }
@@ -96,7 +96,7 @@ void CUndoDialog::undo() {
                 (albumsUnprocessed_ == 1 ? " album is" : " albums are") +
                 " unprocessed again and can be changed and processed anew.";
     }
-    summary_->setText(toQString(text));
+    summary_->setText(origin_ + toQString(text));
     undo_->setEnabled(false);
     offerSessionUpdate();
 }

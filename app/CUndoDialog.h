@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <string>
 
 #include "app/Workspace.h"
@@ -39,6 +40,7 @@ class CUndoDialog : public QDialog {
     Prompter& prompter_;
     UndoPlan plan_;
     int albumsUnprocessed_ = 0;
+    QString origin_;  // which run, where, and its journal: the summary's first lines
     QLabel* summary_ = nullptr;
     QListWidget* steps_ = nullptr;
     QPushButton* undo_ = nullptr;
