@@ -313,6 +313,26 @@ TEST(RunUndoTest, restoresAFileAReplaceSetAsideAndForgetsIt) {
     }
 }
 
+// Before the old file leaves its name, the record of where it goes is on
+// the disk; a journal that cannot be flushed stops the replace instead.
+TEST(RunUndoTest, theSetAsideIsRecordedOnTheDiskBeforeTheFileIsMoved) {
+    TwoAlbums run;
+    const std::string old = run.bench.temp.writeFile("target/Paris/Paris-4.jpg", "old one");
+    FaultyFileSystem fileSystem;
+    ScriptedPrompter prompter;
+    prompter.answer(kAnswerYes).answer(kAnswerYes);
+    const std::string journal = run.run(fileSystem, prompter, 0);
+    const auto& calls = fileSystem.calls();
+    const auto aside = std::find_if(calls.begin(), calls.end(), [&](const auto& call) {
+        return call.first == FsCall::MoveFile && call.second == old;
+    });
+    ASSERT_NE(aside, calls.end());
+    const auto flush = std::find_if(calls.begin(), aside, [&](const auto& call) {
+        return call.first == FsCall::Flush && call.second == journal;
+    });
+    EXPECT_NE(flush, aside) << "the journal was not flushed before the set-aside";
+}
+
 TEST(RunUndoTest, forgettingARunNotUndoneRemovesWhatItSetAside) {
     TwoAlbums run;
     run.bench.temp.writeFile("target/Paris/Paris-4.jpg", "old one");
