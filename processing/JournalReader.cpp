@@ -88,7 +88,7 @@ bool apply(RunJournalContents& contents, const std::vector<std::string>& f) {
             action.kind = kind == "copy" ? JournalActionKind::Copy : JournalActionKind::Move;
             action.source = f[2];
             action.target = f[3];
-            action.targetExisted = f[4] == "1";
+            action.targetExisted = f[4] != "0";
             action.sourceKnown = f.size() == 9 && readStamp(f, 5, action.sourceStamp);
         } else if (kind == "aside" && f.size() == 4) {
             action.kind = JournalActionKind::SetAside;

@@ -30,7 +30,9 @@ struct JournalAction {
     JournalActionState state = JournalActionState::Announced;
     std::string source;
     std::string target;
-    bool targetExisted = false;  // something stood at target when it was announced
+    // Something stood at target when it was announced (or, for a move
+    // within one volume, which never leaves a copy behind, it is not known).
+    bool targetExisted = false;
     bool sourceKnown = false;
     FileStamp sourceStamp;  // the source as it was announced
     bool writtenKnown = false;

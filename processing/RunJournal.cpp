@@ -126,22 +126,42 @@ int RunJournal::folderAbout(const std::string& folder) {
     return announce({"folder", absolute(folder)}, false);
 }
 
+bool RunJournal::deviceOfFolder(const std::string& folder, uint64_t& device) {
+    // The pictures of an album go to one folder: asked once per album.
+    if (folder != knownFolder_) {
+        FileIdentity identity;
+        knownFolder_ = folder;
+        folderFound_ = fileSystem_.identify(folder, identity);
+        folderDevice_ = identity.device;
+    }
+    device = folderDevice_;
+    return folderFound_;
+}
+
 int RunJournal::transferAbout(bool move, const std::string& source, const std::string& target) {
     std::vector<std::string> fields{move ? "move" : "copy", absolute(source), absolute(target)};
     FileIdentity there;
-    fields.push_back(fileSystem_.identify(target, there) ? "1" : "0");
+    if (!move) {
+        // A copy is told from other files by its bytes; what counts is
+        // whether a file stood at its name before.
+        fields.push_back(fileSystem_.identify(target, there) ? "1" : "0");
+        return announce(std::move(fields), false);
+    }
     FileStamp stamp;
     const bool known = fileSystem_.stamp(source, stamp);
+    uint64_t device = 0;
+    // Within one volume a move is a rename: the file keeps its stamp and no
+    // copy can be left behind. Across volumes the source is removed once the
+    // copy is whole: the record must be on the disk by then, and say whether
+    // a file stood at the target.
+    const bool renamed = known && deviceOfFolder(parentOf(target), device) &&
+                         device == stamp.identity.device;
+    fields.push_back(renamed ? "?" : fileSystem_.identify(target, there) ? "1" : "0");
     if (known) appendStamp(fields, stamp);
-    // Across volumes a move removes its source once the copy is whole: the
-    // record must be on the disk by then.
-    bool durable = false;
-    if (move) {
-        FileIdentity folder;
-        durable = !known || !fileSystem_.identify(parentOf(target), folder) ||
-                  folder.device != stamp.identity.device;
-    }
-    return announce(std::move(fields), durable);
+    const int action = announce(std::move(fields), !renamed);
+    renamedAction_ = renamed ? action : 0;
+    renamedStamp_ = stamp;
+    return action;
 }
 
 int RunJournal::sourceRemovalAbout(const std::string& source, const std::string& whole) {
@@ -156,7 +176,11 @@ void RunJournal::done(int action, const std::string& written) {
     if (onAction) onAction(action, JournalPhase::Performed);
     std::vector<std::string> fields{"done", std::to_string(action)};
     FileStamp stamp;
-    if (!written.empty() && fileSystem_.stamp(written, stamp)) appendStamp(fields, stamp);
+    if (!written.empty() && action == renamedAction_) {
+        appendStamp(fields, renamedStamp_);  // a rename: the stamp the source had
+    } else if (!written.empty() && fileSystem_.stamp(written, stamp)) {
+        appendStamp(fields, stamp);
+    }
     pending_ += encodeRecord(fields);
 }
 

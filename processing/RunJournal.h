@@ -75,6 +75,7 @@ class RunJournal {
     bool ensureOpen();
     int announce(std::vector<std::string> fields, bool durable);
     void write(bool durable);
+    bool deviceOfFolder(const std::string& folder, uint64_t& device);
 
     FileSystem& fileSystem_;
     JournalSetup setup_;
@@ -87,6 +88,11 @@ class RunJournal {
     bool broken_ = false;
     int lastAction_ = 0;
     std::vector<std::pair<std::string, std::string>> asides_;  // by action - 1: target, aside
+    std::string knownFolder_;
+    bool folderFound_ = false;
+    uint64_t folderDevice_ = 0;
+    int renamedAction_ = 0;  // the move in hand, when it is a rename within one volume
+    FileStamp renamedStamp_;
 };
 
 // Writes "failed" for the action when it goes without done() (every early

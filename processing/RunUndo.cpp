@@ -164,7 +164,7 @@ class Planner {
         }
         planTemporaries(action, parentOf(action.target));
         if (action.targetExisted || !stampOf(action.target, now)) return;
-        if (action.sourceKnown && looksLikeCopyOf(now, action.sourceStamp) &&
+        if ((!action.sourceKnown || looksLikeCopyOf(now, action.sourceStamp)) &&
             sameBytes(fs_, action.source, action.target)) {
             step(UndoStepKind::RemoveCopy, action, action.target, "", &now);
         } else {
