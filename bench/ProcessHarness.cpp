@@ -6,6 +6,11 @@
 // Times the undo of the newest run in TARGET, plan, steps and sync:
 //   process-harness --undo TARGET
 // Prints: steps, seconds.
+// Times the journal alone, as a copy run of SRC into TARGET writes it (each
+// picture announced and confirmed), with nothing copied; the scan is not
+// timed, the final sync is:
+//   process-harness --journal-only SRC TARGET
+// Prints: pictures, seconds.
 #include <unistd.h>
 
 #include <chrono>
@@ -49,9 +54,34 @@ int undoNewest(const std::string& target) {
     return result.left.empty() && !plan.steps.empty() ? 0 : 1;
 }
 
+int journalOnly(const std::string& source, const std::string& target) {
+    using namespace lumora;
+    OkPrompter prompter;
+    PictureCatalog catalog;
+    catalog.scanSource(source, true, prompter);
+    const PictureList& pictures = catalog.pictures();
+    const auto start = std::chrono::steady_clock::now();
+    {
+        RunJournal journal(realFileSystem(), JournalSetup{target, "", 0, {}});
+        size_t index = 0;
+        for (const PictureEntry& picture : pictures) {
+            const std::string name = joinPath(target, std::to_string(index++) + ".jpg");
+            // The source stands for the copy: the same calls on a file that exists.
+            journal.done(journal.transferAbout(false, picture.path, name), picture.path);
+        }
+        journal.finish({});
+    }
+    ::sync();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("%zu %.6f\n", pictures.size(), seconds);
+    return 0;
+}
+
 int main(int argc, char** argv) {
     using namespace lumora;
     if (argc == 3 && std::string(argv[1]) == "--undo") return undoNewest(argv[2]);
+    if (argc == 4 && std::string(argv[1]) == "--journal-only") return journalOnly(argv[2], argv[3]);
     if (argc < 3) {
         std::fprintf(stderr, "usage: process-harness SRC TARGET [--move] [--journal]\n");
         return 2;
