@@ -44,9 +44,8 @@ CUndoDialog::CUndoDialog(Workspace& workspace, std::string journal, Prompter& pr
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     const RunJournalContents& run = plan_.journal;
-    origin_ = toQString("Run of " + run.started + ": " +
-                                     (run.moveMode == 1 ? "moved" : "copied") + " into " +
-                                     run.target + "\nJournal: " + journal_ + "\n\n");
+    origin_ = toQString("Run of " + run.started + ": " + (run.moveMode == 1 ? "moved" : "copied") +
+                        " into " + run.target + "\nJournal: " + journal_ + "\n\n");
     if (!plan_.refusal.empty()) {
         summary_->setText(toQString(plan_.refusal));
         undo_->setEnabled(false);
@@ -56,7 +55,7 @@ CUndoDialog::CUndoDialog(Workspace& workspace, std::string journal, Prompter& pr
         undo_->setEnabled(false);
     } else {
         summary_->setText(origin_ + toQString("Undo will: " + undoCountsText(countPlan(plan_)) +
-                                             ". Every step is listed below."));
+                                              ". Every step is listed below."));
         showSteps(plan_.steps);
     }
 
@@ -110,8 +109,7 @@ void CUndoDialog::offerSessionUpdate() {
         "The session file " + session + " still marks " + std::to_string(marked.size()) +
         (marked.size() == 1 ? " album" : " albums") +
         " of the run processed. Clear those marks in it (nothing else in it changes)?";
-    if (prompter_.ask(question, kUndoCaption, Buttons::YesNo, Icon::Question) != kAnswerYes)
-        return;
+    if (prompter_.ask(question, kUndoCaption, Buttons::YesNo, Icon::Question) != kAnswerYes) return;
     int cleared = 0;
     std::string problem;
     if (!clearProcessedMarks(fileSystem, session, albumsOfRun(plan_.journal), cleared, problem))
@@ -119,8 +117,8 @@ void CUndoDialog::offerSessionUpdate() {
 }
 
 void CUndoDialog::forget() {
-    if (prompter_.ask(forgetQuestionText(journal_), kUndoCaption, Buttons::YesNo,
-                      Icon::Question) != kAnswerYes) {
+    if (prompter_.ask(forgetQuestionText(journal_), kUndoCaption, Buttons::YesNo, Icon::Question) !=
+        kAnswerYes) {
         return;
     }
     std::string problem;

@@ -66,7 +66,8 @@ ProcessReport runWorkspaceAlbums(Workspace& workspace, Prompter& prompter,
     std::unique_ptr<RunJournal> journal;
     std::vector<int32_t> unprocessed;
     if (std::getenv("LUMORA_NO_JOURNAL") == nullptr) {
-        JournalSetup setup{workspace.targetDirectory, workspace.sessionFile, workspace.moveMode, {}};
+        JournalSetup setup{
+            workspace.targetDirectory, workspace.sessionFile, workspace.moveMode, {}};
         for (const Album& album : workspace.albums) {
             if (album.processed) continue;
             setup.albums.emplace_back(album.id, album.name);
@@ -82,8 +83,8 @@ ProcessReport runWorkspaceAlbums(Workspace& workspace, Prompter& prompter,
     if (journal) {
         std::vector<int32_t> processedNow;
         for (const Album& album : workspace.albums) {
-            if (album.processed && std::find(unprocessed.begin(), unprocessed.end(), album.id) !=
-                                       unprocessed.end()) {
+            if (album.processed &&
+                std::find(unprocessed.begin(), unprocessed.end(), album.id) != unprocessed.end()) {
                 processedNow.push_back(album.id);
             }
         }

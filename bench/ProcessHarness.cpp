@@ -14,8 +14,8 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <memory>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "albums/AlbumList.h"

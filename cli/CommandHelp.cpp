@@ -184,8 +184,9 @@ const std::vector<CommandHelp> kHelps = {
      "status 1). A run that was stopped or killed is undone as far as the disk shows it got. "
      "The journal stays, marked undone: a second undo does nothing. Asks before it begins "
      "(without a terminal the answer is No unless --yes is given).",
-     {{"--dry-run", "list every step the undo would take, and what it would leave and why; "
-                    "change nothing"},
+     {{"--dry-run",
+       "list every step the undo would take, and what it would leave and why; "
+       "change nothing"},
       {"--yes", "undo (or forget) without asking"},
       {"--session-too",
        "clear the processed marks of the run's albums in the session file the journal names "

@@ -54,8 +54,8 @@ int forget(const UndoRequest& request, Console& console, const CommandContext& c
 
 // The session the journal names: its marks cleared with --session-too,
 // else said to still mark the albums.
-bool followSession(const RunJournalContents& journal, const UndoRequest& request,
-                   Console& console, FileSystem& fileSystem) {
+bool followSession(const RunJournalContents& journal, const UndoRequest& request, Console& console,
+                   FileSystem& fileSystem) {
     std::vector<int32_t> marked;
     const std::string session = sessionStillMarking(fileSystem, journal, marked);
     if (session.empty()) return true;
@@ -155,7 +155,8 @@ int undoCommand(const Arguments& args, const CommandContext& context) {
             return usageError(kCommand, "--forget takes the journal alone");
         return forget(request, console, context);
     }
-    if (parsed.operands.size() != 1) return usageError(kCommand, "give one target folder or journal");
+    if (parsed.operands.size() != 1)
+        return usageError(kCommand, "give one target folder or journal");
     request.place = parsed.operands[0];
     return undo(request, console, context);
 }

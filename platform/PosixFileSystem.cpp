@@ -230,7 +230,8 @@ bool PosixFileSystem::identify(const std::string& path, FileIdentity& identity) 
 bool PosixFileSystem::stamp(const std::string& path, FileStamp& stamp) {
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-    stamp.identity = FileIdentity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+    stamp.identity =
+        FileIdentity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
     stamp.size = static_cast<uint64_t>(st.st_size);
     stamp.modifiedNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     return true;

@@ -44,11 +44,20 @@ bool unescape(const std::string& text, std::string& field) {
         }
         if (++i == text.size()) return false;
         switch (text[i]) {
-            case '\\': field += '\\'; break;
-            case 't': field += '\t'; break;
-            case 'n': field += '\n'; break;
-            case 'r': field += '\r'; break;
-            default: return false;
+            case '\\':
+                field += '\\';
+                break;
+            case 't':
+                field += '\t';
+                break;
+            case 'n':
+                field += '\n';
+                break;
+            case 'r':
+                field += '\r';
+                break;
+            default:
+                return false;
         }
     }
     return true;
@@ -58,7 +67,8 @@ bool readNumber(const std::string& text, uint64_t& value) {
     if (text.empty() || text.size() > 20) return false;
     char* end = nullptr;
     value = std::strtoull(text.c_str(), &end, 10);
-    return end == text.c_str() + text.size() && text.find_first_not_of("0123456789") == std::string::npos;
+    return end == text.c_str() + text.size() &&
+           text.find_first_not_of("0123456789") == std::string::npos;
 }
 
 }  // namespace
@@ -107,7 +117,8 @@ bool readStamp(const std::vector<std::string>& fields, size_t at, FileStamp& sta
     if (fields.size() < at + 4) return false;
     uint64_t modified = 0;
     if (!readNumber(fields[at], stamp.identity.device) ||
-        !readNumber(fields[at + 1], stamp.identity.inode) || !readNumber(fields[at + 2], stamp.size)) {
+        !readNumber(fields[at + 1], stamp.identity.inode) ||
+        !readNumber(fields[at + 2], stamp.size)) {
         return false;
     }
     const std::string& time = fields[at + 3];

@@ -15,7 +15,8 @@ namespace lumora {
 // end or with a wrong checksum is a record torn by a crash and is passed
 // over, so a journal is always readable up to its last whole record.
 
-// Below the journal folder (kJournalFolderName), the journals of the runs and the files their replaces set aside.
+// Below the journal folder (kJournalFolderName), the journals of the runs and the files their
+// replaces set aside.
 inline constexpr const char* kRunsFolderName = "runs";
 inline constexpr const char* kJournalSuffix = ".journal";
 // Appended to the name of a file a Yes to "Overwrite?" set aside.

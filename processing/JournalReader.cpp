@@ -37,7 +37,8 @@ bool readAll(FileSystem& fileSystem, const std::string& path, std::string& text,
 }
 
 int numberOf(const std::string& text) {
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
         return 0;
     return std::atoi(text.c_str());
 }

@@ -94,9 +94,10 @@ bool copyPicture(const TransferContext& context, const std::string& source,
             if (overwrite) return false;
             overwrite = true;
         }
-        error = overwrite ? replaceKeepingOld(context, target,
-                                              [&] { return fileSystem.copyFile(source, target, false); })
-                          : fileSystem.copyFile(source, target, true);
+        error = overwrite
+                    ? replaceKeepingOld(context, target,
+                                        [&] { return fileSystem.copyFile(source, target, false); })
+                    : fileSystem.copyFile(source, target, true);
     }
     entry.done(target);
     return true;

@@ -154,8 +154,8 @@ int RunJournal::transferAbout(bool move, const std::string& source, const std::s
     // copy can be left behind. Across volumes the source is removed once the
     // copy is whole: the record must be on the disk by then, and say whether
     // a file stood at the target.
-    const bool renamed = known && deviceOfFolder(parentOf(target), device) &&
-                         device == stamp.identity.device;
+    const bool renamed =
+        known && deviceOfFolder(parentOf(target), device) && device == stamp.identity.device;
     fields.push_back(renamed ? "?" : fileSystem_.identify(target, there) ? "1" : "0");
     if (known) appendStamp(fields, stamp);
     const int action = announce(std::move(fields), !renamed);

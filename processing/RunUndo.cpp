@@ -29,7 +29,8 @@ bool sameBytes(FileSystem& fileSystem, const std::string& a, const std::string& 
         const size_t got = first->read(x.data(), x.size());
         if (second->read(y.data(), got) != got || std::memcmp(x.data(), y.data(), got) != 0)
             return false;
-        if (got < x.size()) return first->error() == kErrorSuccess && second->error() == kErrorSuccess;
+        if (got < x.size())
+            return first->error() == kErrorSuccess && second->error() == kErrorSuccess;
     }
 }
 
@@ -45,11 +46,16 @@ class Planner {
 
     void planAction(const JournalAction& action) {
         switch (action.kind) {
-            case JournalActionKind::Folder: return planFolder(action);
-            case JournalActionKind::Copy: return planCopy(action);
-            case JournalActionKind::Move: return planMove(action);
-            case JournalActionKind::SetAside: return planRestore(action);
-            case JournalActionKind::SourceRemoval: return planCopyBack(action);
+            case JournalActionKind::Folder:
+                return planFolder(action);
+            case JournalActionKind::Copy:
+                return planCopy(action);
+            case JournalActionKind::Move:
+                return planMove(action);
+            case JournalActionKind::SetAside:
+                return planRestore(action);
+            case JournalActionKind::SourceRemoval:
+                return planCopyBack(action);
         }
     }
 
@@ -259,24 +265,39 @@ ErrorCode take(FileSystem& fileSystem, const UndoStep& step) {
         case UndoStepKind::RestoreReplaced:
             // Never over a file: a plain move fails when the name is taken.
             return fileSystem.moveFile(step.path, step.to, kMoveCopyAllowed);
-        case UndoStepKind::CopyBack: return fileSystem.copyFile(step.path, step.to, true);
+        case UndoStepKind::CopyBack:
+            return fileSystem.copyFile(step.path, step.to, true);
         case UndoStepKind::RemoveCopy:
-        case UndoStepKind::RemoveTemporary: return fileSystem.removeFile(step.path);
-        case UndoStepKind::RemoveFolder: return fileSystem.removeEmptyDirectory(step.path);
-        case UndoStepKind::Leave: break;
+        case UndoStepKind::RemoveTemporary:
+            return fileSystem.removeFile(step.path);
+        case UndoStepKind::RemoveFolder:
+            return fileSystem.removeEmptyDirectory(step.path);
+        case UndoStepKind::Leave:
+            break;
     }
     return kErrorSuccess;
 }
 
 void count(UndoResult& result, const UndoStep& step) {
     switch (step.kind) {
-        case UndoStepKind::MoveBack: ++result.movedBack; break;
-        case UndoStepKind::RemoveCopy: ++result.copiesRemoved; break;
+        case UndoStepKind::MoveBack:
+            ++result.movedBack;
+            break;
+        case UndoStepKind::RemoveCopy:
+            ++result.copiesRemoved;
+            break;
         case UndoStepKind::RestoreReplaced:
-        case UndoStepKind::CopyBack: ++result.restored; break;
-        case UndoStepKind::RemoveFolder: ++result.foldersRemoved; break;
-        case UndoStepKind::RemoveTemporary: break;
-        case UndoStepKind::Leave: result.left.push_back(step); break;
+        case UndoStepKind::CopyBack:
+            ++result.restored;
+            break;
+        case UndoStepKind::RemoveFolder:
+            ++result.foldersRemoved;
+            break;
+        case UndoStepKind::RemoveTemporary:
+            break;
+        case UndoStepKind::Leave:
+            result.left.push_back(step);
+            break;
     }
     result.steps.push_back(step);
 }
@@ -284,13 +305,20 @@ void count(UndoResult& result, const UndoStep& step) {
 std::string errorWords(ErrorCode error, const UndoStep& step) {
     switch (error) {
         case kErrorFileExists:
-        case kErrorAlreadyExists: return "a file now stands at " + step.to;
-        case kErrorAccessDenied: return "access is denied";
-        case kErrorFileNotFound: return "it is no longer there";
-        case kErrorPathNotFound: return "its folder is no longer there";
-        case kErrorHandleDiskFull: return "the disk is full";
-        case kErrorWriteProtect: return "the media is write protected";
-        default: return "the file system refused (error " + std::to_string(error) + ")";
+        case kErrorAlreadyExists:
+            return "a file now stands at " + step.to;
+        case kErrorAccessDenied:
+            return "access is denied";
+        case kErrorFileNotFound:
+            return "it is no longer there";
+        case kErrorPathNotFound:
+            return "its folder is no longer there";
+        case kErrorHandleDiskFull:
+            return "the disk is full";
+        case kErrorWriteProtect:
+            return "the media is write protected";
+        default:
+            return "the file system refused (error " + std::to_string(error) + ")";
     }
 }
 
@@ -365,9 +393,8 @@ UndoResult executeUndo(FileSystem& fileSystem, const UndoPlan& plan) {
         if (failure != kErrorSuccess) {
             UndoStep left = step;
             left.kind = UndoStepKind::Leave;
-            left.reason = step.kind == UndoStepKind::RemoveFolder
-                              ? "the folder is not empty"
-                              : errorWords(failure, step);
+            left.reason = step.kind == UndoStepKind::RemoveFolder ? "the folder is not empty"
+                                                                  : errorWords(failure, step);
             count(result, left);
             continue;
         }
@@ -388,9 +415,9 @@ UndoResult countPlan(const UndoPlan& plan) {
 }
 
 std::string undoCountsText(const UndoResult& counts) {
-    std::string text = plural(counts.movedBack, "picture moved back", "pictures moved back") + ", " +
-                       plural(counts.copiesRemoved, "copy removed", "copies removed") + ", " +
-                       plural(counts.foldersRemoved, "folder removed", "folders removed");
+    std::string text = plural(counts.movedBack, "picture moved back", "pictures moved back") +
+                       ", " + plural(counts.copiesRemoved, "copy removed", "copies removed") +
+                       ", " + plural(counts.foldersRemoved, "folder removed", "folders removed");
     if (counts.restored > 0)
         text += ", " + plural(counts.restored, "replaced file restored", "replaced files restored");
     return text;
@@ -398,13 +425,20 @@ std::string undoCountsText(const UndoResult& counts) {
 
 std::string describeUndoStep(const UndoStep& step) {
     switch (step.kind) {
-        case UndoStepKind::MoveBack: return "move back: " + step.path + " -> " + step.to;
-        case UndoStepKind::RemoveCopy: return "remove copy: " + step.path;
-        case UndoStepKind::RestoreReplaced: return "restore replaced: " + step.path + " -> " + step.to;
-        case UndoStepKind::CopyBack: return "copy back: " + step.path + " -> " + step.to;
-        case UndoStepKind::RemoveFolder: return "remove folder: " + step.path;
-        case UndoStepKind::RemoveTemporary: return "remove unfinished copy: " + step.path;
-        case UndoStepKind::Leave: return "leave: " + step.path + ": " + step.reason;
+        case UndoStepKind::MoveBack:
+            return "move back: " + step.path + " -> " + step.to;
+        case UndoStepKind::RemoveCopy:
+            return "remove copy: " + step.path;
+        case UndoStepKind::RestoreReplaced:
+            return "restore replaced: " + step.path + " -> " + step.to;
+        case UndoStepKind::CopyBack:
+            return "copy back: " + step.path + " -> " + step.to;
+        case UndoStepKind::RemoveFolder:
+            return "remove folder: " + step.path;
+        case UndoStepKind::RemoveTemporary:
+            return "remove unfinished copy: " + step.path;
+        case UndoStepKind::Leave:
+            return "leave: " + step.path + ": " + step.reason;
     }
     return std::string();
 }

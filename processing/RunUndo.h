@@ -51,7 +51,7 @@ struct UndoResult {
     std::vector<UndoStep> left;  // every Leave, and every step that failed
     // Every step in the plan's order: as taken, or as a Leave with its reason.
     std::vector<UndoStep> steps;
-    std::string problem;         // the journal could not be marked
+    std::string problem;  // the journal could not be marked
 };
 
 // Takes the plan's steps in order, checking each file again just before,

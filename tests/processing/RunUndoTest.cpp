@@ -246,7 +246,8 @@ TEST(RunUndoTest, removesTheUnfinishedCopyOfAKilledRun) {
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 
         const std::string journal = latestJournal(realFileSystem(), run.bench.target);
-        const UndoResult result = executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
+        const UndoResult result =
+            executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
         EXPECT_TRUE(result.left.empty());
         run.expectAsBefore();
     }
@@ -263,8 +264,9 @@ TEST(RunUndoTest, leavesAPictureEditedAfterTheRunAndSaysWhy) {
 
     ASSERT_EQ(result.left.size(), 2u);
     EXPECT_EQ(describeUndoStep(result.left[0]), "leave: " + edited + ": changed since the run");
-    EXPECT_EQ(describeUndoStep(result.left[1]),
-              "leave: " + run.bench.target + "/Paris: the folder holds 1 name the run did not put there");
+    EXPECT_EQ(
+        describeUndoStep(result.left[1]),
+        "leave: " + run.bench.target + "/Paris: the folder holds 1 name the run did not put there");
     EXPECT_EQ(result.copiesRemoved, 4);
     EXPECT_NE(test::readFile(edited).find("retouched"), std::string::npos);
     EXPECT_EQ(tree(run.bench.source), run.sourceBefore);
@@ -283,7 +285,8 @@ TEST(RunUndoTest, neverMovesOntoANewFileAtASourcePath) {
     EXPECT_EQ(result.movedBack, 4);
     ASSERT_EQ(result.left.size(), 2u);
     const std::string moved = run.bench.target + "/Paris/Paris-4.jpg";
-    EXPECT_EQ(describeUndoStep(result.left[0]), "leave: " + moved + ": a file now stands at " + taken);
+    EXPECT_EQ(describeUndoStep(result.left[0]),
+              "leave: " + moved + ": a file now stands at " + taken);
     EXPECT_EQ(test::readFile(taken), "a new picture");
     EXPECT_EQ(test::readFile(moved), run.bench.contents[3]);
 }
@@ -301,7 +304,8 @@ TEST(RunUndoTest, restoresAFileAReplaceSetAsideAndForgetsIt) {
         const std::string journal = run.run(realFileSystem(), prompter, moveMode);
         ASSERT_EQ(test::readFile(old), run.bench.contents[3]);
 
-        const UndoResult result = executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
+        const UndoResult result =
+            executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
         EXPECT_EQ(result.restored, 1);
         EXPECT_TRUE(result.left.empty());
         run.expectAsBefore();
@@ -348,7 +352,8 @@ TEST(RunUndoTest, forgettingARunNotUndoneRemovesWhatItSetAside) {
 }
 
 TEST(RunUndoTest, movesBackAcrossTwoFileSystems) {
-    struct stat shm {}, tmp {};
+    struct stat shm {
+    }, tmp{};
     if (::stat("/dev/shm", &shm) != 0 || ::stat("/tmp", &tmp) != 0 || shm.st_dev == tmp.st_dev)
         GTEST_SKIP() << "/dev/shm and /tmp are one file system here";
     TwoAlbums run;

@@ -130,8 +130,8 @@ TEST_F(UndoCli, sessionTooClearsTheProcessedMarksAndNothingElse) {
     // What Save Session after the run would write: the albums marked processed.
     SessionData data;
     std::string problem;
-    ASSERT_TRUE(decodeSession(reinterpret_cast<const uint8_t*>(saved.data()), saved.size(), data,
-                              problem));
+    ASSERT_TRUE(
+        decodeSession(reinterpret_cast<const uint8_t*>(saved.data()), saved.size(), data, problem));
     for (Album& album : data.albums) album.processed = 1;
     const std::vector<uint8_t> marked = encodeSession(data);
     temp.writeFile("trip.lsn", marked);

@@ -121,11 +121,13 @@ TEST(UndoDialog, movesTheRunBackUnprocessesItsAlbumAndUpdatesTheSession) {
     EXPECT_EQ(item->text(), "Undo last processing...");
     item->trigger();
 
-    EXPECT_TRUE(window.before.contains("Undo will: 4 pictures moved back, 0 copies removed, "
-                                       "1 folder removed."))
+    EXPECT_TRUE(
+        window.before.contains("Undo will: 4 pictures moved back, 0 copies removed, "
+                               "1 folder removed."))
         << window.before.toStdString();
-    EXPECT_TRUE(window.after.contains("\n\nUndone: 4 pictures moved back, 0 copies removed, 1 "
-                                        "folder removed. 1 album is unprocessed again"))
+    EXPECT_TRUE(
+        window.after.contains("\n\nUndone: 4 pictures moved back, 0 copies removed, 1 "
+                              "folder removed. 1 album is unprocessed again"))
         << window.after.toStdString();
     EXPECT_EQ(window.steps.size(), 5);
     EXPECT_TRUE(window.steps.front().startsWith("move back: "));
