@@ -351,6 +351,26 @@ TEST(RunUndoTest, forgettingARunNotUndoneRemovesWhatItSetAside) {
     EXPECT_EQ(test::readFile(run.bench.target + "/Paris/Paris-4.jpg"), run.bench.contents[3]);
 }
 
+// A move finds a whole copy of a picture already in place (an earlier run's)
+// and only removes the source: the undo copies it back from there, and the
+// copy stays, as it was there before the run.
+TEST(RunUndoTest, copiesBackASourceRemovedBesideAWholeCopy) {
+    TwoAlbums run;
+    run.bench.temp.writeFile("target/Paris/Paris-4.jpg", run.bench.contents[3]);
+    run.targetBefore = tree(run.bench.target);
+    ScriptedPrompter prompter;
+    prompter.answer(kAnswerYes);  // "Directory already exists( Paris)! Continue?"
+    const std::string journal = run.run(realFileSystem(), prompter, 1);
+    ASSERT_EQ(run.report.arrived.size(), 1u);
+    ASSERT_FALSE(test::fileExists(run.bench.pictures[3].path));
+
+    const UndoResult result = executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
+    EXPECT_EQ(result.restored, 1);
+    EXPECT_EQ(result.movedBack, 4);
+    EXPECT_TRUE(result.left.empty());
+    run.expectAsBefore();
+}
+
 TEST(RunUndoTest, movesBackAcrossTwoFileSystems) {
     struct stat shm {
     }, tmp{};
