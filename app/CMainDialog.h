@@ -64,6 +64,8 @@ class CMainDialog : public QDialog {
     void filesLeftOut();
     // The clock offset of each camera whose clock was wrong.
     void cameraClocks();
+    // Utilities > "Undo last processing...": the newest run into the target.
+    void undoLastProcessing();
 
     // What follows a folder browser or a file dialog, also run at start for
     // the folders and the session given on the command line.

@@ -234,6 +234,8 @@ void CMainDialog::buildMenus() {
             [this] { filesLeftOut(); });
     command(utilities, QStringLiteral("Camera clocks..."), res::kCmdCameraClocks,
             [this] { cameraClocks(); });
+    command(utilities, QStringLiteral("Undo last processing..."), res::kCmdUndoProcessing,
+            [this] { undoLastProcessing(); });
 
     QMenu* albums = bar->addMenu(QStringLiteral("&Albums"));
     QMenu* newAlbum = albums->addMenu(QStringLiteral("Set New Album"));

@@ -1,8 +1,10 @@
 // The main window's "Process" button and the Options and Utilities menus.
 #include "albums/CTimeFormatDialog.h"
 #include "app/CMainDialog.h"
+#include "app/CUndoDialog.h"
 #include "app/DuplicateCommands.h"
 #include "app/ProcessCommands.h"
+#include "app/UndoCommands.h"
 #include "duplicates/CDuplicatesDialog.h"
 #include "processing/CAlbumsProcessingDialog.h"
 #include "processing/CProcessOptionDialog.h"
@@ -32,6 +34,17 @@ void CMainDialog::process() {
             }
         }
     }
+}
+
+void CMainDialog::undoLastProcessing() {
+    const std::string journal = journalToUndo(workspace_);
+    if (journal.empty()) {
+        tell(kNoJournalText, kUndoCaption);
+        return;
+    }
+    CUndoDialog dialog(workspace_, journal, prompter_, this);
+    runDialog(dialog);
+    refreshAlbumList();
 }
 
 void CMainDialog::processOption() {

@@ -1,5 +1,11 @@
 #include "app/ProcessCommands.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+#include "processing/RunJournal.h"
+
 namespace lumora {
 
 ProcessStart startProcess(Workspace& workspace, Prompter& prompter) {
@@ -52,9 +58,42 @@ ProcessReport runWorkspaceAlbums(Workspace& workspace, Prompter& prompter,
     settings.timeFormat = workspace.timeFormat;
     settings.planOnly = planOnly;
     settings.bringCompanions = workspace.bringCompanions;
-    const ProcessServices services{
+    ProcessServices services{
         workspace.catalog.fileSystem(), prompter, sinks.upper, sinks.lower, listener, stop};
-    return processAlbums(workspace.albums, workspace.pictures(), settings, services);
+    if (planOnly) return processAlbums(workspace.albums, workspace.pictures(), settings, services);
+
+    // Every run keeps a journal in its target, the way back. The benchmark
+    // turns it off to measure what it costs.
+    std::unique_ptr<RunJournal> journal;
+    std::vector<int32_t> unprocessed;
+    if (std::getenv("LUMORA_NO_JOURNAL") == nullptr) {
+        JournalSetup setup{
+            workspace.targetDirectory, workspace.sessionFile, workspace.moveMode, {}};
+        for (const Album& album : workspace.albums) {
+            if (album.processed) continue;
+            setup.albums.emplace_back(album.id, album.name);
+            unprocessed.push_back(album.id);
+        }
+        journal = std::make_unique<RunJournal>(workspace.catalog.fileSystem(), std::move(setup));
+        services.journal = journal.get();
+    }
+    ProcessReport report =
+        processAlbums(workspace.albums, workspace.pictures(), settings, services);
+    workspace.lastJournal.clear();
+    workspace.journalProblem.clear();
+    if (journal) {
+        std::vector<int32_t> processedNow;
+        for (const Album& album : workspace.albums) {
+            if (album.processed &&
+                std::find(unprocessed.begin(), unprocessed.end(), album.id) != unprocessed.end()) {
+                processedNow.push_back(album.id);
+            }
+        }
+        journal->finish(processedNow);
+        workspace.lastJournal = journal->path();
+        workspace.journalProblem = journal->problem();
+    }
+    return report;
 }
 
 }  // namespace

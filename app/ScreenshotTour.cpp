@@ -20,6 +20,7 @@
 #include "app/CLeftOutDialog.h"
 #include "app/CMainDialog.h"
 #include "app/ClocksScreenshot.h"
+#include "app/CUndoDialog.h"
 #include "app/HelpWindow.h"
 #include "app/Workspace.h"
 #include "catalog/PictureCatalog.h"
@@ -43,6 +44,14 @@ class UnattendedPrompter : public Prompter {
         std::fprintf(stderr, "lumora: %s%s%s\n", caption.c_str(), caption.empty() ? "" : ": ",
                      text.c_str());
         return decliningAnswer(buttons);
+    }
+};
+
+// Says Yes where the tour must go on: the undo's own question.
+class ConsentingPrompter : public Prompter {
+  public:
+    int ask(const std::string&, const std::string&, Buttons buttons, Icon) override {
+        return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? kAnswerOk : kAnswerYes;
     }
 };
 
@@ -215,6 +224,18 @@ bool writeScreenshots(const std::string& source, const std::string& folder) {
 
         window.refreshAlbumList();
         tour.shoot(window, "main-window-processed.png");
+
+        // The way back: the undo of that run, before and after.
+        if (!workspace.lastJournal.empty()) {
+            ConsentingPrompter consenting;
+            CUndoDialog undo(workspace, workspace.lastJournal, consenting, &window);
+            tour.shoot(undo, "undo-before.png");
+            if (auto* button = undo.findChild<QPushButton*>(idName(res::kIdUndoRun))) {
+                button->click();
+            }
+            tour.shoot(undo, "undo-after.png");
+            window.refreshAlbumList();
+        }
 
         CAboutDialog about(&window);
         tour.shoot(about, "about.png");

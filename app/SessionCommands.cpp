@@ -41,6 +41,7 @@ SessionResult saveSessionCommand(Workspace& workspace, const std::optional<std::
         tell(prompter, kFileCouldNotBeSavedText);
         return SessionResult::Failed;
     }
+    workspace.sessionFile = *fileName;
     return SessionResult::Done;
 }
 
@@ -115,6 +116,7 @@ SessionResult loadSessionCommand(Workspace& workspace, const ChooseFile& chooseF
                                                           workspace.picturesAtScan);
         progress.setStatus(workspace.statusText);
     }
+    workspace.sessionFile = *fileName;
     return SessionResult::Done;
 }
 

@@ -140,6 +140,12 @@ class Workspace {
     bool albumMenusEnabled = false;
     // Re-makes one film thumbnail; set by the window, empty on the command line.
     RemakeThumbnail remakeThumbnail;
+    // The session file the albums were last loaded from or saved to (empty:
+    // none), named in the journal of a run; and the last run's journal
+    // ("" when it wrote none, journalProblem then saying why, if it tried).
+    std::string sessionFile;
+    std::string lastJournal;
+    std::string journalProblem;
 
   private:
     void noteScan(const ScanOutcome& outcome);

@@ -1,11 +1,21 @@
 // Times one processing run in-process: the scan and the album set-up are not
-// timed; the run and the final sync are.
-//   process-harness SRC TARGET [--move]
+// timed; the run and the final sync are. With --journal the run keeps its
+// journal in TARGET, as every run of the program does.
+//   process-harness SRC TARGET [--move] [--journal]
 // Prints: pictures, bytes, seconds, MB/s.
+// Times the undo of the newest run in TARGET, plan, steps and sync:
+//   process-harness --undo TARGET
+// Prints: steps, seconds.
+// Times the journal alone, as a copy run of SRC into TARGET writes it (each
+// picture announced and confirmed), with nothing copied; the scan is not
+// timed, the final sync is:
+//   process-harness --journal-only SRC TARGET
+// Prints: pictures, seconds.
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "albums/AlbumList.h"
@@ -15,6 +25,8 @@
 #include "albums/PictureSort.h"
 #include "catalog/PictureCatalog.h"
 #include "processing/ProcessAlbums.h"
+#include "processing/RunJournal.h"
+#include "processing/RunUndo.h"
 
 namespace {
 
@@ -28,13 +40,58 @@ class OkPrompter : public lumora::Prompter {
 
 }  // namespace
 
+int undoNewest(const std::string& target) {
+    using namespace lumora;
+    const auto start = std::chrono::steady_clock::now();
+    const std::string journal = latestJournal(realFileSystem(), target);
+    const UndoPlan plan = planUndo(realFileSystem(), journal);
+    const UndoResult result = executeUndo(realFileSystem(), plan);
+    ::sync();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("%zu %.6f\n", result.steps.size(), seconds);
+    std::fprintf(stderr, "undone: %s\n", undoCountsText(result).c_str());
+    return result.left.empty() && !plan.steps.empty() ? 0 : 1;
+}
+
+int journalOnly(const std::string& source, const std::string& target) {
+    using namespace lumora;
+    OkPrompter prompter;
+    PictureCatalog catalog;
+    catalog.scanSource(source, true, prompter);
+    const PictureList& pictures = catalog.pictures();
+    const auto start = std::chrono::steady_clock::now();
+    {
+        RunJournal journal(realFileSystem(), JournalSetup{target, "", 0, {}});
+        size_t index = 0;
+        for (const PictureEntry& picture : pictures) {
+            const std::string name = joinPath(target, std::to_string(index++) + ".jpg");
+            // The source stands for the copy: the same calls on a file that exists.
+            journal.done(journal.transferAbout(false, picture.path, name), picture.path);
+        }
+        journal.finish({});
+    }
+    ::sync();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("%zu %.6f\n", pictures.size(), seconds);
+    return 0;
+}
+
 int main(int argc, char** argv) {
     using namespace lumora;
+    if (argc == 3 && std::string(argv[1]) == "--undo") return undoNewest(argv[2]);
+    if (argc == 4 && std::string(argv[1]) == "--journal-only") return journalOnly(argv[2], argv[3]);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: process-harness SRC TARGET [--move]\n");
+        std::fprintf(stderr, "usage: process-harness SRC TARGET [--move] [--journal]\n");
         return 2;
     }
-    const bool move = argc > 3 && std::string(argv[3]) == "--move";
+    bool move = false;
+    bool journaled = false;
+    for (int i = 3; i < argc; ++i) {
+        move = move || std::string(argv[i]) == "--move";
+        journaled = journaled || std::string(argv[i]) == "--journal";
+    }
     OkPrompter prompter;
     PictureCatalog catalog;
     catalog.scanSource(argv[1], true, prompter);
@@ -65,9 +122,17 @@ int main(int argc, char** argv) {
     ProcessSettings settings;
     settings.targetDirectory = argv[2];
     settings.moveMode = move ? 1 : 0;
-    const ProcessServices services{catalog.fileSystem(), prompter, nullProgress(), nullProgress()};
+    ProcessServices services{catalog.fileSystem(), prompter, nullProgress(), nullProgress()};
     const auto start = std::chrono::steady_clock::now();
+    std::unique_ptr<RunJournal> journal;
+    if (journaled) {
+        JournalSetup setup{settings.targetDirectory, "", settings.moveMode, {}};
+        for (const Album& album : albums) setup.albums.emplace_back(album.id, album.name);
+        journal = std::make_unique<RunJournal>(catalog.fileSystem(), std::move(setup));
+        services.journal = journal.get();
+    }
     const ProcessReport report = processAlbums(albums, pictures, settings, services);
+    if (journal) journal->finish({});
     ::sync();
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

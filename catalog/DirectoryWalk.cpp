@@ -16,7 +16,7 @@ struct PendingFolder {
 
 bool isSearchedSubfolder(const DirectoryEntry& entry) {
     return entry.isDirectory && !entry.isSymbolicLink && entry.name != "." && entry.name != ".." &&
-           entry.name != kSkippedFolderName;
+           entry.name != kSkippedFolderName && entry.name != kJournalFolderName;
 }
 
 // Lists a folder once, keeping its subfolders to walk and its pictures.

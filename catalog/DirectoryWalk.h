@@ -26,6 +26,10 @@ struct SourceDirectory {
 // A folder that is never searched, nor anything below it. Only this exact
 // letter case is skipped.
 inline constexpr const char* kSkippedFolderName = "Temporary Internet Files";
+// The folder where processing runs keep their journals and the files their
+// replaces set aside: never searched either, wherever it is met (a target
+// may lie inside a source).
+inline constexpr const char* kJournalFolderName = ".lumora";
 
 // The root without trailing separators: while the text, ignoring trailing
 // white space, ends with a separator, it becomes what precedes that

@@ -198,6 +198,32 @@ const std::vector<CommandHelp> kHelps = {
       {"--abort", kAbortText},
       {"-q, --quiet", kQuietText},
       {"-z", kNulText}}},
+    {"undo",
+     "undo [--dry-run] [--yes] [--session-too] [-q] [--] TARGET|JOURNAL\n"
+     "       lumora-cli undo --forget JOURNAL [--yes]",
+     "take back a processing run: every picture where it was before",
+     "Every run of process, organize and the window keeps a journal in its target, in "
+     "TARGET/.lumora/runs/DATE-TIME-PROCESS.journal, written before each file is copied or "
+     "moved. Undo reads the newest journal of TARGET (or the JOURNAL given) and takes the run "
+     "back, last action first: a moved picture goes back to its source path, a copy is "
+     "removed, a file that \"Overwrite?\" answered Yes replaced comes back from where the run "
+     "set it aside, and the folders the run made go once empty. A file edited since the run, "
+     "or a source path where a new file now stands, is left as it is and reported (exit "
+     "status 1). A run that was stopped or killed is undone as far as the disk shows it got. "
+     "The journal stays, marked undone: a second undo does nothing. Asks before it begins "
+     "(without a terminal the answer is No unless --yes is given).",
+     {{"--dry-run",
+       "list every step the undo would take, and what it would leave and why; "
+       "change nothing"},
+      {"--yes", "undo (or forget) without asking"},
+      {"--session-too",
+       "clear the processed marks of the run's albums in the session file the journal names "
+       "(nothing else in it changes; written as Save Session writes), so the albums can be "
+       "processed again. Without it, undo says which session still marks them processed"},
+      {"--forget JOURNAL",
+       "delete the journal and the files its replaces set aside, once the run is as it should "
+       "be; it can then no longer be undone"},
+      {"-q, --quiet", kQuietText}}},
 };
 
 }  // namespace

@@ -28,6 +28,7 @@ const Command kCommands[] = {
     {"duplicates", runDuplicates},
     {"process", runProcess},
     {"organize", runOrganize},
+    {"undo", runUndo},
 };
 
 }  // namespace

@@ -49,8 +49,10 @@ int runSession(const Arguments& args);
 int runDuplicates(const Arguments& args);
 int runProcess(const Arguments& args);
 int runOrganize(const Arguments& args);
+int runUndo(const Arguments& args);
 
 int organizeCommand(const Arguments& args, const CommandContext& context);
 int processCommand(const Arguments& args, const CommandContext& context);
+int undoCommand(const Arguments& args, const CommandContext& context);
 
 }  // namespace lumora::cli

@@ -66,6 +66,9 @@ class FailureWatch : public FileSystem {
         return inner_.identify(path, identity);
     }
     std::string resolveLinks(const std::string& path) override { return inner_.resolveLinks(path); }
+    bool stamp(const std::string& path, FileStamp& stamp) override {
+        return inner_.stamp(path, stamp);
+    }
     bool fileStatus(const std::string& path, FileStatus& status) override {
         return inner_.fileStatus(path, status);
     }

@@ -373,6 +373,9 @@ int processIntoTarget(Workspace& workspace, const std::string& target,
                                       &prompter, &signals.request());
     }();
     console.clearProgress();
+    if (workspace.lastJournal.empty() && !workspace.journalProblem.empty()) {
+        console.error("no journal of this run, it cannot be undone: " + workspace.journalProblem);
+    }
 
     // "Operation canceled by user!" is not true when no album was given up
     // by an answer: the messages that left no choice say why instead.

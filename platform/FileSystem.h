@@ -87,6 +87,18 @@ class OutputFile {
 enum class CreateMode {
     Always,  // truncates an existing file
     New,     // fails with kErrorFileExists when the file exists
+    Append,  // keeps an existing file's bytes and writes after them; creates a missing one
+};
+
+// What tells one version of a file from another: which file it is and its
+// size and modification time. A file edited, or another file put in its
+// place, has a different stamp.
+struct FileStamp {
+    FileIdentity identity;
+    uint64_t size = 0;
+    int64_t modifiedNs = 0;  // nanoseconds since 1970-01-01 UTC
+
+    bool operator==(const FileStamp&) const = default;
 };
 
 // Flags of FileSystem::moveFile, with the meanings of the Windows move flags.
@@ -172,6 +184,11 @@ class FileSystem {
     // link's folder). The last name need not exist. A loop of links ends
     // after a fixed number of steps, on a link that then fails to open.
     virtual std::string resolveLinks(const std::string& path) = 0;
+
+    // The stamp of the file at path, links not followed; false when nothing
+    // is there or it is no regular file. File systems that cannot tell give
+    // false.
+    virtual bool stamp(const std::string&, FileStamp&) { return false; }
 
     // The status of the file at path, links followed; false when nothing is
     // there.

@@ -194,7 +194,10 @@ std::unique_ptr<InputFile> PosixFileSystem::openListedFile(const std::string& pa
 
 std::unique_ptr<OutputFile> PosixFileSystem::openWrite(const std::string& path, CreateMode mode,
                                                        ErrorCode& error) {
-    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode == CreateMode::New ? O_EXCL : O_TRUNC);
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC |
+                      (mode == CreateMode::New      ? O_EXCL
+                       : mode == CreateMode::Append ? O_APPEND
+                                                    : O_TRUNC);
     const int fd = openRegularFile(path, flags, 0666);
     if (fd < 0) {
         error = errorFromErrno(errno, FileOperation::CreateFile,
@@ -221,6 +224,16 @@ bool PosixFileSystem::identify(const std::string& path, FileIdentity& identity) 
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return false;
     identity = FileIdentity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+    return true;
+}
+
+bool PosixFileSystem::stamp(const std::string& path, FileStamp& stamp) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    stamp.identity =
+        FileIdentity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+    stamp.size = static_cast<uint64_t>(st.st_size);
+    stamp.modifiedNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     return true;
 }
 

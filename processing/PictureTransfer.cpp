@@ -42,10 +42,25 @@ ErrorCode sourceLeftBehind(FileSystem& fileSystem, const std::string& source) {
     return fileSystem.removeFile(source);
 }
 
+// A replace after a Yes: the file there is set aside first, and put back
+// when the replace fails, so a journaled run never destroys it.
+template <typename Replace>
+ErrorCode replaceKeepingOld(const TransferContext& context, const std::string& target,
+                            Replace replace) {
+    if (context.journal == nullptr) return replace();
+    int aside = 0;
+    if (ErrorCode error = context.journal->setAside(target, aside)) return error;
+    const ErrorCode error = replace();
+    if (error != kErrorSuccess) context.journal->putBack(aside);
+    return error;
+}
+
 }  // namespace
 
 bool createAlbumFolder(const TransferContext& context, const std::string& folder, int& continueFlag,
                        int& answerCode) {
+    JournalEntry entry(context.journal,
+                       context.journal != nullptr ? context.journal->folderAbout(folder) : 0);
     ErrorCode error = context.fileSystem.createDirectory(folder);
     while (error != kErrorSuccess) {
         const bool again =
@@ -58,12 +73,16 @@ bool createAlbumFolder(const TransferContext& context, const std::string& folder
         if (answerCode != kAnswerRetry) return false;
         error = context.fileSystem.createDirectory(folder);
     }
+    entry.done("");
     return true;
 }
 
 bool copyPicture(const TransferContext& context, const std::string& source,
                  const std::string& target, int& continueFlag, int& answerCode) {
     FileSystem& fileSystem = context.fileSystem;
+    JournalEntry entry(context.journal, context.journal != nullptr
+                                            ? context.journal->transferAbout(false, source, target)
+                                            : 0);
     bool overwrite = false;
     ErrorCode error = fileSystem.copyFile(source, target, true);
     while (error != kErrorSuccess) {
@@ -75,8 +94,12 @@ bool copyPicture(const TransferContext& context, const std::string& source,
             if (overwrite) return false;
             overwrite = true;
         }
-        error = fileSystem.copyFile(source, target, !overwrite);
+        error = overwrite
+                    ? replaceKeepingOld(context, target,
+                                        [&] { return fileSystem.copyFile(source, target, false); })
+                    : fileSystem.copyFile(source, target, true);
     }
+    entry.done(target);
     return true;
 }
 
@@ -85,12 +108,17 @@ bool movePicture(const TransferContext& context, const std::string& source,
                  ErrorCode& sourceError) {
     FileSystem& fileSystem = context.fileSystem;
     sourceError = kErrorSuccess;
+    JournalEntry entry(context.journal, context.journal != nullptr
+                                            ? context.journal->transferAbout(true, source, target)
+                                            : 0);
     // The moves after a failure may cross volumes as the first does, but
     // replace the target only once "Overwrite?" was answered Yes.
     bool replace = false;
     auto move = [&] {
-        return fileSystem.moveFile(source, target,
-                                   kMoveCopyAllowed | (replace ? kMoveReplaceExisting : 0u));
+        if (!replace) return fileSystem.moveFile(source, target, kMoveCopyAllowed);
+        return replaceKeepingOld(context, target, [&] {
+            return fileSystem.moveFile(source, target, kMoveCopyAllowed | kMoveReplaceExisting);
+        });
     };
     ErrorCode error = move();
     while (error != kErrorSuccess) {
@@ -100,6 +128,7 @@ bool movePicture(const TransferContext& context, const std::string& source,
             replace = true;
         } else if (answerCode == kAnswerIgnore) {
             if (move() == kErrorSuccess) {
+                entry.done(target);
                 sourceError = sourceLeftBehind(fileSystem, source);
                 return true;
             }
@@ -109,12 +138,14 @@ bool movePicture(const TransferContext& context, const std::string& source,
                 continueFlag = 0;
                 return false;
             }
+            entry.fail();  // the move did not happen; the copy is an action of its own
             return copyPicture(context, source, target, continueFlag, answerCode);
         } else if (!again) {
             return false;
         }
         error = move();
     }
+    entry.done(target);
     sourceError = sourceLeftBehind(fileSystem, source);
     return true;
 }

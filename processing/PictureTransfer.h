@@ -6,6 +6,7 @@
 #include "platform/Prompter.h"
 #include "processing/ConflictAnswers.h"
 #include "processing/QuestionSubject.h"
+#include "processing/RunJournal.h"
 
 namespace lumora {
 
@@ -18,6 +19,9 @@ struct TransferContext {
     QuestionListener* listener = nullptr;
     // The run's answers for all conflicts of a kind; none: every conflict is asked plainly.
     ConflictAnswers* conflicts = nullptr;
+    // The run's journal: every step records what it is about to do and what
+    // it did, and a replace sets the old file aside. None: nothing recorded.
+    RunJournal* journal = nullptr;
 
     void about(QuestionSubject subject) const {
         if (listener != nullptr) listener->questionAbout(subject);

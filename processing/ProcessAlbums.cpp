@@ -29,7 +29,8 @@ class Run {
         : pictures_(pictures),
           settings_(settings),
           services_(services),
-          context_{services.fileSystem, services.prompter, services.listener, &conflicts_},
+          context_{services.fileSystem, services.prompter, services.listener, &conflicts_,
+                   settings.planOnly ? nullptr : services.journal},
           guard_(services.fileSystem, pictures),
           arrived_(services.fileSystem, guard_),
           companions_(services.fileSystem, pictures, guard_, report, settings.bringCompanions,
@@ -250,8 +251,13 @@ class Run {
         ++report_.filesTransferred;
         report_.arrived.push_back({picture.path, whole});
         if (settings_.moveMode == 1) {
+            JournalEntry entry(context_.journal,
+                               context_.journal != nullptr
+                                   ? context_.journal->sourceRemovalAbout(picture.path, whole)
+                                   : 0);
             const ErrorCode error = services_.fileSystem.removeFile(picture.path);
             if (error != kErrorSuccess) report_.keptSources.push_back({picture.path, error});
+            if (error == kErrorSuccess) entry.done("");
         }
         if (continueFlag == 0) return false;
         services_.lower.step();

@@ -12,6 +12,7 @@
 #include "platform/Time.h"
 #include "processing/QuestionSubject.h"
 #include "processing/ReplaceGuard.h"
+#include "processing/RunJournal.h"
 #include "processing/StopRequest.h"
 #include "processing/SystemErrorTable.h"
 
@@ -48,6 +49,8 @@ struct ProcessServices {
     // Checked before each picture: once set, the run ends there, the album
     // it was working on stays unprocessed.
     const StopRequest* stop = nullptr;
+    // The run's journal (see RunJournal); a preview writes none.
+    RunJournal* journal = nullptr;
 };
 
 enum class FileOutcome {

@@ -138,6 +138,15 @@ inline constexpr int kIdMatchReferenceStrip = 1239;
 inline constexpr int kIdMatchOffset = 1240;
 inline constexpr int kCmdCameraClocks = 32810;
 
+// "Undo last processing": what the undo will do (or did), its steps one a
+// line, "Undo" and "Forget"; "Close" is kIdOk. Opened by the Utilities menu
+// item. Ids of our own choosing.
+inline constexpr int kIdUndoSummary = 1250;
+inline constexpr int kIdUndoSteps = 1251;
+inline constexpr int kIdUndoRun = 1252;
+inline constexpr int kIdUndoForget = 1253;
+inline constexpr int kCmdUndoProcessing = 32820;
+
 // "Advanced Filter"; "Close Window" is kIdCancel. Per criterion: its check
 // box, its Max (or only) and Min combo boxes, its lamp and its reset button.
 inline constexpr int kIdFilterMake = 1074;

@@ -66,6 +66,20 @@ TEST(PictureCatalog, searchesSubfoldersDepthFirstBeforeTheirParentsAndTheRootLas
     EXPECT_EQ(catalog.sourceRoot(), root);
 }
 
+// A target inside the source keeps its journals and the files its replaces
+// set aside in ".lumora": nothing below it is ever a picture of the source.
+TEST(PictureCatalog, neverSearchesAJournalFolder) {
+    test::TempDir dir;
+    const std::string root = dir.makeDir("R");
+    dir.writeFile("R/a.jpg", test::exifPicture(kDate));
+    dir.writeFile("R/.lumora/runs/old.jpg", test::exifPicture(kDate));
+    dir.writeFile("R/Albums/.lumora/b.jpg", test::exifPicture(kDate));
+    PictureCatalog catalog;
+    ASSERT_TRUE(scanQuietly(catalog, root));
+    EXPECT_EQ(catalog.directories(), (std::vector<std::string>{root + "/Albums", root}));
+    EXPECT_EQ(pathsOf(catalog), std::vector<std::string>{root + "/a.jpg"});
+}
+
 TEST(PictureCatalog, withoutRecursionScansTheRootAlone) {
     test::TempDir dir;
     dir.writeFile("top.jpg", test::exifPicture(kDate));

@@ -45,6 +45,8 @@ Lines linesStartingWith(const std::string& out, const std::string& start) {
 std::set<std::string> filesBelow(const std::string& folder) {
     std::set<std::string> files;
     for (const auto& item : std::filesystem::recursive_directory_iterator(folder)) {
+        // The runs' journals are not the run's pictures.
+        if (item.path().string().find("/.lumora/") != std::string::npos) continue;
         if (item.is_regular_file()) files.insert(item.path().string());
     }
     return files;

@@ -29,6 +29,8 @@ std::vector<uint8_t> picture(const char* when, const char* make, const char* mod
 std::set<std::string> filesBelow(const std::string& folder) {
     std::set<std::string> files;
     for (const auto& item : std::filesystem::recursive_directory_iterator(folder)) {
+        // The runs' journals are not the run's pictures.
+        if (item.path().string().find("/.lumora/") != std::string::npos) continue;
         if (item.is_regular_file()) files.insert(item.path().string().substr(folder.size() + 1));
     }
     return files;

@@ -46,6 +46,8 @@ std::vector<std::string> linesStartingWith(const std::string& out, const std::st
 std::set<std::string> filesBelow(const std::string& folder) {
     std::set<std::string> files;
     for (const auto& item : std::filesystem::recursive_directory_iterator(folder)) {
+        // The run's journal is no file the preview lists.
+        if (item.path().string().find("/.lumora/") != std::string::npos) continue;
         if (item.is_regular_file()) files.insert(item.path().string().substr(folder.size()));
     }
     return files;

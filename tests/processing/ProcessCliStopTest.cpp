@@ -25,6 +25,8 @@ std::vector<std::pair<std::string, std::string>> filesBelow(const std::string& f
     std::vector<std::pair<std::string, std::string>> files;
     if (!std::filesystem::exists(folder)) return files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        // The run's journal, and what its replaces set aside, are no pictures.
+        if (entry.path().string().find("/.lumora/") != std::string::npos) continue;
         if (entry.is_regular_file())
             files.emplace_back(entry.path().filename().string(), test::readFile(entry.path()));
     }

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "albums/Megabytes.h"
+#include "catalog/DirectoryWalk.h"
 
 namespace lumora::test {
 
@@ -37,6 +38,7 @@ std::vector<std::string> listNames(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code error;
     for (const auto& item : std::filesystem::directory_iterator(folder, error)) {
+        if (item.path().filename() == kJournalFolderName) continue;
         names.push_back(item.path().filename().string());
     }
     std::sort(names.begin(), names.end());

@@ -39,7 +39,8 @@ uint64_t fileTimeAt(int year, int month, int day, int hour, int minute, int seco
 
 std::string readFile(const std::string& path);
 bool fileExists(const std::string& path);
-// The names in a folder, sorted; temporary files included.
+// The names in a folder, sorted; temporary files included, the folder of
+// the runs' journals (".lumora") left out.
 std::vector<std::string> listNames(const std::string& folder);
 
 // A source folder of small files with distinct contents, a target folder,

@@ -104,6 +104,9 @@ class FaultyFileSystem : public FileSystem {
     std::string driveOf(const std::string& path) override;
     bool identify(const std::string& path, FileIdentity& identity) override;
     std::string resolveLinks(const std::string& path) override;
+    bool stamp(const std::string& path, FileStamp& stamp) override {
+        return inner_.stamp(path, stamp);
+    }
     bool fileStatus(const std::string& path, FileStatus& status) override;
     ErrorCode setPermissions(const std::string& path, uint32_t permissions) override;
 

@@ -1,0 +1,438 @@
+// A processing run's journal and its undo: every picture back where it was,
+// whatever ended the run, and nothing touched that is not the run's.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "processing/JournalFormat.h"
+#include "processing/RunJournal.h"
+#include "processing/RunUndo.h"
+#include "tests/processing/ProcessFixture.h"
+#include "tests/support/FaultyFileSystem.h"
+#include "tests/support/ScriptedPrompter.h"
+
+namespace lumora {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FaultyFileSystem;
+using test::FsCall;
+using test::ScriptedPrompter;
+
+const uint64_t kNoon = test::fileTimeAt(2020, 5, 1, 12, 0, 0);
+
+// Every file and folder below a folder, by relative path: a file by its
+// bytes, a folder as "<folder>".
+std::map<std::string, std::string> tree(const std::string& root) {
+    std::map<std::string, std::string> entries;
+    std::error_code error;
+    for (const auto& item : fs::recursive_directory_iterator(root, error)) {
+        const std::string relative = fs::relative(item.path(), root).string();
+        entries[relative] = item.is_directory() ? "<folder>" : test::readFile(item.path().string());
+    }
+    return entries;
+}
+
+// Every name in a folder, sorted, the journals' folder included.
+std::vector<std::string> namesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& item : fs::directory_iterator(folder, error))
+        names.push_back(item.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The target's entries that are not the journals' folder.
+std::map<std::string, std::string> withoutJournals(std::map<std::string, std::string> entries) {
+    for (auto it = entries.begin(); it != entries.end();) {
+        it = it->first.rfind(kJournalFolderName, 0) == 0 ? entries.erase(it) : std::next(it);
+    }
+    return entries;
+}
+
+// Rome (a folder with a sub-folder) of three pictures, one in a sub-folder
+// of the source, and Paris of two, straight into its folder.
+struct TwoAlbums {
+    TwoAlbums() {
+        Album& rome = bench.addAlbum("Rome", "Italy");
+        rome.createSubDirectory = 1;
+        bench.addPicture("IMG_1.JPG", kNoon, 1, rome.id);
+        bench.addPicture("day2/IMG_2.JPG", kNoon, 2, rome.id);
+        bench.addPicture("IMG_3.JPG", kNoon, 3, rome.id);
+        Album& paris = bench.addAlbum("Paris", "Paris");
+        paris.createSubDirectory = 0;
+        for (Album& album : bench.albums) album.addDate = album.addTime = 0;
+        bench.addPicture("IMG_4.JPG", kNoon, 4, paris.id);
+        bench.addPicture("IMG_5.JPG", kNoon, 5, paris.id);
+        bench.countAlbums();
+        sourceBefore = tree(bench.source);
+        targetBefore = tree(bench.target);
+    }
+
+    // One run with its journal; returns the journal's path.
+    std::string run(FileSystem& fileSystem, Prompter& prompter, int32_t moveMode,
+                    const StopRequest* stop = nullptr,
+                    std::function<void(int, JournalPhase)> hook = {}) {
+        ProcessSettings settings;
+        settings.targetDirectory = bench.target;
+        settings.moveMode = moveMode;
+        JournalSetup setup{bench.target, "", moveMode, {}};
+        for (const Album& album : bench.albums) setup.albums.emplace_back(album.id, album.name);
+        RunJournal journal(fileSystem, setup);
+        journal.onAction = std::move(hook);
+        ProcessServices services{fileSystem, prompter, bench.upper, bench.lower, nullptr, stop};
+        services.journal = &journal;
+        report = processAlbums(bench.albums, bench.pictures, settings, services);
+        journal.finish({});
+        return journal.path();
+    }
+
+    // The source as it was, byte for byte, and the target too but for the journal.
+    void expectAsBefore() const {
+        EXPECT_EQ(tree(bench.source), sourceBefore);
+        EXPECT_EQ(withoutJournals(tree(bench.target)), targetBefore);
+    }
+
+    test::ProcessBench bench;
+    ProcessReport report;
+    std::map<std::string, std::string> sourceBefore;
+    std::map<std::string, std::string> targetBefore;
+};
+
+TEST(RunUndoTest, bringsEveryPictureBackAfterACopyAndAfterAMove) {
+    for (const int32_t moveMode : {0, 1}) {
+        SCOPED_TRACE(moveMode == 1 ? "move" : "copy");
+        TwoAlbums run;
+        ScriptedPrompter prompter;
+        const std::string journal = run.run(realFileSystem(), prompter, moveMode);
+        ASSERT_EQ(run.report.filesTransferred, 5);
+        ASSERT_FALSE(journal.empty());
+        if (moveMode == 1) {
+            EXPECT_NE(tree(run.bench.source), run.sourceBefore);
+        }
+
+        const UndoPlan plan = planUndo(realFileSystem(), journal);
+        const UndoResult planned = countPlan(plan);
+        const UndoResult result = executeUndo(realFileSystem(), plan);
+
+        EXPECT_EQ(result.movedBack, moveMode == 1 ? 5 : 0);
+        EXPECT_EQ(result.copiesRemoved, moveMode == 1 ? 0 : 5);
+        EXPECT_EQ(result.foldersRemoved, 3);  // Italy, Italy/Rome, Paris
+        EXPECT_TRUE(result.left.empty());
+        EXPECT_EQ(undoCountsText(planned), undoCountsText(result));
+        run.expectAsBefore();
+        // Nothing of the run is left in the target but its journal.
+        EXPECT_EQ(namesIn(run.bench.target), std::vector<std::string>{kJournalFolderName});
+        EXPECT_EQ(namesIn(journalFolder(run.bench.target)),
+                  std::vector<std::string>{fs::path(journal).filename().string()});
+    }
+}
+
+TEST(RunUndoTest, aSecondUndoDoesNothingAndSaysSo) {
+    TwoAlbums run;
+    ScriptedPrompter prompter;
+    const std::string journal = run.run(realFileSystem(), prompter, 1);
+    executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
+    // A new file at a source path would be moved over by a second undo that
+    // acted; it must stay as it is.
+    run.bench.temp.writeFile("target/Paris/Paris-4.jpg", "another");
+
+    const UndoPlan again = planUndo(realFileSystem(), journal);
+    EXPECT_TRUE(again.alreadyUndone);
+    EXPECT_TRUE(again.steps.empty());
+    const UndoResult result = executeUndo(realFileSystem(), again);
+    EXPECT_EQ(result.movedBack + result.copiesRemoved + result.foldersRemoved, 0);
+    EXPECT_EQ(test::readFile(run.bench.target + "/Paris/Paris-4.jpg"), "another");
+    EXPECT_EQ(tree(run.bench.source), run.sourceBefore);
+}
+
+TEST(RunUndoTest, undoesARunStoppedAtEachPoint) {
+    for (const int32_t moveMode : {0, 1}) {
+        for (int at = 0; at < 5; ++at) {
+            SCOPED_TRACE((moveMode == 1 ? "move, stopped at " : "copy, stopped at ") +
+                         std::to_string(at));
+            TwoAlbums run;
+            FaultyFileSystem fileSystem;
+            StopRequest stop;
+            int transfers = 0;
+            fileSystem.setTransferHook([&](FsCall, const std::string&, const std::string&) {
+                if (transfers++ == at) stop.request();
+                return std::optional<ErrorCode>();
+            });
+            ScriptedPrompter prompter;
+            const std::string journal = run.run(fileSystem, prompter, moveMode, &stop);
+            EXPECT_EQ(run.report.filesTransferred, at + 1);
+
+            const UndoResult result =
+                executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
+            EXPECT_TRUE(result.left.empty());
+            run.expectAsBefore();
+        }
+    }
+}
+
+// The process is ended (as by a crash or a kill) at a chosen action, before
+// it started or after it was done but not yet recorded; the undo finds on
+// the disk what was done and takes back exactly that.
+TEST(RunUndoTest, undoesARunKilledAtAnyAction) {
+    for (const int32_t moveMode : {0, 1}) {
+        // 8 actions: 3 folders and 5 transfers.
+        for (int action = 1; action <= 8; ++action) {
+            for (const JournalPhase phase : {JournalPhase::Announced, JournalPhase::Performed}) {
+                SCOPED_TRACE(std::string(moveMode == 1 ? "move" : "copy") + ", killed at action " +
+                             std::to_string(action) +
+                             (phase == JournalPhase::Announced ? " before it" : " after it"));
+                TwoAlbums run;
+                const pid_t child = ::fork();
+                ASSERT_GE(child, 0);
+                if (child == 0) {
+                    ScriptedPrompter prompter;
+                    prompter.allowUnusedAnswers();
+                    run.run(realFileSystem(), prompter, moveMode, nullptr,
+                            [&](int number, JournalPhase at) {
+                                if (number == action && at == phase) ::_exit(0);
+                            });
+                    ::_exit(3);  // never reached the action
+                }
+                int status = 0;
+                ::waitpid(child, &status, 0);
+                ASSERT_TRUE(WIFEXITED(status));
+                ASSERT_EQ(WEXITSTATUS(status), 0);
+
+                const std::string journal = latestJournal(realFileSystem(), run.bench.target);
+                ASSERT_FALSE(journal.empty());
+                const UndoResult result =
+                    executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
+                EXPECT_TRUE(result.left.empty()) << describeUndoStep(result.left.front());
+                run.expectAsBefore();
+            }
+        }
+    }
+}
+
+// Killed in the middle of a copy: the unfinished copy under its temporary
+// name goes too, and the picture is whole at its source.
+TEST(RunUndoTest, removesTheUnfinishedCopyOfAKilledRun) {
+    for (const int32_t moveMode : {0, 1}) {
+        TwoAlbums run;
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            FaultyFileSystem fileSystem;
+            int transfers = 0;
+            fileSystem.setTransferHook([&](FsCall, const std::string&, const std::string& target) {
+                if (transfers++ == 2) {
+                    const std::string folder = fs::path(target).parent_path().string();
+                    std::ofstream(folder + "/.lumora-" + std::to_string(::getpid()) + "-7.part")
+                        << "half a pict";
+                    ::_exit(0);
+                }
+                return std::optional<ErrorCode>();
+            });
+            ScriptedPrompter prompter;
+            prompter.allowUnusedAnswers();
+            run.run(fileSystem, prompter, moveMode);
+            ::_exit(3);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+        const std::string journal = latestJournal(realFileSystem(), run.bench.target);
+        const UndoResult result =
+            executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
+        EXPECT_TRUE(result.left.empty());
+        run.expectAsBefore();
+    }
+}
+
+TEST(RunUndoTest, leavesAPictureEditedAfterTheRunAndSaysWhy) {
+    TwoAlbums run;
+    ScriptedPrompter prompter;
+    const std::string journal = run.run(realFileSystem(), prompter, 0);
+    const std::string edited = run.bench.target + "/Paris/Paris-5.jpg";
+    std::ofstream(edited, std::ios::app) << "retouched";
+
+    const UndoResult result = executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
+
+    ASSERT_EQ(result.left.size(), 2u);
+    EXPECT_EQ(describeUndoStep(result.left[0]), "leave: " + edited + ": changed since the run");
+    EXPECT_EQ(
+        describeUndoStep(result.left[1]),
+        "leave: " + run.bench.target + "/Paris: the folder holds 1 name the run did not put there");
+    EXPECT_EQ(result.copiesRemoved, 4);
+    EXPECT_NE(test::readFile(edited).find("retouched"), std::string::npos);
+    EXPECT_EQ(tree(run.bench.source), run.sourceBefore);
+}
+
+TEST(RunUndoTest, neverMovesOntoANewFileAtASourcePath) {
+    TwoAlbums run;
+    ScriptedPrompter prompter;
+    const std::string journal = run.run(realFileSystem(), prompter, 1);
+    const std::string taken = run.bench.pictures[3].path;
+    run.bench.temp.writeFile("source/IMG_4.JPG", "a new picture");
+
+    const UndoPlan plan = planUndo(realFileSystem(), journal);
+    const UndoResult result = executeUndo(realFileSystem(), plan);
+
+    EXPECT_EQ(result.movedBack, 4);
+    ASSERT_EQ(result.left.size(), 2u);
+    const std::string moved = run.bench.target + "/Paris/Paris-4.jpg";
+    EXPECT_EQ(describeUndoStep(result.left[0]),
+              "leave: " + moved + ": a file now stands at " + taken);
+    EXPECT_EQ(test::readFile(taken), "a new picture");
+    EXPECT_EQ(test::readFile(moved), run.bench.contents[3]);
+}
+
+// A Yes to "Overwrite?" sets the old file aside in the journal's folder;
+// the undo puts it back, and forgetting the journal removes it for good.
+TEST(RunUndoTest, restoresAFileAReplaceSetAsideAndForgetsIt) {
+    for (const int32_t moveMode : {0, 1}) {
+        TwoAlbums run;
+        const std::string old = run.bench.temp.writeFile("target/Paris/Paris-4.jpg", "old one");
+        run.targetBefore = tree(run.bench.target);
+        ScriptedPrompter prompter;
+        prompter.answer(kAnswerYes);  // "Directory already exists( Paris)! Continue?"
+        prompter.answer(kAnswerYes);  // ... already exists! Overwrite?
+        const std::string journal = run.run(realFileSystem(), prompter, moveMode);
+        ASSERT_EQ(test::readFile(old), run.bench.contents[3]);
+
+        const UndoResult result =
+            executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
+        EXPECT_EQ(result.restored, 1);
+        EXPECT_TRUE(result.left.empty());
+        run.expectAsBefore();
+        EXPECT_EQ(test::readFile(old), "old one");
+
+        std::string problem;
+        EXPECT_TRUE(forgetJournal(realFileSystem(), journal, problem)) << problem;
+        EXPECT_EQ(namesIn(run.bench.target), std::vector<std::string>{"Paris"});
+    }
+}
+
+// Before the old file leaves its name, the record of where it goes is on
+// the disk; a journal that cannot be flushed stops the replace instead.
+TEST(RunUndoTest, theSetAsideIsRecordedOnTheDiskBeforeTheFileIsMoved) {
+    TwoAlbums run;
+    const std::string old = run.bench.temp.writeFile("target/Paris/Paris-4.jpg", "old one");
+    FaultyFileSystem fileSystem;
+    ScriptedPrompter prompter;
+    prompter.answer(kAnswerYes).answer(kAnswerYes);
+    const std::string journal = run.run(fileSystem, prompter, 0);
+    const auto& calls = fileSystem.calls();
+    const auto aside = std::find_if(calls.begin(), calls.end(), [&](const auto& call) {
+        return call.first == FsCall::MoveFile && call.second == old;
+    });
+    ASSERT_NE(aside, calls.end());
+    const auto flush = std::find_if(calls.begin(), aside, [&](const auto& call) {
+        return call.first == FsCall::Flush && call.second == journal;
+    });
+    EXPECT_NE(flush, aside) << "the journal was not flushed before the set-aside";
+}
+
+TEST(RunUndoTest, forgettingARunNotUndoneRemovesWhatItSetAside) {
+    TwoAlbums run;
+    run.bench.temp.writeFile("target/Paris/Paris-4.jpg", "old one");
+    ScriptedPrompter prompter;
+    prompter.answer(kAnswerYes).answer(kAnswerYes);
+    const std::string journal = run.run(realFileSystem(), prompter, 0);
+    EXPECT_EQ(namesIn(journalFolder(run.bench.target)).size(), 2u);  // the journal, the set-aside
+
+    std::string problem;
+    ASSERT_TRUE(forgetJournal(realFileSystem(), journal, problem)) << problem;
+    EXPECT_FALSE(test::fileExists(run.bench.target + "/" + kJournalFolderName));
+    EXPECT_EQ(test::readFile(run.bench.target + "/Paris/Paris-4.jpg"), run.bench.contents[3]);
+}
+
+// A move finds a whole copy of a picture already in place (an earlier run's)
+// and only removes the source: the undo copies it back from there, and the
+// copy stays, as it was there before the run.
+TEST(RunUndoTest, copiesBackASourceRemovedBesideAWholeCopy) {
+    TwoAlbums run;
+    run.bench.temp.writeFile("target/Paris/Paris-4.jpg", run.bench.contents[3]);
+    run.targetBefore = tree(run.bench.target);
+    ScriptedPrompter prompter;
+    prompter.answer(kAnswerYes);  // "Directory already exists( Paris)! Continue?"
+    const std::string journal = run.run(realFileSystem(), prompter, 1);
+    ASSERT_EQ(run.report.arrived.size(), 1u);
+    ASSERT_FALSE(test::fileExists(run.bench.pictures[3].path));
+
+    const UndoResult result = executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
+    EXPECT_EQ(result.restored, 1);
+    EXPECT_EQ(result.movedBack, 4);
+    EXPECT_TRUE(result.left.empty());
+    run.expectAsBefore();
+}
+
+TEST(RunUndoTest, movesBackAcrossTwoFileSystems) {
+    struct stat shm {
+    }, tmp{};
+    if (::stat("/dev/shm", &shm) != 0 || ::stat("/tmp", &tmp) != 0 || shm.st_dev == tmp.st_dev)
+        GTEST_SKIP() << "/dev/shm and /tmp are one file system here";
+    TwoAlbums run;
+    char pattern[] = "/dev/shm/lumora-undo-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const std::string other = pattern;
+    run.bench.target = other;
+    run.targetBefore = tree(other);
+
+    ScriptedPrompter prompter;
+    const std::string journal = run.run(realFileSystem(), prompter, 1);
+    EXPECT_EQ(run.report.filesTransferred, 5);
+    const UndoResult result = executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
+    EXPECT_EQ(result.movedBack, 5);
+    EXPECT_TRUE(result.left.empty());
+    run.expectAsBefore();
+    std::error_code error;
+    fs::remove_all(other, error);
+}
+
+TEST(RunUndoTest, aPreviewWritesNoJournal) {
+    TwoAlbums run;
+    ScriptedPrompter prompter;
+    ProcessSettings settings;
+    settings.targetDirectory = run.bench.target;
+    settings.planOnly = true;
+    RunJournal journal(realFileSystem(), JournalSetup{run.bench.target, "", 0, {}});
+    ProcessServices services{realFileSystem(), prompter, run.bench.upper, run.bench.lower};
+    services.journal = &journal;
+    processAlbums(run.bench.albums, run.bench.pictures, settings, services);
+    EXPECT_TRUE(journal.path().empty());
+    EXPECT_TRUE(namesIn(run.bench.target).empty());
+}
+
+TEST(JournalFormatTest, keepsEveryFieldAndPassesOverATornLastRecord) {
+    const std::vector<std::string> fields{"copy", "1", "a\tb\\c\nd", "", "ü.jpg"};
+    const std::string line = encodeRecord(fields);
+    ASSERT_EQ(line.back(), '\n');
+    EXPECT_EQ(decodeRecord(line.substr(0, line.size() - 1)), fields);
+    // Cut anywhere, or one byte changed, the record is no record.
+    for (size_t cut = 0; cut + 1 < line.size(); ++cut)
+        EXPECT_FALSE(decodeRecord(line.substr(0, cut))) << cut;
+    std::string garbled = line.substr(0, line.size() - 1);
+    garbled[3] = 'x';
+    EXPECT_FALSE(decodeRecord(garbled));
+
+    TwoAlbums run;
+    ScriptedPrompter prompter;
+    const std::string journal = run.run(realFileSystem(), prompter, 0);
+    const auto size = fs::file_size(journal);
+    fs::resize_file(journal, size - 3);
+    RunJournalContents contents;
+    std::string problem;
+    ASSERT_TRUE(readRunJournal(realFileSystem(), journal, contents, problem)) << problem;
+    EXPECT_EQ(contents.unreadRecords, 1);
+    EXPECT_FALSE(contents.ended);
+    EXPECT_EQ(contents.actions.size(), 8u);
+    EXPECT_EQ(contents.albums.size(), 2u);
+}
+
+}  // namespace
+}  // namespace lumora
