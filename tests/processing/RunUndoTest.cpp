@@ -450,6 +450,55 @@ TEST(RunUndoTest, leavesAPairTheRunMovedBackAtItsSource) {
     }
 }
 
+// Killed at any action of such a run, before it or after it and before it
+// was recorded: the undo finds on the disk whether the pair went back.
+TEST(RunUndoTest, undoesARunWithAPairMovedBackKilledAtAnyAction) {
+    for (int action = 1;; ++action) {
+        bool reached = true;
+        for (const JournalPhase phase : {JournalPhase::Announced, JournalPhase::Performed}) {
+            SCOPED_TRACE("killed at action " + std::to_string(action) +
+                         (phase == JournalPhase::Announced ? " before it" : " after it"));
+            TwoAlbums run;
+            Pair pair(run);
+            const pid_t child = ::fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                FaultyFileSystem fileSystem;
+                const std::string sidecar = run.bench.source + "/IMG_1.xmp";
+                fileSystem.failPath(FsCall::MoveFile, sidecar, kErrorSharingViolation);
+                fileSystem.failPath(FsCall::CopyFile, sidecar, kErrorSharingViolation);
+                ScriptedPrompter prompter;
+                prompter.allowUnusedAnswers();
+                prompter.answer(kAnswerIgnore).answer(kAnswerOk).answer(kAnswerIgnore);
+                run.run(fileSystem, prompter, 1, nullptr, [&](int number, JournalPhase at) {
+                    if (number == action && at == phase) ::_exit(0);
+                });
+                ::_exit(3);  // never reached the action
+            }
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            ASSERT_TRUE(WIFEXITED(status));
+            if (WEXITSTATUS(status) == 3) {
+                // A failed action is never performed; past the last, none is announced.
+                reached = phase == JournalPhase::Performed;
+                break;
+            }
+            ASSERT_EQ(WEXITSTATUS(status), 0);
+
+            const std::string journal = latestJournal(realFileSystem(), run.bench.target);
+            ASSERT_FALSE(journal.empty());
+            const UndoResult result =
+                executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
+            EXPECT_TRUE(result.left.empty()) << describeUndoStep(result.left.front());
+            run.expectAsBefore();
+        }
+        if (!reached) {
+            EXPECT_GT(action, 12);  // 3 folders, 7 transfers, 2 moves back
+            break;
+        }
+    }
+}
+
 // A companion an earlier, stopped run already placed whole: the move only
 // removes its source, and the undo copies it back from there.
 TEST(RunUndoTest, copiesBackACompanionSourceRemovedBesideAWholeCopy) {
