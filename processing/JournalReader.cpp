@@ -76,8 +76,7 @@ bool apply(RunJournalContents& contents, const std::vector<std::string>& f) {
     if (kind == "undo-end") return contents.undoFinished = true;
     // An action's number is its place: one that is not the next is no record of ours.
     const bool announcement = kind == "folder" || kind == "copy" || kind == "move" ||
-                              kind == "aside" || kind == "remove-source" ||
-                              kind == "move-back";
+                              kind == "aside" || kind == "remove-source" || kind == "move-back";
     if (announcement) {
         if (f.size() < 3 || numberOf(f[1]) != static_cast<int>(contents.actions.size()) + 1)
             return false;
