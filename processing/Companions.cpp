@@ -99,13 +99,17 @@ std::vector<CompanionFile> companionTargets(const std::string& picturePath,
 ErrorCode moveBack(const TransferContext& context, const std::string& target,
                    const std::string& source) {
     FileSystem& fileSystem = context.fileSystem;
-    if (exists(fileSystem, source)) {
-        // The source never left: what stands at the target is a copy of it.
-        if (!sameBytes(fileSystem, source, target)) return kErrorAlreadyExists;
-        return fileSystem.removeFile(target);
-    }
+    // The source never left: what stands at the target is a copy of it.
+    const bool copied = exists(fileSystem, source);
+    if (copied && !sameBytes(fileSystem, source, target)) return kErrorAlreadyExists;
+    JournalEntry entry(context.journal, context.journal != nullptr
+                                            ? context.journal->moveBackAbout(target, source)
+                                            : 0);
     // A plain move never replaces a file that stands at the source by now.
-    return fileSystem.moveFile(target, source, kMoveCopyAllowed);
+    const ErrorCode error = copied ? fileSystem.removeFile(target)
+                                   : fileSystem.moveFile(target, source, kMoveCopyAllowed);
+    if (error == kErrorSuccess) entry.done("");
+    return error;
 }
 
 std::vector<CompanionFile> CompanionTransfer::of(const PictureEntry& picture,
@@ -153,7 +157,7 @@ bool CompanionTransfer::follow(const TransferContext& context, const PictureEntr
                                const std::vector<CompanionFile>& companions, bool pictureMoved,
                                int32_t albumId, int& continueFlag) {
     std::vector<CompanionFile> moved;         // left their sources in this run
-    std::vector<std::string> arrivedSources;  // whole at their targets already
+    std::vector<CompanionFile> arrivedSources;  // whole at their targets already
     std::vector<KeptSource> keptSources;
     int arrived = 0;
     for (size_t i = 0; i < companions.size(); ++i) {
@@ -165,7 +169,7 @@ bool CompanionTransfer::follow(const TransferContext& context, const PictureEntr
         }
         if (existing == ExistingTarget::Replaceable && arrivedBefore(companion)) {
             ++arrived;
-            if (move_) arrivedSources.push_back(companion.source);
+            if (move_) arrivedSources.push_back(companion);
             continue;
         }
         FileOutcome why = FileOutcome::TargetIsPicture;
@@ -206,9 +210,14 @@ bool CompanionTransfer::follow(const TransferContext& context, const PictureEntr
         }
         break;  // copy mode given up, or a pair that could not go back: it stays at the target
     }
-    for (const std::string& source : arrivedSources) {
-        const ErrorCode error = fileSystem_.removeFile(source);
-        if (error != kErrorSuccess) keptSources.push_back({source, error});
+    for (const CompanionFile& whole : arrivedSources) {
+        JournalEntry entry(context.journal,
+                           context.journal != nullptr
+                               ? context.journal->sourceRemovalAbout(whole.source, whole.target)
+                               : 0);
+        const ErrorCode error = fileSystem_.removeFile(whole.source);
+        if (error != kErrorSuccess) keptSources.push_back({whole.source, error});
+        if (error == kErrorSuccess) entry.done("");
     }
     report_.companionsTransferred += arrived;
     report_.keptSources.insert(report_.keptSources.end(), keptSources.begin(), keptSources.end());

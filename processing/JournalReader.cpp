@@ -76,7 +76,7 @@ bool apply(RunJournalContents& contents, const std::vector<std::string>& f) {
     if (kind == "undo-end") return contents.undoFinished = true;
     // An action's number is its place: one that is not the next is no record of ours.
     const bool announcement = kind == "folder" || kind == "copy" || kind == "move" ||
-                              kind == "aside" || kind == "remove-source";
+                              kind == "aside" || kind == "remove-source" || kind == "move-back";
     if (announcement) {
         if (f.size() < 3 || numberOf(f[1]) != static_cast<int>(contents.actions.size()) + 1)
             return false;
@@ -93,6 +93,10 @@ bool apply(RunJournalContents& contents, const std::vector<std::string>& f) {
             action.sourceKnown = f.size() == 9 && readStamp(f, 5, action.sourceStamp);
         } else if (kind == "aside" && f.size() == 4) {
             action.kind = JournalActionKind::SetAside;
+            action.source = f[2];
+            action.target = f[3];
+        } else if (kind == "move-back" && f.size() == 4) {
+            action.kind = JournalActionKind::MoveBack;
             action.source = f[2];
             action.target = f[3];
         } else if (kind == "remove-source" && (f.size() == 4 || f.size() == 8)) {

@@ -15,6 +15,9 @@ enum class JournalActionKind {
     Move,           // source moved to target
     SetAside,       // source: a file a Yes replaced; target: where it was set aside
     SourceRemoval,  // source removed, a whole copy of it standing at target
+    // The run's file at target went back to source (or, the source standing
+    // with the same bytes, was removed): a pair kept together at its source.
+    MoveBack,
 };
 
 enum class JournalActionState {

@@ -171,6 +171,11 @@ int RunJournal::sourceRemovalAbout(const std::string& source, const std::string&
     return announce(std::move(fields), true);
 }
 
+int RunJournal::moveBackAbout(const std::string& target, const std::string& source) {
+    // Removing the target, or a move back across volumes, destroys a file.
+    return announce({"move-back", absolute(source), absolute(target)}, true);
+}
+
 void RunJournal::done(int action, const std::string& written) {
     if (action == 0 || !file_) return;
     if (onAction) onAction(action, JournalPhase::Performed);

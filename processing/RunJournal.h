@@ -49,6 +49,9 @@ class RunJournal {
     int transferAbout(bool move, const std::string& source, const std::string& target);
     // A move's source removed because a whole copy of it stands at `whole`.
     int sourceRemovalAbout(const std::string& source, const std::string& whole);
+    // The run's file at target goes back to source, where it came from (or,
+    // the source standing with its bytes, is removed): a pair kept together.
+    int moveBackAbout(const std::string& target, const std::string& source);
     // The action is done; written: the file it wrote (empty for a folder or
     // a removal).
     void done(int action, const std::string& written);

@@ -56,6 +56,8 @@ class Planner {
                 return planRestore(action);
             case JournalActionKind::SourceRemoval:
                 return planCopyBack(action);
+            case JournalActionKind::MoveBack:
+                return;  // nothing to take back (see planUndo)
         }
     }
 
@@ -351,9 +353,26 @@ UndoPlan planUndo(FileSystem& fileSystem, const std::string& journalPath) {
     // A file set aside is recorded after the transfer that replaced it was
     // announced, and goes back once that transfer's file has left its name.
     std::vector<const JournalAction*> asides;
+    // A file that went back to its source within the run (its pair could
+    // not arrive whole) is home already: the transfer that placed it is
+    // settled, by source and target, and nothing is done to it.
+    std::set<std::pair<std::string, std::string>> returned;
     for (auto it = actions.rbegin(); it != actions.rend(); ++it) {
         if (it->undone || it->state == JournalActionState::Failed ||
             it->state == JournalActionState::PutBack) {
+            continue;
+        }
+        if (it->kind == JournalActionKind::MoveBack) {
+            // Only announced: it went back if the file left the target.
+            FileIdentity identity;
+            if (it->state == JournalActionState::Done ||
+                !fileSystem.identify(it->target, identity)) {
+                returned.insert({it->source, it->target});
+            }
+            continue;
+        }
+        if ((it->kind == JournalActionKind::Move || it->kind == JournalActionKind::Copy) &&
+            returned.erase({it->source, it->target}) != 0) {
             continue;
         }
         if (it->kind == JournalActionKind::SetAside) {

@@ -371,6 +371,154 @@ TEST(RunUndoTest, copiesBackASourceRemovedBesideAWholeCopy) {
     run.expectAsBefore();
 }
 
+// The card's paths of the pair of IMG_1 (the picture, its raw and its
+// sidecar), and where the run's journal says each went.
+struct Pair {
+    explicit Pair(TwoAlbums& run) {
+        for (const char* name : {"IMG_1.CR2", "IMG_1.xmp"})
+            sources.push_back(run.bench.temp.writeFile(std::string("source/") + name, name));
+        sources.push_back(run.bench.pictures[0].path);
+        run.sourceBefore = tree(run.bench.source);
+    }
+
+    // Whether a path is one of the pair's, at the source or at a target.
+    bool has(const std::string& path, const RunJournalContents& journal) const {
+        for (const std::string& source : sources) {
+            if (path == source) return true;
+            for (const JournalAction& action : journal.actions)
+                if (action.source == source && action.target == path) return true;
+        }
+        return false;
+    }
+
+    std::vector<std::string> sources;
+};
+
+// A companion that cannot follow takes its picture and the companions that
+// moved back to the card: those steps are in the journal, so the undo leaves
+// the pair at home, reports nothing of it, and never moves it to the target.
+TEST(RunUndoTest, leavesAPairTheRunMovedBackAtItsSource) {
+    for (const bool copiedInstead : {false, true}) {
+        SCOPED_TRACE(copiedInstead ? "the picture copied instead" : "the picture moved");
+        TwoAlbums run;
+        Pair pair(run);
+        const std::string picture = run.bench.pictures[0].path;
+        const std::string sidecar = run.bench.source + "/IMG_1.xmp";
+        FaultyFileSystem fileSystem;
+        fileSystem.failPath(FsCall::MoveFile, sidecar, kErrorSharingViolation);
+        fileSystem.failPath(FsCall::CopyFile, sidecar, kErrorSharingViolation);
+        ScriptedPrompter prompter;
+        if (copiedInstead) {
+            // The picture stays on the card and a copy of it arrives: the
+            // move back removes that copy.
+            fileSystem.failPath(FsCall::MoveFile, picture, kErrorSharingViolation);
+            prompter.answer(kAnswerIgnore).answer(kAnswerOk);
+        }
+        // The sidecar: Ignore, "Copy instead of move?" Ok, Ignore.
+        prompter.answer(kAnswerIgnore).answer(kAnswerOk).answer(kAnswerIgnore);
+        const std::string journal = run.run(fileSystem, prompter, 1);
+        ASSERT_EQ(run.report.filesTransferred, 4);
+        ASSERT_EQ(run.report.untransferred.size(), 1u);
+        ASSERT_EQ(run.report.untransferred[0].outcome, FileOutcome::PairKept);
+        ASSERT_TRUE(run.report.splitPairs.empty());
+        for (const std::string& source : pair.sources)
+            ASSERT_TRUE(test::fileExists(source)) << source;
+
+        const UndoPlan plan = planUndo(realFileSystem(), journal);
+        ASSERT_TRUE(plan.refusal.empty()) << plan.refusal;
+        int movedBack = 0;
+        for (const JournalAction& action : plan.journal.actions)
+            if (action.kind == JournalActionKind::MoveBack &&
+                action.state == JournalActionState::Done)
+                ++movedBack;
+        EXPECT_EQ(movedBack, 2);  // the picture (or its copy) and the raw
+        for (const UndoStep& step : plan.steps) {
+            EXPECT_NE(step.kind, UndoStepKind::Leave) << describeUndoStep(step);
+            EXPECT_FALSE(pair.has(step.path, plan.journal)) << describeUndoStep(step);
+            EXPECT_FALSE(pair.has(step.to, plan.journal)) << describeUndoStep(step);
+        }
+        FaultyFileSystem undoing;
+        const UndoResult result = executeUndo(undoing, plan);
+        EXPECT_EQ(result.movedBack, 4);
+        EXPECT_TRUE(result.left.empty());
+        for (const auto& [call, path] : undoing.calls()) {
+            if (call == FsCall::MoveFile || call == FsCall::CopyFile || call == FsCall::RemoveFile)
+                EXPECT_FALSE(pair.has(path, plan.journal)) << path;
+        }
+        run.expectAsBefore();
+        EXPECT_EQ(namesIn(run.bench.target), std::vector<std::string>{kJournalFolderName});
+    }
+}
+
+// Killed at any action of such a run, before it or after it and before it
+// was recorded: the undo finds on the disk whether the pair went back.
+TEST(RunUndoTest, undoesARunWithAPairMovedBackKilledAtAnyAction) {
+    for (int action = 1;; ++action) {
+        bool reached = true;
+        for (const JournalPhase phase : {JournalPhase::Announced, JournalPhase::Performed}) {
+            SCOPED_TRACE("killed at action " + std::to_string(action) +
+                         (phase == JournalPhase::Announced ? " before it" : " after it"));
+            TwoAlbums run;
+            Pair pair(run);
+            const pid_t child = ::fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                FaultyFileSystem fileSystem;
+                const std::string sidecar = run.bench.source + "/IMG_1.xmp";
+                fileSystem.failPath(FsCall::MoveFile, sidecar, kErrorSharingViolation);
+                fileSystem.failPath(FsCall::CopyFile, sidecar, kErrorSharingViolation);
+                ScriptedPrompter prompter;
+                prompter.allowUnusedAnswers();
+                prompter.answer(kAnswerIgnore).answer(kAnswerOk).answer(kAnswerIgnore);
+                run.run(fileSystem, prompter, 1, nullptr, [&](int number, JournalPhase at) {
+                    if (number == action && at == phase) ::_exit(0);
+                });
+                ::_exit(3);  // never reached the action
+            }
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            ASSERT_TRUE(WIFEXITED(status));
+            if (WEXITSTATUS(status) == 3) {
+                // A failed action is never performed; past the last, none is announced.
+                reached = phase == JournalPhase::Performed;
+                break;
+            }
+            ASSERT_EQ(WEXITSTATUS(status), 0);
+
+            const std::string journal = latestJournal(realFileSystem(), run.bench.target);
+            ASSERT_FALSE(journal.empty());
+            const UndoResult result =
+                executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
+            EXPECT_TRUE(result.left.empty()) << describeUndoStep(result.left.front());
+            run.expectAsBefore();
+        }
+        if (!reached) {
+            EXPECT_GT(action, 12);  // 3 folders, 7 transfers, 2 moves back
+            break;
+        }
+    }
+}
+
+// A companion an earlier, stopped run already placed whole: the move only
+// removes its source, and the undo copies it back from there.
+TEST(RunUndoTest, copiesBackACompanionSourceRemovedBesideAWholeCopy) {
+    TwoAlbums run;
+    run.bench.temp.writeFile("source/IMG_4.CR2", "raw four");
+    run.bench.temp.writeFile("target/Paris/Paris-4.CR2", "raw four");
+    run.sourceBefore = tree(run.bench.source);
+    run.targetBefore = tree(run.bench.target);
+    ScriptedPrompter prompter;
+    prompter.answer(kAnswerYes);  // "Directory already exists( Paris)! Continue?"
+    const std::string journal = run.run(realFileSystem(), prompter, 1);
+    ASSERT_FALSE(test::fileExists(run.bench.source + "/IMG_4.CR2"));
+
+    const UndoResult result = executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
+    EXPECT_EQ(result.restored, 1);
+    EXPECT_EQ(result.movedBack, 5);
+    EXPECT_TRUE(result.left.empty());
+    run.expectAsBefore();
+}
+
 TEST(RunUndoTest, movesBackAcrossTwoFileSystems) {
     struct stat shm {
     }, tmp{};
