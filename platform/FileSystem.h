@@ -10,7 +10,12 @@
 
 namespace lumora {
 
+// Paths are joined with the separator of the system the build is for.
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
 inline constexpr char kPathSeparator = '/';
+#endif
 
 // One name in a folder and what kind of thing it is. Sizes and times are not
 // listed: they come from the file once it is open (see InputFile::facts), so

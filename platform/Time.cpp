@@ -12,10 +12,12 @@ class SystemClock : public Clock {
     int64_t now() const override { return static_cast<int64_t>(std::time(nullptr)); }
 };
 
+#ifndef _WIN32
 locale_t cLocale() {
     static locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
     return locale;
 }
+#endif
 
 int64_t floorDiv(int64_t a, int64_t b) {
     int64_t q = a / b;
@@ -57,12 +59,20 @@ bool localFieldsToUnix(std::tm& fields, int64_t& unixSeconds) {
 
 bool unixToLocalFields(int64_t unixSeconds, std::tm& fields) {
     time_t t = static_cast<time_t>(unixSeconds);
+#ifdef _WIN32
+    return localtime_s(&fields, &t) == 0;
+#else
     return localtime_r(&t, &fields) != nullptr;
+#endif
 }
 
 bool unixToUtcFields(int64_t unixSeconds, std::tm& fields) {
     time_t t = static_cast<time_t>(unixSeconds);
+#ifdef _WIN32
+    return gmtime_s(&fields, &t) == 0;
+#else
     return gmtime_r(&t, &fields) != nullptr;
+#endif
 }
 
 int64_t utcFieldsToUnix(const std::tm& fields) {
@@ -100,7 +110,14 @@ int64_t fileTimeToUnix(uint64_t fileTime) {
 
 std::string formatTime(const char* pattern, const std::tm& fields) {
     char buffer[256];
+#ifdef _WIN32
+    // The system's C runtime has no strftime with a locale of its own; a
+    // Windows program runs in the "C" locale until it calls setlocale, which
+    // Lumora never does (nor does Qt on Windows).
+    size_t length = strftime(buffer, sizeof buffer, pattern, &fields);
+#else
     size_t length = strftime_l(buffer, sizeof buffer, pattern, &fields, cLocale());
+#endif
     return std::string(buffer, length);
 }
 
