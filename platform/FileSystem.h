@@ -198,6 +198,12 @@ bool matchesJpgPattern(const std::string& name);
 
 std::string joinPath(const std::string& directory, const std::string& name);
 
+// Whether c separates the names of a path: kPathSeparator, and on Windows,
+// which takes both, '/' as well.
+bool isPathSeparator(char c);
+// Where the last separator of path is, or std::string::npos.
+size_t lastPathSeparator(const std::string& path);
+
 // Whether two paths reach the same file or folder; paths that reach nothing
 // are compared as texts.
 bool sameFile(FileSystem& fileSystem, const std::string& a, const std::string& b);

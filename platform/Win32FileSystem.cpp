@@ -147,7 +147,7 @@ ErrorCode Win32FileSystem::listDirectory(const std::string& path,
                                          std::vector<DirectoryEntry>& entries) {
     entries.clear();
     std::string pattern = path;
-    if (pattern.empty() || !win32::isSeparator(pattern.back())) pattern += kPathSeparator;
+    if (pattern.empty() || !isPathSeparator(pattern.back())) pattern += kPathSeparator;
     pattern += '*';
     WIN32_FIND_DATAW found{};
     HANDLE search = ::FindFirstFileExW(toWide(pattern).c_str(), FindExInfoBasic, &found,

@@ -23,12 +23,8 @@ bool exists(const std::string& path) {
     return ::GetFileAttributesW(toWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool isSeparator(char c) {
-    return c == '\\' || c == '/';
-}
-
 std::string folderOf(const std::string& path) {
-    const auto slash = path.find_last_of("\\/");
+    const auto slash = lastPathSeparator(path);
     if (slash == std::string::npos) {
         // "C:name" lies in the current folder of drive C.
         return path.size() >= 2 && path[1] == ':' ? path.substr(0, 2) : std::string(".");

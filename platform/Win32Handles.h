@@ -50,8 +50,6 @@ uint64_t fileTimeValue(const FILETIME& time);
 // Whether anything (even a dangling link) has that name.
 bool exists(const std::string& path);
 
-// Either separator counts when a path is split: Windows takes both.
-bool isSeparator(char c);
 // The folder of a path: "." for a bare name, the root for a name in it.
 std::string folderOf(const std::string& path);
 
