@@ -77,14 +77,6 @@ PictureList leaveOutTarget(Workspace& workspace, const std::string& target) {
     return leftOut;
 }
 
-// A session is opened later, from anywhere: its folders are kept as full paths.
-std::string fullPath(const std::string& path) {
-    if (!path.empty() && path[0] == kPathSeparator) return path;
-    char folder[PATH_MAX];
-    if (::getcwd(folder, sizeof folder) == nullptr) return path;
-    return joinPath(folder, path);
-}
-
 // Answers nothing and shows nothing: the command says itself what failed.
 class SilentPrompter : public Prompter {
   public:
@@ -182,6 +174,8 @@ int organize(OrganizeRequest request, const CommandContext& context) {
     console.setNulRecords(request.options.nulRecords);
     FailureWatch fileSystem(context.fileSystem);
     if (!request.sessionFile.empty()) {
+        // A session is opened later, from anywhere: its folders are kept
+        // as full paths.
         request.source = fullPath(request.source);
         request.target = fullPath(request.target);
     }

@@ -3,6 +3,26 @@
 #include "platform/Win32Handles.h"
 
 namespace lumora {
+namespace {
+
+// What GetFullPathNameW makes of a path; empty when it cannot.
+std::wstring fullWidePath(const std::wstring& wide) {
+    DWORD length = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (length == 0) return std::wstring();
+    std::wstring full(length, L'\0');
+    length = ::GetFullPathNameW(wide.c_str(), length, full.data(), nullptr);
+    if (length == 0 || length >= full.size()) return std::wstring();
+    full.resize(length);
+    return full;
+}
+
+}  // namespace
+
+std::string fullPath(const std::string& path) {
+    if (path.empty()) return path;
+    const std::wstring full = fullWidePath(toWide(path));
+    return full.empty() ? path : fromWide(full);
+}
 
 ErrorCode Win32FileSystem::freeSpace(const std::string& path, uint64_t& freeBytes) {
     freeBytes = 0;
@@ -17,13 +37,8 @@ ErrorCode Win32FileSystem::freeSpace(const std::string& path, uint64_t& freeByte
 std::string Win32FileSystem::driveOf(const std::string& path) {
     if (path.empty()) return kNoDrive;
     // The nearest existing folder or file at or above the full path.
-    const std::wstring wide = toWide(path);
-    DWORD length = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (length == 0) return kNoDrive;
-    std::wstring full(length, L'\0');
-    length = ::GetFullPathNameW(wide.c_str(), length, full.data(), nullptr);
-    if (length == 0 || length >= full.size()) return kNoDrive;
-    full.resize(length);
+    const std::wstring full = fullWidePath(toWide(path));
+    if (full.empty()) return kNoDrive;
     std::string existing = fromWide(full);
     while (!win32::exists(existing)) {
         const std::string parent = win32::folderOf(existing);

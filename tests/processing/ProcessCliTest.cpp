@@ -4,6 +4,7 @@
 
 #include "app/SessionCommands.h"
 #include "cli/Commands.h"
+#include "session/SessionLoad.h"
 #include "tests/processing/ProcessFixture.h"
 #include "tests/support/PictureFiles.h"
 #include "tests/support/ScriptedPrompter.h"
@@ -157,6 +158,20 @@ TEST_F(ProcessCli, aTargetInsideTheSourceIsLeftOutOfItsScan) {
     EXPECT_EQ(run(cli::runOrganize, {source + "/", inside, "--no"}), cli::kExitSuccess) << errors;
     EXPECT_EQ(listNames(inside), (std::vector<std::string>{"2019-11-03", "2019-11-20"}));
     EXPECT_EQ(listNames(inside + "/2019-11-03"), first);
+}
+
+// A saved session is opened later from anywhere: folders given in full stay
+// as they are, on Windows too, where a full path starts with its drive.
+TEST_F(ProcessCli, organizeSavesTheFoldersOfItsSessionAsFullPaths) {
+    const std::string session = temp.file("card.lsn");
+    ASSERT_EQ(run(cli::runOrganize, {"--save-session", session, source, target}), cli::kExitSuccess)
+        << errors;
+    SessionData data;
+    ErrorCode error = kErrorSuccess;
+    std::string problem;
+    ASSERT_TRUE(readSessionFile(realFileSystem(), session, data, error, problem)) << problem;
+    EXPECT_EQ(data.values.sourceText, source);
+    EXPECT_EQ(data.values.targetText, target);
 }
 
 TEST_F(ProcessCli, processTakesTheAlbumsOfASession) {
