@@ -113,8 +113,8 @@ HANDLE openRegular(const std::string& path, DWORD access, DWORD disposition, Fil
         return INVALID_HANDLE_VALUE;
     }
     if (facts != nullptr) {
-        facts->size = (static_cast<uint64_t>(information.nFileSizeHigh) << 32) |
-                      information.nFileSizeLow;
+        facts->size =
+            (static_cast<uint64_t>(information.nFileSizeHigh) << 32) | information.nFileSizeLow;
         facts->creationTime = win32::fileTimeValue(information.ftCreationTime);
     }
     error = kErrorSuccess;
@@ -213,9 +213,9 @@ bool Win32FileSystem::identify(const std::string& path, FileIdentity& identity) 
     Handle handle(win32::openForQuery(path));
     BY_HANDLE_FILE_INFORMATION information{};
     if (!handle.valid() || !win32::informationOf(handle.get(), information)) return false;
-    identity = FileIdentity{information.dwVolumeSerialNumber,
-                            (static_cast<uint64_t>(information.nFileIndexHigh) << 32) |
-                                information.nFileIndexLow};
+    identity = FileIdentity{
+        information.dwVolumeSerialNumber,
+        (static_cast<uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow};
     return true;
 }
 
@@ -242,7 +242,9 @@ std::string Win32FileSystem::resolveLinks(const std::string& path) {
         target.resize(length);
     }
     // The answer starts with "\\?\" (or "\\?\UNC\" for a share).
-    if (target.rfind(L"\\\\?\\UNC\\", 0) == 0) return "\\\\" + fromWide(target.substr(8));
+    if (target.rfind(L"\\\\?\\UNC\\", 0) == 0) {
+        return std::string(2, '\\').append(fromWide(target.substr(8)));
+    }
     if (target.rfind(L"\\\\?\\", 0) == 0) return fromWide(target.substr(4));
     return fromWide(target);
 }

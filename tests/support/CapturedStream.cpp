@@ -27,7 +27,8 @@ std::string CapturedStream::text() {
     std::string text;
     std::rewind(file_);
     char chunk[4096];
-    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, file_)) > 0;) text.append(chunk, got);
+    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, file_)) > 0;)
+        text.append(chunk, got);
     std::fseek(file_, 0, SEEK_END);
     return text;
 #else
