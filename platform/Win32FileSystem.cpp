@@ -154,6 +154,12 @@ ErrorCode Win32FileSystem::listDirectory(const std::string& path,
                                        FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) {
         const ErrorCode error = ::GetLastError();
+        // A file searched as a folder: the code Windows gives a path that is
+        // not a folder, whatever the search said.
+        const DWORD attributes = ::GetFileAttributesW(toWide(path).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            return kErrorDirectory;
+        }
         // Only a drive's empty root lists nothing at all: every other folder
         // has "." and "..".
         return error == ERROR_FILE_NOT_FOUND ? kErrorSuccess : error;
