@@ -143,7 +143,7 @@ bool prepareTarget(const OrganizeRequest& request, ProcessEnvironment& env, bool
     const bool preview = request.options.dryRun;
     if (missing) {
         if (preview) {
-            const size_t slash = request.target.find_last_of(kPathSeparator);
+            const size_t slash = lastPathSeparator(request.target);
             const std::string parent = slash == std::string::npos ? "."
                                        : slash == 0               ? "/"
                                                                   : request.target.substr(0, slash);
