@@ -6,8 +6,10 @@
 
 namespace lumora {
 
+// A folder name that is one separator marks an album without a folder of its
+// own. On Windows "/" counts as well as "\\" (sessions saved elsewhere hold it).
 bool hasAlbumFolder(const Album& album) {
-    return album.directoryName != std::string(1, kPathSeparator);
+    return album.directoryName.size() != 1 || !isPathSeparator(album.directoryName[0]);
 }
 
 std::string albumSubFolderName(const Album& album) {

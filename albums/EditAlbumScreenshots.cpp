@@ -15,6 +15,7 @@
 #include "albums/FilmModel.h"
 #include "albums/FilmView.h"
 #include "platform/QtScreenshot.h"
+#include "platform/TemporaryFolder.h"
 #include "samples/ExifBlockWriter.h"
 #include "samples/JpegFileWriter.h"
 #include "samples/UprightScene.h"
@@ -91,7 +92,7 @@ bool writeUprightFilmScreenshot(const std::string& folder) {
     std::error_code error;
     std::string source =
         (std::filesystem::temp_directory_path(error) / "lumora-upright-XXXXXX").string();
-    if (::mkdtemp(source.data()) == nullptr) {
+    if (!makeTemporaryFolder(source)) {
         std::fprintf(stderr, "lumora: no temporary folder for the upright film\n");
         return false;
     }

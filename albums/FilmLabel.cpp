@@ -8,7 +8,7 @@
 namespace lumora {
 
 std::string fileTitle(const std::string& path) {
-    const size_t separator = path.rfind(kPathSeparator);
+    const size_t separator = lastPathSeparator(path);
     const size_t start = separator == std::string::npos ? 0 : separator + 1;
     const size_t stop = path.find('.', start);
     return path.substr(start, stop == std::string::npos ? std::string::npos : stop - start);

@@ -10,9 +10,10 @@ namespace {
 // Paths are compared as they read with backslash separators, so that the
 // film order, and the album ranges taken from it, are the same whatever the
 // platform's separator: "Trip2" and "Trip@" come before "Trip" + separator,
-// as they do where the separator is the byte 0x5C.
+// as they do where the separator is the byte 0x5C. On Windows a '/' is a
+// separator as well, and reads as a backslash too.
 unsigned char separatorAsBackslash(unsigned char c) {
-    return c == static_cast<unsigned char>(kPathSeparator) ? '\\' : c;
+    return isPathSeparator(static_cast<char>(c)) ? '\\' : c;
 }
 
 unsigned char lowerAscii(unsigned char c) {

@@ -28,6 +28,7 @@
 #include "filters/FilterScreenshot.h"
 #include "platform/QtScreenshot.h"
 #include "platform/QtText.h"
+#include "platform/TemporaryFolder.h"
 #include "processing/CAlbumsProcessingDialog.h"
 #include "processing/CProcessOptionDialog.h"
 #include "res/ResourceIds.h"
@@ -130,14 +131,14 @@ void shootLeftOut(Tour& tour, const std::string& samplePicture, QWidget& parent)
     std::error_code error;
     std::string cardTemplate =
         (std::filesystem::temp_directory_path(error) / "lumora-left-out-XXXXXX").string();
-    if (samplePicture.empty() || ::mkdtemp(cardTemplate.data()) == nullptr) return;
+    if (samplePicture.empty() || !makeTemporaryFolder(cardTemplate)) return;
     const std::filesystem::path card = cardTemplate;
     const std::filesystem::path folder = card / "DCIM" / "100CANON";
     std::filesystem::create_directories(folder, error);
     std::filesystem::copy_file(samplePicture, folder / "IMG_0101.JPG", error);
     std::filesystem::copy_file(samplePicture, folder / "IMG_0104.jpeg", error);
     auto write = [&](const char* name, const char* text) {
-        if (std::FILE* file = std::fopen((folder / name).c_str(), "wb")) {
+        if (std::FILE* file = std::fopen((folder / name).string().c_str(), "wb")) {
             std::fputs(text, file);
             std::fclose(file);
         }
@@ -164,7 +165,7 @@ bool writeScreenshots(const std::string& source, const std::string& folder) {
     std::filesystem::create_directories(folder, error);
     std::string targetTemplate =
         (std::filesystem::temp_directory_path(error) / "lumora-screenshots-XXXXXX").string();
-    if (::mkdtemp(targetTemplate.data()) == nullptr) {
+    if (!makeTemporaryFolder(targetTemplate)) {
         std::fprintf(stderr, "lumora: no temporary folder for the processing run\n");
         return false;
     }

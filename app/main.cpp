@@ -11,6 +11,7 @@
 #include "app/ProgramArguments.h"
 #include "app/ProgramIcon.h"
 #include "app/ProgramInfo.h"
+#include "platform/ProgramText.h"
 
 namespace {
 
@@ -21,19 +22,26 @@ int usageError(const std::string& error) {
     return kExitUsage;
 }
 
+#ifndef _WIN32
 bool isSet(const char* variable) {
     const char* value = std::getenv(variable);
     return value != nullptr && *value != '\0';
 }
+#endif
 
 // Whether Qt has somewhere to open the window: a display, or a platform
-// chosen by hand (-platform, QT_QPA_PLATFORM=offscreen).
-bool haveDisplay(int argc, char** argv) {
+// chosen by hand (-platform, QT_QPA_PLATFORM=offscreen). Windows always has
+// its desktop.
+bool haveDisplay([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
+#ifdef _WIN32
+    return true;
+#else
     if (isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM")) return true;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "-platform") == 0) return true;
     }
     return false;
+#endif
 }
 
 }  // namespace
@@ -65,8 +73,8 @@ int main(int argc, char** argv) {
 
     lumora::ProgramArguments arguments;
     std::string error;
-    if (!lumora::parseProgramArguments(std::vector<std::string>(argv + 1, argv + argc), arguments,
-                                       error) ||
+    // In UTF-8 on Windows too, where argv holds the ANSI code page.
+    if (!lumora::parseProgramArguments(lumora::utf8Arguments(argc, argv), arguments, error) ||
         !checkProgramPaths(arguments, error)) {
         return usageError(error);
     }

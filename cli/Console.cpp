@@ -1,7 +1,12 @@
 #include "cli/Console.h"
 
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
 #include <sys/ioctl.h>
 #include <unistd.h>
+#endif
 
 namespace lumora::cli {
 namespace {
@@ -122,8 +127,16 @@ void Console::clearProgress() {
 }
 
 int Console::lineWidth() const {
+#ifdef _WIN32
+    CONSOLE_SCREEN_BUFFER_INFO info{};
+    const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(::fileno(err_)));
+    if (::GetConsoleScreenBufferInfo(handle, &info) && info.srWindow.Right > info.srWindow.Left) {
+        return info.srWindow.Right - info.srWindow.Left + 1;
+    }
+#else
     winsize size{};
     if (::ioctl(::fileno(err_), TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
+#endif
     return kDefaultWidth;
 }
 

@@ -79,14 +79,6 @@ PictureList leaveOutTarget(Workspace& workspace, const std::string& target) {
     return leftOut;
 }
 
-// A session is opened later, from anywhere: its folders are kept as full paths.
-std::string fullPath(const std::string& path) {
-    if (!path.empty() && path[0] == kPathSeparator) return path;
-    char folder[PATH_MAX];
-    if (::getcwd(folder, sizeof folder) == nullptr) return path;
-    return joinPath(folder, path);
-}
-
 // Answers nothing and shows nothing: the command says itself what failed.
 class SilentPrompter : public Prompter {
   public:
@@ -154,7 +146,7 @@ bool prepareTarget(const OrganizeRequest& request, ProcessEnvironment& env, bool
     const bool preview = request.options.dryRun;
     if (missing) {
         if (preview) {
-            const size_t slash = request.target.find_last_of(kPathSeparator);
+            const size_t slash = lastPathSeparator(request.target);
             const std::string parent = slash == std::string::npos ? "."
                                        : slash == 0               ? "/"
                                                                   : request.target.substr(0, slash);
@@ -185,6 +177,8 @@ int organize(OrganizeRequest request, const CommandContext& context) {
     console.setNulRecords(request.options.nulRecords);
     FailureWatch fileSystem(context.fileSystem);
     if (!request.sessionFile.empty()) {
+        // A session is opened later, from anywhere: its folders are kept
+        // as full paths.
         request.source = fullPath(request.source);
         request.target = fullPath(request.target);
     }

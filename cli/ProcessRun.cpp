@@ -112,7 +112,7 @@ std::string arrivedLine(size_t count, bool move) {
 }
 
 std::string parentFolder(const std::string& path) {
-    const size_t slash = path.find_last_of(kPathSeparator);
+    const size_t slash = lastPathSeparator(path);
     if (slash == std::string::npos) return ".";
     return slash == 0 ? std::string(1, kPathSeparator) : path.substr(0, slash);
 }

@@ -12,6 +12,18 @@ extern "C" void requestStop(int) {
 
 }  // namespace
 
+#ifdef _WIN32
+StopOnSignals::StopOnSignals() {
+    gStopRequest.clear();
+    previousInterrupt_ = std::signal(SIGINT, requestStop);
+    previousTerminate_ = std::signal(SIGTERM, requestStop);
+}
+
+StopOnSignals::~StopOnSignals() {
+    std::signal(SIGINT, previousInterrupt_);
+    std::signal(SIGTERM, previousTerminate_);
+}
+#else
 StopOnSignals::StopOnSignals() {
     gStopRequest.clear();
     struct sigaction action {};
@@ -28,6 +40,7 @@ StopOnSignals::~StopOnSignals() {
     sigaction(SIGINT, &previousInterrupt_, nullptr);
     sigaction(SIGTERM, &previousTerminate_, nullptr);
 }
+#endif
 
 const StopRequest& StopOnSignals::request() const {
     return gStopRequest;

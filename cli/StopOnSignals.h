@@ -19,8 +19,14 @@ class StopOnSignals {
     const StopRequest& request() const;
 
   private:
+#ifdef _WIN32
+    // Windows' runtime has signal() only (Ctrl+C arrives as SIGINT).
+    void (*previousInterrupt_)(int) = nullptr;
+    void (*previousTerminate_)(int) = nullptr;
+#else
     struct sigaction previousInterrupt_ {};
     struct sigaction previousTerminate_ {};
+#endif
 };
 
 }  // namespace lumora::cli

@@ -296,7 +296,7 @@ int runThumbnails(const Arguments& args) {
             thumbnail = placeholder(negative);
         }
         const std::string bmpPath = outputPath(picture, source, target);
-        const std::string folder = bmpPath.substr(0, bmpPath.find_last_of(kPathSeparator));
+        const std::string folder = bmpPath.substr(0, lastPathSeparator(bmpPath));
         if (!makeDirectories(fileSystem, folder, made, why) ||
             !writeBmp(fileSystem, thumbnail, bmpPath, why)) {
             console.error(bmpPath + ": " + why);

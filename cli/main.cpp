@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
+#include "platform/ProgramText.h"
 
 int main(int argc, char** argv) {
-    return lumora::cli::runCommandLine(lumora::cli::Arguments(argv + 1, argv + argc),
-                                       LUMORA_VERSION);
+    lumora::useUtf8Console();
+    return lumora::cli::runCommandLine(lumora::utf8Arguments(argc, argv), LUMORA_VERSION);
 }

@@ -102,7 +102,7 @@ const Roots& rootsFor(int32_t n, int direction) {
 // would do, in the same order, but in loops the compiler can vectorise (with
 // AVX2 where the processor has it; without FMA, so every build and processor
 // rounds alike).
-__attribute__((target_clones("avx2", "default"))) void transformColumns(Grid& grid, int direction) {
+LUMORA_AVX2_CLONES void transformColumns(Grid& grid, int direction) {
     const int32_t n = grid.height;
     const int32_t width = grid.width;
     const Roots& roots = rootsFor(n, direction);

@@ -53,7 +53,7 @@ double fromBits(uint64_t bits) {
 // ln f = 2 atanh z, z = (f - 1) / (f + 1), |z| < 0.1716: the atanh series to
 // z^17 leaves out less than 1e-15. Written without branches or library calls
 // so that the loop vectorises.
-__attribute__((target_clones("avx2", "default"))) void seriesLogs(const double* x, size_t count,
+LUMORA_AVX2_CLONES void seriesLogs(const double* x, size_t count,
                                                                   double* result) {
     for (size_t i = 0; i < count; ++i) {
         const uint64_t bits = bitsOf(x[i]);
@@ -84,7 +84,7 @@ __attribute__((target_clones("avx2", "default"))) void seriesLogs(const double* 
 // atan a = pi/2 - atan(1/a) brings a to [0, 1]; then atan a = pi/6 + atan t,
 // t = (a sqrt 3 - 1) / (a + sqrt 3), brings it to |t| <= tan(pi/12), where
 // the Taylor series to t^15 leaves out less than 1.2e-11.
-__attribute__((target_clones("avx2", "default"))) void seriesAtans(const double* x, size_t count,
+LUMORA_AVX2_CLONES void seriesAtans(const double* x, size_t count,
                                                                    double* result) {
     for (size_t i = 0; i < count; ++i) {
         const double value = x[i];
@@ -119,7 +119,7 @@ uint8_t exactPhaseByte(double re, double im, double gain) {
     return clampToByte(128.0 + gain * std::atan(phaseQuotient(re, im)));
 }
 
-__attribute__((target_clones("avx2", "default"))) void spectrumRowBytes(const double* re,
+LUMORA_AVX2_CLONES void spectrumRowBytes(const double* re,
                                                                         const double* im,
                                                                         size_t count, double gain,
                                                                         uint8_t* magnitude,

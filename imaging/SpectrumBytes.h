@@ -3,6 +3,15 @@
 #include <cstddef>
 #include <cstdint>
 
+// The hot loops of the spectrum are built twice, for AVX2 and for any x86-64,
+// and the loader picks one for the processor (an ELF "ifunc"). Windows'
+// loader has no such choice: there only the plain build is made.
+#ifdef _WIN32
+#define LUMORA_AVX2_CLONES
+#else
+#define LUMORA_AVX2_CLONES __attribute__((target_clones("avx2", "default")))
+#endif
+
 namespace lumora {
 
 // The bytes FFT2 writes for frequency values re + i im with gain g:

@@ -44,6 +44,21 @@ std::string joinPath(const std::string& directory, const std::string& name) {
     return path;
 }
 
+bool isPathSeparator(char c) {
+#ifdef _WIN32
+    return c == '\\' || c == '/';
+#else
+    return c == kPathSeparator;
+#endif
+}
+
+size_t lastPathSeparator(const std::string& path) {
+    for (size_t i = path.size(); i > 0; --i) {
+        if (isPathSeparator(path[i - 1])) return i - 1;
+    }
+    return std::string::npos;
+}
+
 bool sameFile(FileSystem& fileSystem, const std::string& a, const std::string& b) {
     FileIdentity first;
     FileIdentity second;

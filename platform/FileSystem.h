@@ -10,7 +10,12 @@
 
 namespace lumora {
 
+// Paths are joined with the separator of the system the build is for.
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
 inline constexpr char kPathSeparator = '/';
+#endif
 
 // One name in a folder and what kind of thing it is. Sizes and times are not
 // listed: they come from the file once it is open (see InputFile::facts), so
@@ -209,6 +214,17 @@ void sortDirectoryEntries(std::vector<DirectoryEntry>& entries);
 bool matchesJpgPattern(const std::string& name);
 
 std::string joinPath(const std::string& directory, const std::string& name);
+
+// Whether c separates the names of a path: kPathSeparator, and on Windows,
+// which takes both, '/' as well.
+bool isPathSeparator(char c);
+// Where the last separator of path is, or std::string::npos.
+size_t lastPathSeparator(const std::string& path);
+// The path from the root, the same from every current folder: a relative
+// one is taken from the current folder. On Windows the system completes it
+// (the drive of "\\pictures" or "C:pictures", "." and ".." resolved, every
+// separator a backslash).
+std::string fullPath(const std::string& path);
 
 // Whether two paths reach the same file or folder; paths that reach nothing
 // are compared as texts.

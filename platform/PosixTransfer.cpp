@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "platform/RegularFile.h"
+#include "platform/TemporaryName.h"
 
 namespace lumora {
 namespace {
@@ -88,17 +88,8 @@ int copyBytes(int in, int out) {
     }
 }
 
-// Unfinished copies are named ".lumora-PID-N.part", so that a later run can
-// tell the leftovers of an ended process from another run's work.
-constexpr const char* kTemporaryPrefix = ".lumora-";
-constexpr const char* kTemporarySuffix = ".part";
-
 std::string temporaryBeside(const std::string& target) {
-    static std::atomic<unsigned> counter{0};
-    char name[64];
-    std::snprintf(name, sizeof name, "%s%ld-%u%s", kTemporaryPrefix, static_cast<long>(::getpid()),
-                  counter.fetch_add(1), kTemporarySuffix);
-    return joinPath(folderOf(target), name);
+    return temporaryNameIn(folderOf(target));
 }
 
 // Writes the source's bytes, mode and modification time into a new file
@@ -180,26 +171,8 @@ bool isSymbolicLink(const std::string& path) {
 
 }  // namespace
 
-bool isLeftoverTemporaryName(const std::string& name) {
-    const size_t prefixLength = std::strlen(kTemporaryPrefix);
-    const size_t suffixLength = std::strlen(kTemporarySuffix);
-    if (name.size() <= prefixLength + suffixLength ||
-        name.compare(0, prefixLength, kTemporaryPrefix) != 0 ||
-        name.compare(name.size() - suffixLength, suffixLength, kTemporarySuffix) != 0) {
-        return false;
-    }
-    const std::string middle = name.substr(prefixLength, name.size() - prefixLength - suffixLength);
-    const auto dash = middle.find('-');
-    if (dash == 0 || dash == std::string::npos || dash + 1 == middle.size()) return false;
-    if (middle.find_first_not_of("0123456789-") != std::string::npos ||
-        middle.find('-', dash + 1) != std::string::npos || dash > 9) {
-        return false;
-    }
-    const long pid = std::strtol(middle.substr(0, dash).c_str(), nullptr, 10);
-    if (pid <= 0 || pid == static_cast<long>(::getpid())) return false;
-    // A process of that number still running may be writing it (a second
-    // run into the same folder): only the files of ended processes go.
-    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+bool processHasEnded(long processId) {
+    return ::kill(static_cast<pid_t>(processId), 0) != 0 && errno == ESRCH;
 }
 
 ErrorCode PosixFileSystem::createDirectory(const std::string& path) {

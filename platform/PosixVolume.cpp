@@ -94,6 +94,13 @@ std::string mountPointByDevice(const std::string& resolved) {
 
 }  // namespace
 
+std::string fullPath(const std::string& path) {
+    if (!path.empty() && path[0] == kPathSeparator) return path;
+    char folder[PATH_MAX];
+    if (::getcwd(folder, sizeof folder) == nullptr) return path;
+    return joinPath(folder, path);
+}
+
 ErrorCode PosixFileSystem::freeSpace(const std::string& path, uint64_t& freeBytes) {
     freeBytes = 0;
     struct statvfs info {};

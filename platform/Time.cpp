@@ -12,10 +12,12 @@ class SystemClock : public Clock {
     int64_t now() const override { return static_cast<int64_t>(std::time(nullptr)); }
 };
 
+#ifndef _WIN32
 locale_t cLocale() {
     static locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
     return locale;
 }
+#endif
 
 int64_t floorDiv(int64_t a, int64_t b) {
     int64_t q = a / b;
@@ -57,12 +59,46 @@ bool localFieldsToUnix(std::tm& fields, int64_t& unixSeconds) {
 
 bool unixToLocalFields(int64_t unixSeconds, std::tm& fields) {
     time_t t = static_cast<time_t>(unixSeconds);
+#ifdef _WIN32
+    return localtime_s(&fields, &t) == 0;
+#else
     return localtime_r(&t, &fields) != nullptr;
+#endif
 }
 
 bool unixToUtcFields(int64_t unixSeconds, std::tm& fields) {
+#ifdef _WIN32
+    // Windows' runtime gives no UTC fields before 1970; FILETIME reaches back
+    // to 1601, so the fields are worked out here (civil from days).
+    const int64_t days = floorDiv(unixSeconds, 86400);
+    const int64_t secondOfDay = unixSeconds - days * 86400;
+    const int64_t shifted = days + 719468;
+    const int64_t era = floorDiv(shifted, 146097);
+    const int64_t dayOfEra = shifted - era * 146097;
+    const int64_t yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const int64_t shiftedMonth = (5 * dayOfYear + 2) / 153;  // 0 = March
+    const int64_t month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
+    const int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+    const int64_t yearStart =
+        utcFieldsToUnix(calendarFields(static_cast<int>(year), 1, 1, 0, 0, 0));
+    fields = std::tm{};
+    fields.tm_year = static_cast<int>(year - 1900);
+    fields.tm_mon = static_cast<int>(month - 1);
+    fields.tm_mday = static_cast<int>(dayOfYear - (153 * shiftedMonth + 2) / 5 + 1);
+    fields.tm_hour = static_cast<int>(secondOfDay / 3600);
+    fields.tm_min = static_cast<int>(secondOfDay / 60 % 60);
+    fields.tm_sec = static_cast<int>(secondOfDay % 60);
+    // 1970-01-01 was a Thursday (weekday 4).
+    fields.tm_wday = static_cast<int>(days + 4 - floorDiv(days + 4, 7) * 7);
+    fields.tm_yday = static_cast<int>(floorDiv(unixSeconds - yearStart, 86400));
+    fields.tm_isdst = 0;
+    return true;
+#else
     time_t t = static_cast<time_t>(unixSeconds);
     return gmtime_r(&t, &fields) != nullptr;
+#endif
 }
 
 int64_t utcFieldsToUnix(const std::tm& fields) {
@@ -100,7 +136,14 @@ int64_t fileTimeToUnix(uint64_t fileTime) {
 
 std::string formatTime(const char* pattern, const std::tm& fields) {
     char buffer[256];
+#ifdef _WIN32
+    // The system's C runtime has no strftime with a locale of its own; a
+    // Windows program runs in the "C" locale until it calls setlocale, which
+    // Lumora never does (nor does Qt on Windows).
+    size_t length = strftime(buffer, sizeof buffer, pattern, &fields);
+#else
     size_t length = strftime_l(buffer, sizeof buffer, pattern, &fields, cLocale());
+#endif
     return std::string(buffer, length);
 }
 

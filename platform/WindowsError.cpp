@@ -23,7 +23,9 @@ ErrorCode errorFromErrno(int errnoValue, FileOperation operation, bool parentMis
         case ETXTBSY:
             return kErrorSharingViolation;
         case ENOSPC:
+#ifdef EDQUOT
         case EDQUOT:
+#endif
             return kErrorHandleDiskFull;
         case EEXIST:
             return operation == FileOperation::CreateDirectory || operation == FileOperation::Move

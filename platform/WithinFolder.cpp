@@ -9,7 +9,7 @@ bool isWithinFolder(FileSystem& fileSystem, const std::string& path, const std::
     std::string existing = path;
     FileIdentity identity;
     while (!fileSystem.identify(existing, identity)) {
-        const size_t separator = existing.find_last_of(kPathSeparator);
+        const size_t separator = lastPathSeparator(existing);
         if (separator == std::string::npos) {
             if (existing == ".") return false;
             existing = ".";

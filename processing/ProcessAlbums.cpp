@@ -225,7 +225,7 @@ class Run {
 
     bool hasOverlongName(const Album& album, const std::vector<std::string>& folders) const {
         const auto tooLong = [](const std::string& path) {
-            const size_t slash = path.find_last_of(kPathSeparator);
+            const size_t slash = lastPathSeparator(path);
             return path.size() - (slash == std::string::npos ? 0 : slash + 1) > kLongestNameBytes;
         };
         for (const std::string& path : folders) {

@@ -7,7 +7,7 @@ namespace lumora {
 namespace {
 
 std::string pathPart(const std::string& path, PathPart part) {
-    const auto slash = path.find_last_of(kPathSeparator);
+    const auto slash = lastPathSeparator(path);
     switch (part) {
         case PathPart::None:
             return std::string();

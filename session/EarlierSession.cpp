@@ -26,7 +26,9 @@ struct Candidate {
 int32_t biasAt(int64_t unixSeconds) {
     std::tm fields{};
     if (!unixToLocalFields(unixSeconds, fields)) return 0;
-    return static_cast<int32_t>(-fields.tm_gmtoff / 60);
+    // The local wall-clock time read as UTC, less the instant: the zone's
+    // offset (what tm_gmtoff holds where the runtime has it; Windows' has not).
+    return static_cast<int32_t>(-(utcFieldsToUnix(fields) - unixSeconds) / 60);
 }
 
 // Every bias the zone uses in the pictures' years and this one, found by

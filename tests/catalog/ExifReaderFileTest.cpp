@@ -2,34 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <string>
 
 #include "samples/JpegFileWriter.h"
 #include "tests/catalog/ExifTestSupport.h"
+#include "tests/support/TempDir.h"
 
 namespace lumora::testing {
 namespace {
 
 class ExifReaderFiles : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/lumora-exif-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
     std::string write(const std::string& name, const Bytes& bytes) {
-        const std::string path = dir_ + "/" + name;
+        const std::string path = dir_.file(name);
         std::filesystem::remove(path);  // the writer makes new files only
         EXPECT_TRUE(samples::writeFile(path, bytes));
         return path;
     }
 
-    std::string dir_;
+    test::TempDir dir_;
 };
 
 TEST_F(ExifReaderFiles, thumbnailIsFoundAgainAtItsPlaceInTheFile) {

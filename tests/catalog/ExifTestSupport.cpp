@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "catalog/ExifReader.h"
+#include "tests/support/CapturedStream.h"
 
 namespace lumora::testing {
 
@@ -69,19 +70,15 @@ Bytes jpegWith(std::initializer_list<Bytes> sections) {
 
 Decoded decodeBytes(const Bytes& file) {
     Decoded decoded;
-    char* captured = nullptr;
-    size_t capturedSize = 0;
-    std::FILE* diagnostics = open_memstream(&captured, &capturedSize);
+    test::CapturedStream diagnostics;
     {
         ExifReader reader(&decoded.info);
-        reader.setDiagnostics(diagnostics);
+        reader.setDiagnostics(diagnostics.file());
         MemoryFile input(file);
         decoded.result = reader.decode(input);
         decoded.error = reader.lastError();
     }
-    std::fclose(diagnostics);
-    decoded.diagnostics.assign(captured, capturedSize);
-    std::free(captured);
+    decoded.diagnostics = diagnostics.text();
     return decoded;
 }
 

@@ -8,7 +8,9 @@
 #include "catalog/PictureCatalog.h"
 #include "catalog/ScanCommand.h"
 #include "tests/catalog/ExifTestSupport.h"
+#ifndef _WIN32  // FIFOs exist on POSIX systems only
 #include "tests/support/FifoWatch.h"
+#endif
 #include "tests/support/PictureFiles.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempDir.h"
@@ -92,6 +94,7 @@ TEST(LeftOut, aScanTellsEveryFileThatLooksLikeAPictureAndIsNotListedWithItsReaso
     EXPECT_EQ(catalog.leftOut().front().path, folder.dir.file("Sub/drawn.png"));
 }
 
+#ifndef _WIN32  // FIFOs exist on POSIX systems only
 TEST(LeftOut, aJpgThatCannotBeOpenedIsDamagedWhenSkippedAndAStoppedScanKeepsWhatItFound) {
     test::TempDir dir;
     dir.writeFile("a.jpg", test::plainPicture());
@@ -115,6 +118,7 @@ TEST(LeftOut, aJpgThatCannotBeOpenedIsDamagedWhenSkippedAndAStoppedScanKeepsWhat
     EXPECT_EQ(outcome.leftOutCount, static_cast<int>(catalog.leftOut().size()));
     EXPECT_EQ(fifo.meetings(), 0);
 }
+#endif
 
 TEST(LeftOut, theStatusLineKeepsItsOwnTextFirstAndAddsHowManyWereLeftOut) {
     EveryKindFolder folder;

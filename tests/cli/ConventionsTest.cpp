@@ -12,6 +12,7 @@
 #include "cli/Console.h"
 #include "cli/ErrorWords.h"
 #include "cli/Options.h"
+#include "tests/support/CapturedStream.h"
 #include "tests/support/PictureFiles.h"
 #include "tests/support/TempDir.h"
 
@@ -153,13 +154,10 @@ TEST(Conventions, aDecodeFailureIsNotWordedAsADiskError) {
 // The progress line is redrawn in place and cleared before any other line,
 // on standard output or standard error; without a terminal it never shows.
 TEST(Conventions, theProgressLineIsClearedBeforeEveryOtherLine) {
-    char* outText = nullptr;
-    char* errText = nullptr;
-    size_t outSize = 0, errSize = 0;
-    std::FILE* out = open_memstream(&outText, &outSize);
-    std::FILE* err = open_memstream(&errText, &errSize);
+    test::CapturedStream out;
+    test::CapturedStream err;
     {
-        Console console("scan", out, err, true);
+        Console console("scan", out.file(), err.file(), true);
         TerminalProgress progress(console);
         progress.setStatus("Scaning source directory. Please Wait...");
         progress.setRange(0, 4);
@@ -171,12 +169,8 @@ TEST(Conventions, theProgressLineIsClearedBeforeEveryOtherLine) {
         console.error("an error");
         progress.step();
     }
-    std::fclose(out);
-    std::fclose(err);
-    const std::string errors(errText, errSize);
-    const std::string results(outText, outSize);
-    std::free(outText);
-    std::free(errText);
+    const std::string errors = err.text();
+    const std::string results = out.text();
     const std::string clear = "\r\033[K";
     EXPECT_EQ(errors, clear + "Scaning source directory. Please Wait..." + clear +
                           "Scaning source directory. Please Wait... 25%" + clear + "a message\n" +

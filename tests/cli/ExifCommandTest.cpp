@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/CapturedStream.h"
 #include "tests/support/FaultyFileSystem.h"
 #include "tests/support/PictureFiles.h"
 #include "tests/support/TempDir.h"
@@ -22,19 +23,12 @@ struct CommandRun {
 };
 
 CommandRun runExif(const Arguments& args, FileSystem& fileSystem = realFileSystem()) {
-    char* outText = nullptr;
-    char* errText = nullptr;
-    size_t outSize = 0, errSize = 0;
-    std::FILE* out = open_memstream(&outText, &outSize);
-    std::FILE* err = open_memstream(&errText, &errSize);
+    test::CapturedStream out;
+    test::CapturedStream err;
     CommandRun run;
-    run.exitCode = runExifCommand(args, fileSystem, out, err);
-    std::fclose(out);
-    std::fclose(err);
-    run.out.assign(outText, outSize);
-    run.err.assign(errText, errSize);
-    std::free(outText);
-    std::free(errText);
+    run.exitCode = runExifCommand(args, fileSystem, out.file(), err.file());
+    run.out = out.text();
+    run.err = err.text();
     return run;
 }
 

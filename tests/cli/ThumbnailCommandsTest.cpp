@@ -94,7 +94,9 @@ TEST(ThumbnailsCommand, neverWritesOverAPictureItReads) {
     const std::vector<uint8_t> bytes = test::exifPicture(dated(1, true));
     const std::string picture = dir.writeFile("source/a.jpg", bytes);
     dir.writeFile("source/sub/b.jpg", test::exifPicture(dated(2, true)));
-    ASSERT_EQ(::link(picture.c_str(), dir.file("second name.jpg").c_str()), 0);
+    std::error_code linked;
+    std::filesystem::create_hard_link(picture, dir.file("second name.jpg"), linked);
+    ASSERT_FALSE(linked) << linked.message();
     dir.makeSymlink(picture, "link.jpg");
 
     // The picture under its own name, another spelling, a second name or a link.

@@ -28,7 +28,9 @@ TEST(ErrorFromErrno, mapsEachErrnoToItsWindowsCode) {
         {EBUSY, FileOperation::Write, false, kErrorSharingViolation},
         {ETXTBSY, FileOperation::Write, false, kErrorSharingViolation},
         {ENOSPC, FileOperation::Write, false, kErrorHandleDiskFull},
+#ifdef EDQUOT
         {EDQUOT, FileOperation::Write, false, kErrorHandleDiskFull},
+#endif
         {EEXIST, FileOperation::CreateFile, false, kErrorFileExists},
         {EEXIST, FileOperation::CreateDirectory, false, kErrorAlreadyExists},
         {EEXIST, FileOperation::Move, false, kErrorAlreadyExists},

@@ -4,28 +4,21 @@
 #include <cstdlib>
 #include <vector>
 
+#include "tests/support/CapturedStream.h"
+
 namespace lumora::test {
 
 CliRun runCli(CliCommand command, const cli::Arguments& args, FileSystem& fileSystem, bool terminal,
               const std::string& input) {
-    char* outText = nullptr;
-    char* errText = nullptr;
-    size_t outSize = 0, errSize = 0;
-    std::FILE* out = open_memstream(&outText, &outSize);
-    std::FILE* err = open_memstream(&errText, &errSize);
-    std::string inputCopy = input;
-    std::FILE* in = input.empty() ? std::fopen("/dev/null", "r")
-                                  : fmemopen(inputCopy.data(), inputCopy.size(), "r");
-    cli::CommandContext context{fileSystem, out, err, in, terminal, terminal};
+    CapturedStream out;
+    CapturedStream err;
+    std::FILE* in = openInputText(input);
+    cli::CommandContext context{fileSystem, out.file(), err.file(), in, terminal, terminal};
     CliRun run;
     run.code = command(args, context);
-    std::fclose(out);
-    std::fclose(err);
     std::fclose(in);
-    run.out.assign(outText, outSize);
-    run.err.assign(errText, errSize);
-    std::free(outText);
-    std::free(errText);
+    run.out = out.text();
+    run.err = err.text();
     return run;
 }
 

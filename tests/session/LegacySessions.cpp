@@ -5,6 +5,7 @@
 
 #include "albums/LocalTimeValue.h"
 #include "albums/PictureSort.h"
+#include "platform/FileSystem.h"
 #include "tests/support/PictureFiles.h"
 
 namespace lumora::test {
@@ -28,7 +29,7 @@ constexpr int32_t kManualAlbum = 5;
 
 PictureEntry* pictureNamed(PictureList& pictures, const std::string& name) {
     for (PictureEntry& entry : pictures) {
-        if (entry.path.ends_with("/" + name)) return &entry;
+        if (entry.path.ends_with(kPathSeparator + name)) return &entry;
     }
     return nullptr;
 }

@@ -6,6 +6,7 @@
 #include "app/AlbumDetailsText.h"
 #include "app/AlbumListText.h"
 #include "filters/CriterionText.h"
+#include "platform/FileSystem.h"
 #include "tests/support/PictureFiles.h"
 
 namespace lumora::test {
@@ -16,7 +17,7 @@ constexpr const char* kBurst = "2005:03:04 10:20:30";
 void setAlbumOfPictures(PictureList& pictures, const std::vector<std::string>& names, int32_t id) {
     for (PictureEntry& entry : pictures) {
         for (const std::string& name : names) {
-            const std::string tail = "/" + name;
+            const std::string tail = kPathSeparator + name;
             if (entry.path.size() >= tail.size() &&
                 entry.path.compare(entry.path.size() - tail.size(), tail.size(), tail) == 0) {
                 entry.albumId = id;
@@ -27,7 +28,7 @@ void setAlbumOfPictures(PictureList& pictures, const std::vector<std::string>& n
 
 PictureEntry* pictureNamed(PictureList& pictures, const std::string& name) {
     for (PictureEntry& entry : pictures) {
-        if (entry.path.ends_with("/" + name)) return &entry;
+        if (entry.path.ends_with(kPathSeparator + name)) return &entry;
     }
     return nullptr;
 }

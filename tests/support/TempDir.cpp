@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/FileSystem.h"
+
 namespace lumora::test {
 namespace {
 
@@ -17,12 +19,25 @@ void makeParents(const std::string& path) {
 }  // namespace
 
 TempDir::TempDir() {
+#ifdef _WIN32
+    // Windows' runtime has no mkdtemp: a new name in the user's temporary
+    // folder, tried until one is free.
+    std::error_code error;
+    const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+    for (unsigned attempt = 0; attempt < 1000 && path_.empty(); ++attempt) {
+        const std::filesystem::path candidate =
+            base / ("lumora-test-" + std::to_string(std::rand()) + "-" + std::to_string(attempt));
+        if (std::filesystem::create_directory(candidate, error)) path_ = candidate.string();
+    }
+    if (path_.empty()) ADD_FAILURE() << "cannot create a temporary folder";
+#else
     char pattern[] = "/tmp/lumora-test-XXXXXX";
     if (mkdtemp(pattern) == nullptr) {
         ADD_FAILURE() << "cannot create a temporary folder";
         return;
     }
     path_ = pattern;
+#endif
 }
 
 TempDir::~TempDir() {
@@ -32,7 +47,13 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::file(const std::string& relative) const {
-    return path_ + "/" + relative;
+    // Relative names are written with '/'; the full path has the system's
+    // own separator throughout, as the paths the program makes have.
+    std::string native = relative;
+    for (char& c : native) {
+        if (c == '/') c = kPathSeparator;
+    }
+    return path_ + kPathSeparator + native;
 }
 
 std::string TempDir::makeDir(const std::string& relative) const {

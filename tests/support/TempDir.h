@@ -6,8 +6,8 @@
 
 namespace lumora::test {
 
-// A fresh folder under /tmp for one test, removed with everything in it when
-// the guard goes. Relative names below are taken from the folder.
+// A fresh folder under the temporary folder (/tmp) for one test, removed
+// with everything in it when the guard goes. Relative names below are taken from the folder.
 class TempDir {
   public:
     TempDir();
@@ -16,7 +16,8 @@ class TempDir {
     ~TempDir();
 
     const std::string& path() const { return path_; }
-    // The full path of a name relative to the folder.
+    // The full path of a name relative to the folder ('/'-separated; on
+    // Windows the separators become backslashes).
     std::string file(const std::string& relative) const;
 
     // Creates the folder and any missing parents; returns its full path.

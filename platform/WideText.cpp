@@ -1,0 +1,27 @@
+#include "platform/WideText.h"
+
+#include <windows.h>
+
+namespace lumora {
+
+std::wstring toWide(const std::string& utf8) {
+    if (utf8.empty()) return std::wstring();
+    const int length =
+        ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+                          length);
+    return wide;
+}
+
+std::string fromWide(const std::wstring& utf16) {
+    if (utf16.empty()) return std::string();
+    const int length = ::WideCharToMultiByte(
+        CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), utf8.data(),
+                          length, nullptr, nullptr);
+    return utf8;
+}
+
+}  // namespace lumora
