@@ -125,11 +125,11 @@ bool hasRawCompanion(const std::vector<std::string>& companionNames) {
     return false;
 }
 
-std::vector<std::vector<std::string>> pairCompanions(const std::vector<std::string>& pictureNames,
-                                                     const std::vector<std::string>& otherNames) {
-    std::vector<std::vector<std::string>> companions(pictureNames.size());
-    if (pictureNames.empty()) return companions;
-    constexpr size_t kNone = static_cast<size_t>(-1);
+std::vector<size_t> companionOwners(const std::vector<std::string>& pictureNames,
+                                    const std::vector<std::string>& otherNames) {
+    constexpr size_t kNone = kNoCompanionOwner;
+    std::vector<size_t> owners(otherNames.size(), kNone);
+    if (pictureNames.empty()) return owners;
     // The candidates by their base names, letter case aside, in a small
     // open-addressed table of indices into otherNames, the candidates of one
     // base name chained through `next`: a picture finds its own with a
@@ -143,7 +143,7 @@ std::vector<std::vector<std::string>> pairCompanions(const std::vector<std::stri
         ++candidateCount;
         anySidecar = anySidecar || kinds[i] == CompanionKind::Sidecar;
     }
-    if (candidateCount == 0) return companions;
+    if (candidateCount == 0) return owners;
     size_t capacity = 16;
     while (capacity < 2 * candidateCount) capacity *= 2;
     const size_t mask = capacity - 1;
@@ -165,17 +165,15 @@ std::vector<std::vector<std::string>> pairCompanions(const std::vector<std::stri
         first = i;
     }
 
-    struct Owner {
-        size_t picture = kNone;
-        bool exact = false;  // the names match in letter case too
-    };
-    std::vector<Owner> owners(otherNames.size());
+    // Whether a candidate's owner matches its name in letter case too.
+    std::vector<bool> exactOwner(otherNames.size(), false);
     const auto consider = [&](size_t candidate, size_t picture, bool exact) {
-        Owner& owner = owners[candidate];
-        if (owner.picture == kNone || (exact && !owner.exact) ||
-            (exact == owner.exact &&
-             listedBefore(pictureNames[picture], pictureNames[owner.picture]))) {
-            owner = {picture, exact};
+        size_t& owner = owners[candidate];
+        const bool ownerExact = exactOwner[candidate];
+        if (owner == kNone || (exact && !ownerExact) ||
+            (exact == ownerExact && listedBefore(pictureNames[picture], pictureNames[owner]))) {
+            owner = picture;
+            exactOwner[candidate] = exact;
         }
     };
     for (size_t picture = 0; picture < pictureNames.size(); ++picture) {
@@ -192,8 +190,15 @@ std::vector<std::vector<std::string>> pairCompanions(const std::vector<std::stri
             }
         }
     }
+    return owners;
+}
+
+std::vector<std::vector<std::string>> pairCompanions(const std::vector<std::string>& pictureNames,
+                                                     const std::vector<std::string>& otherNames) {
+    std::vector<std::vector<std::string>> companions(pictureNames.size());
+    const std::vector<size_t> owners = companionOwners(pictureNames, otherNames);
     for (size_t i = 0; i < otherNames.size(); ++i) {
-        if (owners[i].picture != kNone) companions[owners[i].picture].push_back(otherNames[i]);
+        if (owners[i] != kNoCompanionOwner) companions[owners[i]].push_back(otherNames[i]);
     }
     return companions;
 }
