@@ -103,7 +103,7 @@ uint64_t foldedHash(std::string_view text) {
 }
 
 // The folder's listing order: letters upper-cased, ties by the bytes.
-bool listedBefore(const std::string& a, const std::string& b) {
+bool listedBefore(std::string_view a, std::string_view b) {
     const int order = compareFolded(a, b);
     return order != 0 ? order < 0 : a < b;
 }
@@ -125,7 +125,7 @@ bool hasRawCompanion(const std::vector<std::string>& companionNames) {
     return false;
 }
 
-std::vector<size_t> companionOwners(const std::vector<std::string>& pictureNames,
+std::vector<size_t> companionOwners(const std::vector<std::string_view>& pictureNames,
                                     const std::vector<std::string>& otherNames) {
     constexpr size_t kNone = kNoCompanionOwner;
     std::vector<size_t> owners(otherNames.size(), kNone);
@@ -177,7 +177,7 @@ std::vector<size_t> companionOwners(const std::vector<std::string>& pictureNames
         }
     };
     for (size_t picture = 0; picture < pictureNames.size(); ++picture) {
-        const std::string& name = pictureNames[picture];
+        const std::string_view name = pictureNames[picture];
         const std::string_view stem = stemOf(name);
         for (size_t i = slotOf(stem); i != kNone; i = next[i]) {
             consider(i, picture, stemOf(otherNames[i]) == stem);
@@ -196,7 +196,8 @@ std::vector<size_t> companionOwners(const std::vector<std::string>& pictureNames
 std::vector<std::vector<std::string>> pairCompanions(const std::vector<std::string>& pictureNames,
                                                      const std::vector<std::string>& otherNames) {
     std::vector<std::vector<std::string>> companions(pictureNames.size());
-    const std::vector<size_t> owners = companionOwners(pictureNames, otherNames);
+    const std::vector<size_t> owners = companionOwners(
+        std::vector<std::string_view>(pictureNames.begin(), pictureNames.end()), otherNames);
     for (size_t i = 0; i < otherNames.size(); ++i) {
         if (owners[i] != kNoCompanionOwner) companions[owners[i]].push_back(otherNames[i]);
     }

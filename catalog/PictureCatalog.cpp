@@ -96,10 +96,10 @@ std::vector<bool> PictureCatalog::noteCompanions(const SourceDirectory& folder,
     std::vector<bool> taken;
     if (folder.companionFiles.empty() || firstPicture == pictures_.size()) return taken;
     const size_t nameStart = folder.path.size() + 1;
-    std::vector<std::string> names;
+    std::vector<std::string_view> names;
     names.reserve(pictures_.size() - firstPicture);
     for (size_t i = firstPicture; i < pictures_.size(); ++i) {
-        names.push_back(pictures_[i].path.substr(nameStart));
+        names.push_back(std::string_view(pictures_[i].path).substr(nameStart));
     }
     const std::vector<size_t> owners = companionOwners(names, folder.companionFiles);
     taken.resize(folder.unopenedFiles.size(), false);

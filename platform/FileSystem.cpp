@@ -39,8 +39,7 @@ uint64_t sortKey(const std::string& name) {
 
 void sortDirectoryEntries(std::vector<DirectoryEntry>& entries) {
     // The names' keys are worked out once, and only the positions are
-    // sorted: most comparisons end at the keys, and no entry moves more
-    // than once.
+    // sorted: most comparisons end at the keys, and each entry moves once.
     struct Position {
         uint64_t key;
         size_t index;
@@ -52,10 +51,25 @@ void sortDirectoryEntries(std::vector<DirectoryEntry>& entries) {
         if (a.key != b.key) return a.key < b.key;
         return ntfsLess(entries[a.index].name, entries[b.index].name);
     });
-    std::vector<DirectoryEntry> sorted;
-    sorted.reserve(entries.size());
-    for (const Position& position : order) sorted.push_back(std::move(entries[position.index]));
-    entries.swap(sorted);
+    // The entries put in their places in the vector they are in, cycle by
+    // cycle: a second vector of them would double the memory of a large
+    // folder's listing, which the allocator hands back and takes again at
+    // every listing.
+    for (size_t start = 0; start < order.size(); ++start) {
+        if (order[start].index == start) continue;
+        DirectoryEntry held = std::move(entries[start]);
+        size_t at = start;
+        for (;;) {
+            const size_t from = order[at].index;
+            order[at].index = at;  // placed
+            if (from == start) {
+                entries[at] = std::move(held);
+                break;
+            }
+            entries[at] = std::move(entries[from]);
+            at = from;
+        }
+    }
 }
 
 bool matchesJpgPattern(const std::string& name) {
