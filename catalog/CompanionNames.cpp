@@ -1,8 +1,8 @@
 #include "catalog/CompanionNames.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
-#include <unordered_map>
 
 namespace lumora {
 namespace {
@@ -17,12 +17,6 @@ constexpr std::string_view kSidecarExtension = "XMP";
 
 char upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-std::string folded(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) c = upper(c);
-    return result;
 }
 
 bool equalFolded(std::string_view a, std::string_view b) {
@@ -47,35 +41,81 @@ std::string_view extensionOf(std::string_view name) {
     return name.substr(dot + 1);
 }
 
+// What an extension makes of a name beside a picture.
+enum class CompanionKind { None, Raw, Sidecar, Other };
+
+// Every companion extension has three letters: an extension is classified
+// by its three upper-cased bytes packed into one number, with no text built
+// (the scan asks this of every name of every folder).
+constexpr uint32_t packed(char a, char b, char c) {
+    return static_cast<uint32_t>(static_cast<unsigned char>(a)) << 16 |
+           static_cast<uint32_t>(static_cast<unsigned char>(b)) << 8 |
+           static_cast<uint32_t>(static_cast<unsigned char>(c));
+}
+
 template <size_t N>
-bool inTable(const std::array<std::string_view, N>& table, std::string_view extension) {
+constexpr bool allThreeLetters(const std::array<std::string_view, N>& table) {
     for (std::string_view entry : table) {
-        if (equalFolded(entry, extension)) return true;
+        if (entry.size() != 3) return false;
+    }
+    return true;
+}
+static_assert(allThreeLetters(kRawExtensions) && allThreeLetters(kOtherExtensions));
+
+template <size_t N>
+constexpr bool inTable(const std::array<std::string_view, N>& table, uint32_t code) {
+    for (std::string_view entry : table) {
+        if (packed(entry[0], entry[1], entry[2]) == code) return true;
     }
     return false;
 }
 
-bool isCompanionExtension(std::string_view extension) {
-    return !extension.empty() &&
-           (inTable(kRawExtensions, extension) || inTable(kOtherExtensions, extension));
+CompanionKind kindOf(std::string_view extension) {
+    if (extension.size() != 3) return CompanionKind::None;
+    const uint32_t code = packed(upper(extension[0]), upper(extension[1]), upper(extension[2]));
+    if (inTable(kRawExtensions, code)) return CompanionKind::Raw;
+    if (code == packed(kSidecarExtension[0], kSidecarExtension[1], kSidecarExtension[2])) {
+        return CompanionKind::Sidecar;
+    }
+    return inTable(kOtherExtensions, code) ? CompanionKind::Other : CompanionKind::None;
+}
+
+// Orders texts as their upper-cased bytes do (unsigned, a prefix first),
+// without building the upper-cased texts.
+int compareFolded(std::string_view a, std::string_view b) {
+    const size_t common = std::min(a.size(), b.size());
+    for (size_t i = 0; i < common; ++i) {
+        const auto left = static_cast<unsigned char>(upper(a[i]));
+        const auto right = static_cast<unsigned char>(upper(b[i]));
+        if (left != right) return left < right ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// A hash of a text with its letters upper-cased (FNV-1a).
+uint64_t foldedHash(std::string_view text) {
+    uint64_t hash = 14695981039346656037ull;
+    for (char c : text) {
+        hash ^= static_cast<unsigned char>(upper(c));
+        hash *= 1099511628211ull;
+    }
+    return hash;
 }
 
 // The folder's listing order: letters upper-cased, ties by the bytes.
-bool listedBefore(const std::string& a, const std::string& b) {
-    const std::string left = folded(a);
-    const std::string right = folded(b);
-    return left != right ? left < right : a < b;
+bool listedBefore(std::string_view a, std::string_view b) {
+    const int order = compareFolded(a, b);
+    return order != 0 ? order < 0 : a < b;
 }
 
 }  // namespace
 
 bool hasCompanionExtension(const std::string& name) {
-    return isCompanionExtension(extensionOf(name));
+    return kindOf(extensionOf(name)) != CompanionKind::None;
 }
 
 bool isRawCompanion(const std::string& name) {
-    const std::string_view extension = extensionOf(name);
-    return !extension.empty() && inTable(kRawExtensions, extension);
+    return kindOf(extensionOf(name)) == CompanionKind::Raw;
 }
 
 bool hasRawCompanion(const std::vector<std::string>& companionNames) {
@@ -85,60 +125,81 @@ bool hasRawCompanion(const std::vector<std::string>& companionNames) {
     return false;
 }
 
-std::vector<std::vector<std::string>> pairCompanions(const std::vector<std::string>& pictureNames,
-                                                     const std::vector<std::string>& otherNames) {
-    std::vector<std::vector<std::string>> companions(pictureNames.size());
-    constexpr size_t kNone = static_cast<size_t>(-1);
-    // The candidates by their folded base names, each key's candidates
-    // chained through `next`: the scan pays a few look-ups a picture, and a
-    // folder without companions nothing beyond a look at each extension.
-    std::unordered_map<std::string, size_t> firstByStem;
-    std::vector<size_t> next(otherNames.size(), kNone);
+std::vector<size_t> companionOwners(const std::vector<std::string_view>& pictureNames,
+                                    const std::vector<std::string>& otherNames) {
+    constexpr size_t kNone = kNoCompanionOwner;
+    std::vector<size_t> owners(otherNames.size(), kNone);
+    if (pictureNames.empty()) return owners;
+    // The candidates by their base names, letter case aside, in a small
+    // open-addressed table of indices into otherNames, the candidates of one
+    // base name chained through `next`: a picture finds its own with a
+    // look-up or two, and no text is built for any name.
+    std::vector<CompanionKind> kinds(otherNames.size(), CompanionKind::None);
+    size_t candidateCount = 0;
     bool anySidecar = false;
     for (size_t i = 0; i < otherNames.size(); ++i) {
-        const std::string_view extension = extensionOf(otherNames[i]);
-        if (!isCompanionExtension(extension)) continue;
-        anySidecar = anySidecar || equalFolded(extension, kSidecarExtension);
-        const auto [slot, added] = firstByStem.try_emplace(folded(stemOf(otherNames[i])), i);
-        if (!added) {
-            next[i] = slot->second;
-            slot->second = i;
-        }
+        kinds[i] = kindOf(extensionOf(otherNames[i]));
+        if (kinds[i] == CompanionKind::None) continue;
+        ++candidateCount;
+        anySidecar = anySidecar || kinds[i] == CompanionKind::Sidecar;
     }
-    if (firstByStem.empty() || pictureNames.empty()) return companions;
-
-    struct Owner {
-        size_t picture = kNone;
-        bool exact = false;  // the names match in letter case too
+    if (candidateCount == 0) return owners;
+    size_t capacity = 16;
+    while (capacity < 2 * candidateCount) capacity *= 2;
+    const size_t mask = capacity - 1;
+    std::vector<size_t> slots(capacity, kNone);
+    std::vector<size_t> next(otherNames.size(), kNone);
+    // The slot holding the chain of the given base name, or the empty slot
+    // where it would go.
+    const auto slotOf = [&](std::string_view stem) -> size_t& {
+        for (size_t slot = foldedHash(stem) & mask;; slot = (slot + 1) & mask) {
+            if (slots[slot] == kNone || equalFolded(stemOf(otherNames[slots[slot]]), stem)) {
+                return slots[slot];
+            }
+        }
     };
-    std::vector<Owner> owners(otherNames.size());
+    for (size_t i = 0; i < otherNames.size(); ++i) {
+        if (kinds[i] == CompanionKind::None) continue;
+        size_t& first = slotOf(stemOf(otherNames[i]));
+        next[i] = first;
+        first = i;
+    }
+
+    // Whether a candidate's owner matches its name in letter case too.
+    std::vector<bool> exactOwner(otherNames.size(), false);
     const auto consider = [&](size_t candidate, size_t picture, bool exact) {
-        Owner& owner = owners[candidate];
-        if (owner.picture == kNone || (exact && !owner.exact) ||
-            (exact == owner.exact &&
-             listedBefore(pictureNames[picture], pictureNames[owner.picture]))) {
-            owner = {picture, exact};
+        size_t& owner = owners[candidate];
+        const bool ownerExact = exactOwner[candidate];
+        if (owner == kNone || (exact && !ownerExact) ||
+            (exact == ownerExact && listedBefore(pictureNames[picture], pictureNames[owner]))) {
+            owner = picture;
+            exactOwner[candidate] = exact;
         }
     };
     for (size_t picture = 0; picture < pictureNames.size(); ++picture) {
-        const std::string& name = pictureNames[picture];
+        const std::string_view name = pictureNames[picture];
         const std::string_view stem = stemOf(name);
-        if (const auto found = firstByStem.find(folded(stem)); found != firstByStem.end()) {
-            for (size_t i = found->second; i != kNone; i = next[i]) {
-                consider(i, picture, stemOf(otherNames[i]) == stem);
-            }
+        for (size_t i = slotOf(stem); i != kNone; i = next[i]) {
+            consider(i, picture, stemOf(otherNames[i]) == stem);
         }
         // A sidecar named after the whole picture name.
         if (!anySidecar) continue;
-        if (const auto found = firstByStem.find(folded(name)); found != firstByStem.end()) {
-            for (size_t i = found->second; i != kNone; i = next[i]) {
-                if (!equalFolded(extensionOf(otherNames[i]), kSidecarExtension)) continue;
+        for (size_t i = slotOf(name); i != kNone; i = next[i]) {
+            if (kinds[i] == CompanionKind::Sidecar) {
                 consider(i, picture, stemOf(otherNames[i]) == name);
             }
         }
     }
+    return owners;
+}
+
+std::vector<std::vector<std::string>> pairCompanions(const std::vector<std::string>& pictureNames,
+                                                     const std::vector<std::string>& otherNames) {
+    std::vector<std::vector<std::string>> companions(pictureNames.size());
+    const std::vector<size_t> owners = companionOwners(
+        std::vector<std::string_view>(pictureNames.begin(), pictureNames.end()), otherNames);
     for (size_t i = 0; i < otherNames.size(); ++i) {
-        if (owners[i].picture != kNone) companions[owners[i].picture].push_back(otherNames[i]);
+        if (owners[i] != kNoCompanionOwner) companions[owners[i]].push_back(otherNames[i]);
     }
     return companions;
 }

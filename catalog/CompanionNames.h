@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/FileSystem.h"
@@ -35,6 +37,14 @@ bool hasCompanionExtension(const std::string& name);
 bool isRawCompanion(const std::string& name);
 // Whether one of a picture's companions is a RAW file.
 bool hasRawCompanion(const std::vector<std::string>& companionNames);
+
+// The owner of each of otherNames: the index in pictureNames of the picture
+// whose companion it is, or kNoCompanionOwner. pictureNames (views, so that
+// the scan passes its pictures' names without copies) and otherNames as for
+// pairCompanions below.
+inline constexpr size_t kNoCompanionOwner = static_cast<size_t>(-1);
+std::vector<size_t> companionOwners(const std::vector<std::string_view>& pictureNames,
+                                    const std::vector<std::string>& otherNames);
 
 // The companions of each picture of one folder. pictureNames: the names of
 // the folder's listed pictures (any order); otherNames: other names of the

@@ -34,12 +34,14 @@ PendingFolder listFolder(FileSystem& fileSystem, std::string path, const std::st
         } else if (matchesJpgPattern(entry.name)) {
             folder.directory.pictureFiles.push_back(std::move(entry));
         } else if (!entry.isSpecialFile) {
+            SourceDirectory& directory = folder.directory;
+            const std::optional<LeftOutReason> reason = reasonForUnopenedName(entry.name);
             if (hasCompanionExtension(entry.name)) {
-                folder.directory.companionFiles.push_back(entry.name);
+                directory.companionFiles.push_back(entry.name);
+                directory.companionUnopened.push_back(reason ? directory.unopenedFiles.size()
+                                                             : SourceDirectory::kNotUnopened);
             }
-            if (const std::optional<LeftOutReason> reason = reasonForUnopenedName(entry.name)) {
-                folder.directory.unopenedFiles.push_back({std::move(entry.name), *reason});
-            }
+            if (reason) directory.unopenedFiles.push_back({std::move(entry.name), *reason});
         }
     }
     return folder;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ struct SourceDirectory {
     // The names of the same listing with a companion extension, to be
     // paired with the folder's pictures once they are known.
     std::vector<std::string> companionFiles;
+    // For each of companionFiles, the index of the same name in
+    // unopenedFiles, or kNotUnopened: a companion is not left out.
+    std::vector<size_t> companionUnopened;
+    static constexpr size_t kNotUnopened = static_cast<size_t>(-1);
 };
 
 // A folder that is never searched, nor anything below it. Only this exact

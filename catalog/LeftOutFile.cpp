@@ -7,12 +7,12 @@
 namespace lumora {
 namespace {
 
-std::string lowerExtension(const std::string& name) {
+// The extension after the last dot, as it is written; empty without one
+// (and for a name that is only a dot and an extension).
+std::string_view extensionOf(const std::string& name) {
     const size_t dot = name.rfind('.');
     if (dot == std::string::npos || dot == 0) return {};
-    std::string extension = name.substr(dot + 1);
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension;
+    return std::string_view(name).substr(dot + 1);
 }
 
 std::string_view stemOf(const std::string& name) {
@@ -28,10 +28,18 @@ constexpr std::array<std::string_view, 33> kOtherPictureExtensions = {
     "pef", "dng",  "srw", "x3f", "3fr", "iiq", "rwl", "heic", "heif", "hif", "png",
     "tif", "tiff", "mov", "mp4", "m4v", "avi", "mts", "m2ts", "3gp",  "mpg", "wmv"};
 
+// Whether the list holds the extension, letter case ignored; no lower-cased
+// copy is made, as the scan asks this of every name it passes.
 template <size_t N>
-bool contains(const std::array<std::string_view, N>& list, const std::string& extension) {
+bool contains(const std::array<std::string_view, N>& list, std::string_view extension) {
     for (std::string_view entry : list) {
-        if (entry == extension) return true;
+        if (entry.size() != extension.size()) continue;
+        size_t i = 0;
+        while (i < entry.size() &&
+               entry[i] == std::tolower(static_cast<unsigned char>(extension[i]))) {
+            ++i;
+        }
+        if (i == entry.size()) return true;
     }
     return false;
 }
@@ -57,7 +65,7 @@ const char* leftOutReasonText(LeftOutReason reason) {
 }
 
 std::optional<LeftOutReason> reasonForUnopenedName(const std::string& name) {
-    const std::string extension = lowerExtension(name);
+    const std::string_view extension = extensionOf(name);
     if (extension.empty()) return std::nullopt;
     if (contains(kOtherJpegExtensions, extension)) return LeftOutReason::NameNotTaken;
     if (contains(kOtherPictureExtensions, extension)) return LeftOutReason::NotJpeg;

@@ -38,8 +38,7 @@ bool PictureCatalog::scanSource(const std::string& root, bool recursive, Prompte
         for (const DirectoryEntry& file : folder.pictureFiles) {
             if (!scanFile(folder.path, file, prompter)) return false;
         }
-        noteCompanions(folder, firstPicture);
-        noteUnopened(folder, firstPicture);
+        noteUnopened(folder, firstPicture, noteCompanions(folder, firstPicture));
         // The listing is not needed again; give its memory back at once.
         std::vector<DirectoryEntry>().swap(folder.pictureFiles);
     }
@@ -92,32 +91,36 @@ LeftOutReason PictureCatalog::refusalReason(bool decoded) {
     return decoded ? LeftOutReason::NoExifBlock : LeftOutReason::Damaged;
 }
 
-void PictureCatalog::noteCompanions(const SourceDirectory& folder, size_t firstPicture) {
-    if (folder.companionFiles.empty() || firstPicture == pictures_.size()) return;
+std::vector<bool> PictureCatalog::noteCompanions(const SourceDirectory& folder,
+                                                 size_t firstPicture) {
+    std::vector<bool> taken;
+    if (folder.companionFiles.empty() || firstPicture == pictures_.size()) return taken;
     const size_t nameStart = folder.path.size() + 1;
-    std::vector<std::string> names;
+    std::vector<std::string_view> names;
     names.reserve(pictures_.size() - firstPicture);
     for (size_t i = firstPicture; i < pictures_.size(); ++i) {
-        names.push_back(pictures_[i].path.substr(nameStart));
+        names.push_back(std::string_view(pictures_[i].path).substr(nameStart));
     }
-    std::vector<std::vector<std::string>> paired = pairCompanions(names, folder.companionFiles);
-    for (size_t i = 0; i < paired.size(); ++i) {
-        pictures_[firstPicture + i].companions = std::move(paired[i]);
+    const std::vector<size_t> owners = companionOwners(names, folder.companionFiles);
+    taken.resize(folder.unopenedFiles.size(), false);
+    for (size_t i = 0; i < owners.size(); ++i) {
+        if (owners[i] == kNoCompanionOwner) continue;
+        pictures_[firstPicture + owners[i]].companions.push_back(folder.companionFiles[i]);
+        if (const size_t unopened = folder.companionUnopened[i];
+            unopened != SourceDirectory::kNotUnopened) {
+            taken[unopened] = true;
+        }
     }
+    return taken;
 }
 
-void PictureCatalog::noteUnopened(const SourceDirectory& folder, size_t firstPicture) {
+void PictureCatalog::noteUnopened(const SourceDirectory& folder, size_t firstPicture,
+                                  const std::vector<bool>& takenAsCompanion) {
     const size_t nameStart = folder.path.size() + 1;
-    // A companion travels with its picture: it is not left out.
-    std::vector<std::string_view> companions;
-    for (size_t i = firstPicture; i < pictures_.size(); ++i) {
-        companions.insert(companions.end(), pictures_[i].companions.begin(),
-                          pictures_[i].companions.end());
-    }
-    std::sort(companions.begin(), companions.end());
-    for (const LeftOutFile& file : folder.unopenedFiles) {
-        bool companion = std::binary_search(companions.begin(), companions.end(),
-                                            std::string_view(file.path));
+    for (size_t u = 0; u < folder.unopenedFiles.size(); ++u) {
+        const LeftOutFile& file = folder.unopenedFiles[u];
+        // A companion travels with its picture: it is not left out.
+        bool companion = u < takenAsCompanion.size() && takenAsCompanion[u];
         if (file.reason == LeftOutReason::NotJpeg) {
             for (size_t i = firstPicture; i < pictures_.size() && !companion; ++i) {
                 companion = sameStem(pictures_[i].path.substr(nameStart), file.path);

@@ -67,10 +67,13 @@ class PictureCatalog {
     // Why the file just decoded is not listed.
     LeftOutReason refusalReason(bool decoded);
     // The unopened names of a folder, but for the companions of the
-    // pictures listed from it (those from firstPicture on).
-    void noteUnopened(const SourceDirectory& folder, size_t firstPicture);
+    // pictures listed from it (those from firstPicture on): takenAsCompanion
+    // marks them by their index in the folder's unopenedFiles.
+    void noteUnopened(const SourceDirectory& folder, size_t firstPicture,
+                      const std::vector<bool>& takenAsCompanion);
     // Pairs the folder's companion names with the pictures listed from it.
-    void noteCompanions(const SourceDirectory& folder, size_t firstPicture);
+    // Returns which of the folder's unopenedFiles became companions.
+    std::vector<bool> noteCompanions(const SourceDirectory& folder, size_t firstPicture);
 
     FileSystem& fileSystem_;
     ExifReader reader_;

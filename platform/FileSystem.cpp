@@ -1,6 +1,8 @@
 #include "platform/FileSystem.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
 
 namespace lumora {
 namespace {
@@ -20,12 +22,54 @@ bool ntfsLess(const std::string& a, const std::string& b) {
     return a < b;
 }
 
+// The first eight bytes of a name, letters upper-cased, as one number in
+// which the first byte weighs most, padded with zero bytes (no name holds
+// one): two names whose keys differ are ordered as their keys are.
+uint64_t sortKey(const std::string& name) {
+    uint64_t key = 0;
+    const size_t n = std::min<size_t>(name.size(), 8);
+    for (size_t i = 0; i < 8; ++i) {
+        key <<= 8;
+        if (i < n) key |= static_cast<unsigned char>(upperAscii(name[i]));
+    }
+    return key;
+}
+
 }  // namespace
 
 void sortDirectoryEntries(std::vector<DirectoryEntry>& entries) {
-    std::sort(entries.begin(), entries.end(), [](const DirectoryEntry& a, const DirectoryEntry& b) {
-        return ntfsLess(a.name, b.name);
+    // The names' keys are worked out once, and only the positions are
+    // sorted: most comparisons end at the keys, and each entry moves once.
+    struct Position {
+        uint64_t key;
+        size_t index;
+    };
+    std::vector<Position> order;
+    order.reserve(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) order.push_back({sortKey(entries[i].name), i});
+    std::sort(order.begin(), order.end(), [&entries](const Position& a, const Position& b) {
+        if (a.key != b.key) return a.key < b.key;
+        return ntfsLess(entries[a.index].name, entries[b.index].name);
     });
+    // The entries put in their places in the vector they are in, cycle by
+    // cycle: a second vector of them would double the memory of a large
+    // folder's listing, which the allocator hands back and takes again at
+    // every listing.
+    for (size_t start = 0; start < order.size(); ++start) {
+        if (order[start].index == start) continue;
+        DirectoryEntry held = std::move(entries[start]);
+        size_t at = start;
+        for (;;) {
+            const size_t from = order[at].index;
+            order[at].index = at;  // placed
+            if (from == start) {
+                entries[at] = std::move(held);
+                break;
+            }
+            entries[at] = std::move(entries[from]);
+            at = from;
+        }
+    }
 }
 
 bool matchesJpgPattern(const std::string& name) {

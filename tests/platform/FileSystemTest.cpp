@@ -38,6 +38,17 @@ TEST(SortDirectoryEntries, ordersByUpperCasedNamesThenByBytes) {
                                                           "Z", "_x", "\xC3\xA9t\xC3\xA9"}));
 }
 
+TEST(SortDirectoryEntries, longNamesAlikeInTheirFirstBytesAreOrderedByTheWholeName) {
+    std::vector<DirectoryEntry> entries =
+        entriesNamed({"DSC00049.JPG", "dsc00049.cr2", "DSC0004", "DSC00049.CR2", "dsc000490.jpg",
+                      "DSC00049", "DSC00049.jpg", "Dsc00049.JPG.xmp", "DSC00048.JPG", "DSC00049_"});
+    sortDirectoryEntries(entries);
+    EXPECT_EQ(namesOf(entries),
+              (std::vector<std::string>{"DSC0004", "DSC00048.JPG", "DSC00049", "DSC00049.CR2",
+                                        "dsc00049.cr2", "DSC00049.JPG", "DSC00049.jpg",
+                                        "Dsc00049.JPG.xmp", "dsc000490.jpg", "DSC00049_"}));
+}
+
 TEST(MatchesJpgPattern, acceptsDotJpgInAnyCaseOnly) {
     const std::pair<const char*, bool> cases[] = {
         {"a.jpg", true},   {"A.JPG", true},   {"photo.JpG", true},  {".jpg", true},
