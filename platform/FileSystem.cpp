@@ -103,6 +103,13 @@ size_t lastPathSeparator(const std::string& path) {
     return std::string::npos;
 }
 
+std::string parentFolderOf(const std::string& path) {
+    const size_t slash = lastPathSeparator(path);
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return path.substr(0, 1);
+    return path.substr(0, slash);
+}
+
 bool sameFile(FileSystem& fileSystem, const std::string& a, const std::string& b) {
     FileIdentity first;
     FileIdentity second;

@@ -220,6 +220,8 @@ std::string joinPath(const std::string& directory, const std::string& name);
 bool isPathSeparator(char c);
 // Where the last separator of path is, or std::string::npos.
 size_t lastPathSeparator(const std::string& path);
+// The folder that holds path: "." for a bare name, the root for a name in it.
+std::string parentFolderOf(const std::string& path);
 // The path from the root, the same from every current folder: a relative
 // one is taken from the current folder. On Windows the system completes it
 // (the drive of "\\pictures" or "C:pictures", "." and ".." resolved, every

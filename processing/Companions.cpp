@@ -9,7 +9,7 @@ namespace {
 // The folder part of a path ("" for a name in the file-system root) and the
 // name after it.
 void splitPath(const std::string& path, std::string& folder, std::string& name) {
-    const size_t slash = path.find_last_of(kPathSeparator);
+    const size_t slash = lastPathSeparator(path);
     if (slash == std::string::npos) {
         folder.clear();
         name = path;

@@ -9,15 +9,8 @@
 namespace lumora {
 namespace {
 
-std::string parentOf(const std::string& path) {
-    const size_t slash = path.find_last_of(kPathSeparator);
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return std::string(1, kPathSeparator);
-    return path.substr(0, slash);
-}
-
 std::string nameOf(const std::string& path) {
-    const size_t slash = path.find_last_of(kPathSeparator);
+    const size_t slash = lastPathSeparator(path);
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
@@ -155,7 +148,7 @@ int RunJournal::transferAbout(bool move, const std::string& source, const std::s
     // copy is whole: the record must be on the disk by then, and say whether
     // a file stood at the target.
     const bool renamed =
-        known && deviceOfFolder(parentOf(target), device) && device == stamp.identity.device;
+        known && deviceOfFolder(parentFolderOf(target), device) && device == stamp.identity.device;
     fields.push_back(renamed ? "?" : fileSystem_.identify(target, there) ? "1" : "0");
     if (known) appendStamp(fields, stamp);
     const int action = announce(std::move(fields), !renamed);
@@ -207,7 +200,7 @@ ErrorCode RunJournal::setAside(const std::string& target, int& action) {
     if (!madeOrThere(fileSystem_.createDirectory(asideFolder_)) ||
         !fileSystem_.identify(asideFolder_, journalPlace) ||
         journalPlace.device != stamp.identity.device) {
-        aside = joinPath(parentOf(target), "." + name);
+        aside = joinPath(parentFolderOf(target), "." + name);
     }
     action = announce({"aside", absolute(target), absolute(aside)}, true);
     if (action == 0) return kErrorSuccess;

@@ -12,13 +12,6 @@
 namespace lumora {
 namespace {
 
-std::string parentOf(const std::string& path) {
-    const size_t slash = path.find_last_of(kPathSeparator);
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return std::string(1, kPathSeparator);
-    return path.substr(0, slash);
-}
-
 bool sameBytes(FileSystem& fileSystem, const std::string& a, const std::string& b) {
     ErrorCode error = kErrorSuccess;
     const std::unique_ptr<InputFile> first = fileSystem.openRead(a, error);
@@ -148,7 +141,7 @@ class Planner {
             if (gone_.count(joinPath(folder, entry.name)) == 0) ++remaining;
         }
         for (const std::string& path : added_) {
-            if (parentOf(path) == folder) ++remaining;
+            if (parentFolderOf(path) == folder) ++remaining;
         }
         if (remaining == 0) {
             step(UndoStepKind::RemoveFolder, action, folder, "", nullptr);
@@ -170,7 +163,7 @@ class Planner {
             step(UndoStepKind::RemoveCopy, action, action.target, "", &now);
             return;
         }
-        planTemporaries(action, parentOf(action.target));
+        planTemporaries(action, parentFolderOf(action.target));
         if (action.targetExisted || !stampOf(action.target, now)) return;
         if ((!action.sourceKnown || looksLikeCopyOf(now, action.sourceStamp)) &&
             sameBytes(fs_, action.source, action.target)) {
@@ -204,7 +197,7 @@ class Planner {
             }
             return;
         }
-        planTemporaries(action, parentOf(action.target));
+        planTemporaries(action, parentFolderOf(action.target));
         const bool targetThere = stampOf(action.target, now);
         if (!sourceThere && targetThere && action.sourceKnown &&
             (now.identity == action.sourceStamp.identity ||
@@ -503,9 +496,9 @@ bool forgetJournal(FileSystem& fileSystem, const std::string& journalPath, std::
         problem = "cannot remove " + journalPath + " (error " + std::to_string(error) + ")";
         return false;
     }
-    const std::string runs = parentOf(journalPath);
+    const std::string runs = parentFolderOf(journalPath);
     if (fileSystem.removeEmptyDirectory(runs) == kErrorSuccess)
-        fileSystem.removeEmptyDirectory(parentOf(runs));
+        fileSystem.removeEmptyDirectory(parentFolderOf(runs));
     return true;
 }
 
