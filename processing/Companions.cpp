@@ -28,24 +28,22 @@ bool exists(FileSystem& fileSystem, const std::string& path) {
 
 const std::vector<std::string>& CompanionLookup::of(const std::string& picturePath) {
     static const std::vector<std::string> kNone;
-    std::string folder, name;
-    splitPath(picturePath, folder, name);
-    if (!listed_[folder]) {
-        listed_[folder] = true;
-        listFolder(folder);
-    }
+    listFolderOnce(picturePath);
     const auto found = found_.find(picturePath);
     return found == found_.end() ? kNone : found->second;
 }
 
 bool CompanionLookup::isListedCompanion(const std::string& path) {
+    listFolderOnce(path);
+    return companions_.count(path) != 0;
+}
+
+void CompanionLookup::listFolderOnce(const std::string& path) {
     std::string folder, name;
     splitPath(path, folder, name);
-    if (!listed_[folder]) {
-        listed_[folder] = true;
-        listFolder(folder);
-    }
-    return companions_.count(path) != 0;
+    if (listed_[folder]) return;
+    listed_[folder] = true;
+    listFolder(folder);
 }
 
 void CompanionLookup::listFolder(const std::string& folder) {

@@ -37,6 +37,8 @@ class CompanionLookup {
     bool isListedCompanion(const std::string& path);
 
   private:
+    // Lists the folder holding path, the first time one of its files is asked about.
+    void listFolderOnce(const std::string& path);
     void listFolder(const std::string& folder);
 
     FileSystem& fileSystem_;
