@@ -154,7 +154,7 @@ echo "Memory: peak resident set of the scan (small bodies, 160 x 120)"
 mem() {  # folder -> "listed rss_kib_cli rss_kib_inprocess"
     local n rss_in
     /usr/bin/time -f %M -o "$corpus/rss.txt" "$cli" scan --yes "$1" >/dev/null 2>&1 </dev/null
-    read -r n _ rss_in < <("$harness" "$1" 1)
+    read -r n _ rss_in _ < <("$harness" "$1" 1)
     echo "$n $(tail -1 "$corpus/rss.txt") $rss_in"
 }
 read -r n2 cli2 in2 < <(mem "$corpus/small-2000")

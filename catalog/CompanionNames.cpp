@@ -62,22 +62,35 @@ constexpr bool allThreeLetters(const std::array<std::string_view, N>& table) {
 }
 static_assert(allThreeLetters(kRawExtensions) && allThreeLetters(kOtherExtensions));
 
-template <size_t N>
-constexpr bool inTable(const std::array<std::string_view, N>& table, uint32_t code) {
-    for (std::string_view entry : table) {
-        if (packed(entry[0], entry[1], entry[2]) == code) return true;
+// Every extension's code with its kind, sorted by code: an extension is
+// found with a few comparisons.
+struct CodedKind {
+    uint32_t code;
+    CompanionKind kind;
+};
+constexpr auto kCodedKinds = [] {
+    std::array<CodedKind, kRawExtensions.size() + kOtherExtensions.size()> table{};
+    size_t at = 0;
+    for (std::string_view entry : kRawExtensions) {
+        table[at++] = {packed(entry[0], entry[1], entry[2]), CompanionKind::Raw};
     }
-    return false;
-}
+    for (std::string_view entry : kOtherExtensions) {
+        const bool sidecar = entry == kSidecarExtension;
+        table[at++] = {packed(entry[0], entry[1], entry[2]),
+                       sidecar ? CompanionKind::Sidecar : CompanionKind::Other};
+    }
+    std::sort(table.begin(), table.end(),
+              [](const CodedKind& a, const CodedKind& b) { return a.code < b.code; });
+    return table;
+}();
 
 CompanionKind kindOf(std::string_view extension) {
     if (extension.size() != 3) return CompanionKind::None;
     const uint32_t code = packed(upper(extension[0]), upper(extension[1]), upper(extension[2]));
-    if (inTable(kRawExtensions, code)) return CompanionKind::Raw;
-    if (code == packed(kSidecarExtension[0], kSidecarExtension[1], kSidecarExtension[2])) {
-        return CompanionKind::Sidecar;
-    }
-    return inTable(kOtherExtensions, code) ? CompanionKind::Other : CompanionKind::None;
+    const auto found =
+        std::lower_bound(kCodedKinds.begin(), kCodedKinds.end(), code,
+                         [](const CodedKind& entry, uint32_t wanted) { return entry.code < wanted; });
+    return found != kCodedKinds.end() && found->code == code ? found->kind : CompanionKind::None;
 }
 
 // Orders texts as their upper-cased bytes do (unsigned, a prefix first),
@@ -149,18 +162,25 @@ std::vector<size_t> companionOwners(const std::vector<std::string_view>& picture
     const size_t mask = capacity - 1;
     std::vector<size_t> slots(capacity, kNone);
     std::vector<size_t> next(otherNames.size(), kNone);
+    // Each candidate's base name and its hash, worked out once: most probes
+    // end at a differing hash.
+    std::vector<std::string_view> stems(otherNames.size());
+    std::vector<uint64_t> hashes(otherNames.size(), 0);
     // The slot holding the chain of the given base name, or the empty slot
     // where it would go.
-    const auto slotOf = [&](std::string_view stem) -> size_t& {
-        for (size_t slot = foldedHash(stem) & mask;; slot = (slot + 1) & mask) {
-            if (slots[slot] == kNone || equalFolded(stemOf(otherNames[slots[slot]]), stem)) {
+    const auto slotOf = [&](std::string_view stem, uint64_t hash) -> size_t& {
+        for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+            const size_t held = slots[slot];
+            if (held == kNone || (hashes[held] == hash && equalFolded(stems[held], stem))) {
                 return slots[slot];
             }
         }
     };
     for (size_t i = 0; i < otherNames.size(); ++i) {
         if (kinds[i] == CompanionKind::None) continue;
-        size_t& first = slotOf(stemOf(otherNames[i]));
+        stems[i] = stemOf(otherNames[i]);
+        hashes[i] = foldedHash(stems[i]);
+        size_t& first = slotOf(stems[i], hashes[i]);
         next[i] = first;
         first = i;
     }
@@ -179,15 +199,13 @@ std::vector<size_t> companionOwners(const std::vector<std::string_view>& picture
     for (size_t picture = 0; picture < pictureNames.size(); ++picture) {
         const std::string_view name = pictureNames[picture];
         const std::string_view stem = stemOf(name);
-        for (size_t i = slotOf(stem); i != kNone; i = next[i]) {
-            consider(i, picture, stemOf(otherNames[i]) == stem);
+        for (size_t i = slotOf(stem, foldedHash(stem)); i != kNone; i = next[i]) {
+            consider(i, picture, stems[i] == stem);
         }
         // A sidecar named after the whole picture name.
         if (!anySidecar) continue;
-        for (size_t i = slotOf(name); i != kNone; i = next[i]) {
-            if (kinds[i] == CompanionKind::Sidecar) {
-                consider(i, picture, stemOf(otherNames[i]) == name);
-            }
+        for (size_t i = slotOf(name, foldedHash(name)); i != kNone; i = next[i]) {
+            if (kinds[i] == CompanionKind::Sidecar) consider(i, picture, stems[i] == name);
         }
     }
     return owners;
