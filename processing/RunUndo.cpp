@@ -276,7 +276,13 @@ ErrorCode take(FileSystem& fileSystem, const UndoStep& step) {
 void count(UndoResult& result, const UndoStep& step) {
     switch (step.kind) {
         case UndoStepKind::MoveBack:
-            ++result.movedBack;
+            // A picture goes back to a "*.jpg" name; anything else the run
+            // moved was a picture's companion.
+            if (matchesJpgPattern(step.to.substr(lastPathSeparator(step.to) + 1))) {
+                ++result.movedBack;
+            } else {
+                ++result.companionsMovedBack;
+            }
             break;
         case UndoStepKind::RemoveCopy:
             ++result.copiesRemoved;
@@ -427,8 +433,12 @@ UndoResult countPlan(const UndoPlan& plan) {
 }
 
 std::string undoCountsText(const UndoResult& counts) {
-    std::string text = plural(counts.movedBack, "picture moved back", "pictures moved back") +
-                       ", " + plural(counts.copiesRemoved, "copy removed", "copies removed") +
+    std::string text = plural(counts.movedBack, "picture moved back", "pictures moved back");
+    if (counts.companionsMovedBack > 0) {
+        text += ", " + plural(counts.companionsMovedBack, "companion file moved back",
+                              "companion files moved back");
+    }
+    text += ", " + plural(counts.copiesRemoved, "copy removed", "copies removed") +
                        ", " + plural(counts.foldersRemoved, "folder removed", "folders removed");
     if (counts.restored > 0)
         text += ", " + plural(counts.restored, "replaced file restored", "replaced files restored");

@@ -44,7 +44,8 @@ struct UndoPlan {
 UndoPlan planUndo(FileSystem& fileSystem, const std::string& journalPath);
 
 struct UndoResult {
-    int movedBack = 0;
+    int movedBack = 0;            // pictures
+    int companionsMovedBack = 0;  // the files that travelled with them
     int copiesRemoved = 0;
     int restored = 0;  // replaced files and sources copied back
     int foldersRemoved = 0;
@@ -62,8 +63,9 @@ UndoResult executeUndo(FileSystem& fileSystem, const UndoPlan& plan);
 // The counts of a plan, as an undo would report them.
 UndoResult countPlan(const UndoPlan& plan);
 
-// "3 pictures moved back, 2 copies removed, 1 folder removed" (and
-// replaced files restored, when there are any).
+// "3 pictures moved back, 2 copies removed, 1 folder removed" (and the
+// companion files moved back and replaced files restored, when there are
+// any).
 std::string undoCountsText(const UndoResult& counts);
 // One line for a step: what it does, or what it leaves and why.
 std::string describeUndoStep(const UndoStep& step);

@@ -519,6 +519,27 @@ TEST(RunUndoTest, copiesBackACompanionSourceRemovedBesideAWholeCopy) {
     run.expectAsBefore();
 }
 
+// The companions a move took along go back with their pictures, and are
+// counted apart from them.
+TEST(RunUndoTest, movesCompanionsBackAndCountsThemApart) {
+    TwoAlbums run;
+    Pair pair(run);
+    ScriptedPrompter prompter;
+    const std::string journal = run.run(realFileSystem(), prompter, 1);
+    ASSERT_EQ(run.report.filesTransferred, 5);
+    for (const std::string& source : pair.sources) ASSERT_FALSE(test::fileExists(source)) << source;
+
+    const UndoPlan plan = planUndo(realFileSystem(), journal);
+    EXPECT_EQ(undoCountsText(countPlan(plan)),
+              "5 pictures moved back, 2 companion files moved back, 0 copies removed, "
+              "3 folders removed");
+    const UndoResult result = executeUndo(realFileSystem(), plan);
+    EXPECT_EQ(result.movedBack, 5);
+    EXPECT_EQ(result.companionsMovedBack, 2);
+    EXPECT_TRUE(result.left.empty());
+    run.expectAsBefore();
+}
+
 TEST(RunUndoTest, movesBackAcrossTwoFileSystems) {
     struct stat shm {
     }, tmp{};
