@@ -188,4 +188,14 @@ bool readSessionForCommand(FileSystem& fileSystem, const std::string& path, Sess
     return false;
 }
 
+bool reportUnreadable(const std::string& source, int folders, size_t files, Console& console) {
+    if (folders == 0 && files == 0) return false;
+    std::string what;
+    if (folders > 0) what = std::to_string(folders) + (folders == 1 ? " folder" : " folders");
+    if (folders > 0 && files > 0) what += " and ";
+    if (files > 0) what += std::to_string(files) + (files == 1 ? " file" : " files");
+    console.error(what + " under " + source + " could not be read");
+    return true;
+}
+
 }  // namespace lumora::cli

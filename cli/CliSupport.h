@@ -61,6 +61,10 @@ std::string folderProblem(FileSystem& fileSystem, const std::string& path, Error
 // names it and says why in words ("no such folder", "is a file, not a folder").
 bool folderReadable(FileSystem& fileSystem, const std::string& path, Console& console);
 
+// One last error line when folders or files under source could not be read
+// ("1 folder and 2 files under SRC could not be read"); whether there was any.
+bool reportUnreadable(const std::string& source, int folders, size_t files, Console& console);
+
 // Reads and checks a session file; otherwise one error line with the reason,
 // "FILE: File could not be loaded! (the file ends in the header ...)".
 bool readSessionForCommand(FileSystem& fileSystem, const std::string& path, SessionData& data,

@@ -63,7 +63,8 @@ const std::vector<CommandHelp> kHelps = {
      ".jpg files with an EXIF date and prints one tab-separated line per picture: path, "
      "date, time, camera make, camera model; then the scan's status line. A file that cannot "
      "be read is asked about on a terminal (OK skips it, Cancel stops the scan) and skipped "
-     "otherwise.",
+     "otherwise. When a folder or a file under DIR could not be read, the list is not the "
+     "whole of DIR: an error line names each, and the exit status is 1.",
      {{"-y, --yes", "skip every file that cannot be read without asking"},
       {"-q, --quiet", kQuietText},
       {"-z", kNulText},

@@ -51,6 +51,7 @@ int runProcess(const Arguments& args);
 int runOrganize(const Arguments& args);
 int runUndo(const Arguments& args);
 
+int scanCommand(const Arguments& args, const CommandContext& context);
 int organizeCommand(const Arguments& args, const CommandContext& context);
 int processCommand(const Arguments& args, const CommandContext& context);
 int undoCommand(const Arguments& args, const CommandContext& context);

@@ -116,18 +116,6 @@ bool saveAlbumsAsSession(Workspace& workspace, PictureList leftOut, const std::s
     return true;
 }
 
-// One last error line when anything under the source could not be read:
-// its pictures did not reach the albums, so the run cannot be a success.
-bool reportUnreadable(const std::string& source, int folders, size_t files, Console& console) {
-    if (folders == 0 && files == 0) return false;
-    std::string what;
-    if (folders > 0) what = std::to_string(folders) + (folders == 1 ? " folder" : " folders");
-    if (folders > 0 && files > 0) what += " and ";
-    if (files > 0) what += std::to_string(files) + (files == 1 ? " file" : " files");
-    console.error(what + " under " + source + " could not be read");
-    return true;
-}
-
 struct OrganizeRequest {
     ProcessOptions options;
     bool byMonth = false;

@@ -23,7 +23,7 @@ constexpr int kDefaultTimeFormat = 1;
 
 }  // namespace
 
-int runScan(const Arguments& args) {
+int scanCommand(const Arguments& args, const CommandContext& context) {
     ParsedArguments parsed;
     std::string problem;
     if (!parseArguments(args, {kClockOption}, parsed, problem)) {
@@ -56,20 +56,25 @@ int runScan(const Arguments& args) {
     if (parsed.operands.size() != 1) return usageError(kCommand, "give one folder");
     const std::string& source = parsed.operands[0];
 
-    Console console(kCommand);
+    Console console(kCommand, context.out, context.err, context.errIsTerminal);
     console.setQuiet(quiet);
     console.setNulRecords(nulRecords);
-    FailureWatch fileSystem(realFileSystem());
+    FailureWatch fileSystem(context.fileSystem);
     if (!folderReadable(fileSystem, source, console)) return kExitFailure;
+    int unreadableFolders = 0;
     fileSystem.setListingFailureHandler([&](const FailedCall& call) {
+        ++unreadableFolders;
         console.error(describeFailure(call) + "; its pictures are left out");
     });
-    CliPrompter prompter(console,
-                         answerYes ? std::optional(AnswerPolicy::No) : questionPolicy(std::nullopt),
-                         &fileSystem);
+    const std::optional<AnswerPolicy> policy =
+        answerYes               ? std::optional(AnswerPolicy::No)
+        : context.inputIsTerminal ? std::nullopt
+                                  : std::optional(AnswerPolicy::No);
+    CliPrompter prompter(console, policy, &fileSystem, context.input);
     TerminalProgress progress(console);
     PictureCatalog catalog(fileSystem);
     const ScanOutcome outcome = runScanCommand(catalog, source, prompter, progress);
+    fileSystem.setListingFailureHandler(nullptr);
     console.clearProgress();
 
     CameraClocks corrections;
@@ -95,7 +100,15 @@ int runScan(const Arguments& args) {
         console.error("the scan was stopped");
         return kExitFailure;
     }
+    // The list misses whatever could not be read: it is not the whole source.
+    if (reportUnreadable(source, unreadableFolders, fileSystem.unreadableFiles().size(), console)) {
+        return kExitFailure;
+    }
     return kExitSuccess;
+}
+
+int runScan(const Arguments& args) {
+    return scanCommand(args, standardContext());
 }
 
 }  // namespace lumora::cli

@@ -189,6 +189,33 @@ TEST_F(ProcessCliSafety, anythingUnreadableUnderTheSourceFailsTheRunAndIsNamed) 
         << picture.err;
 }
 
+// The list a scan prints misses what could not be read, so the scan fails
+// and says what: a folder it cannot list, a picture it cannot open.
+TEST_F(ProcessCliSafety, aScanThatCouldNotReadEverythingFails) {
+    temp.writeFile("src/c/IMG_5.JPG", test::exifPicture("2019:11:21 08:00:00"));
+    test::FaultyFileSystem card;
+    const CliRun whole = runCli(cli::scanCommand, {source}, card);
+    EXPECT_EQ(whole.code, cli::kExitSuccess) << whole.err;
+
+    card.failPath(test::FsCall::ListDirectory, source + "/c", kErrorAccessDenied);
+    const CliRun folder = runCli(cli::scanCommand, {source}, card);
+    EXPECT_EQ(folder.code, cli::kExitFailure);
+    EXPECT_NE(folder.err.find(source + "/c: cannot read the folder"), std::string::npos)
+        << folder.err;
+    EXPECT_NE(folder.err.find("1 folder under " + source + " could not be read"),
+              std::string::npos)
+        << folder.err;
+    EXPECT_EQ(folder.out.find("IMG_5.JPG"), std::string::npos) << folder.out;
+
+    card.clearRules();
+    card.failPath(test::FsCall::OpenRead, source + "/c/IMG_5.JPG", kErrorAccessDenied);
+    const CliRun picture = runCli(cli::scanCommand, {"--yes", source}, card);
+    EXPECT_EQ(picture.code, cli::kExitFailure);
+    EXPECT_NE(picture.err.find("1 file under " + source + " could not be read"),
+              std::string::npos)
+        << picture.err;
+}
+
 // A move killed between placing a copy and removing its source: the rerun
 // numbers the pictures anew, but finds that one whole in its album folder,
 // removes its source and places it nowhere else.
