@@ -1,7 +1,10 @@
 #include "app/ProgramArguments.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
+
+#include "platform/FileSystem.h"
 
 namespace lumora {
 namespace {
@@ -84,7 +87,10 @@ std::string wholeFolderPath(const std::string& folder) {
     const std::filesystem::path whole = std::filesystem::absolute(folder, error);
     if (error) return folder;
     std::string path = whole.lexically_normal().string();
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    // The root keeps its separator ("/", or "C:\\" on Windows, where "C:"
+    // alone would be the drive's current folder).
+    const size_t root = std::max<size_t>(whole.root_path().string().size(), 1);
+    while (path.size() > root && isPathSeparator(path.back())) path.pop_back();
     return path;
 }
 

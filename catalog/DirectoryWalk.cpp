@@ -54,7 +54,7 @@ std::string normaliseSourceRoot(const std::string& root) {
     for (;;) {
         size_t end = text.size();
         while (end > 0 && std::isspace(static_cast<unsigned char>(text[end - 1]))) --end;
-        if (end == 0 || text[end - 1] != kPathSeparator) return text;
+        if (end == 0 || !isPathSeparator(text[end - 1])) return text;
         text.resize(end - 1);
     }
 }
@@ -64,7 +64,7 @@ std::vector<SourceDirectory> walkSourceTree(FileSystem& fileSystem, const std::s
     const std::string path = normaliseSourceRoot(root);
     // An empty text that came from the file-system root still lists that
     // root; a text that was empty from the start lists nothing.
-    const bool wasRoot = path.empty() && root.find(kPathSeparator) != std::string::npos;
+    const bool wasRoot = path.empty() && lastPathSeparator(root) != std::string::npos;
     if (path.empty() && !wasRoot) return {SourceDirectory{}};
     const std::string rootListing = wasRoot ? std::string(1, kPathSeparator) : path;
 

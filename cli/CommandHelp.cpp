@@ -53,7 +53,9 @@ constexpr const char* kClockText =
 constexpr const char* kNulText =
     "end every field of a tab-separated line with a NUL instead of a tab or line break, and "
     "write names as they are; the other result lines end with a NUL too. Without -z a tab, "
-    "line break or backslash in a field is written as \\t, \\n or \\\\";
+    "line break or backslash in a field is written as \\t, \\n or \\\\ (on Windows a "
+    "backslash is written as it is, and a tab or line break, which no Windows name holds, as "
+    "a space)";
 
 const std::vector<CommandHelp> kHelps = {
     {"scan",

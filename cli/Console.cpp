@@ -56,6 +56,13 @@ void Console::notice(const std::string& text) {
 std::string escapeField(const std::string& text) {
     std::string escaped;
     escaped.reserve(text.size());
+#ifdef _WIN32
+    // Backslashes separate the folders of every Windows path and are written
+    // as they are. No Windows name holds a tab or line break: only a text
+    // read from a picture can, and there each is written as a space, so the
+    // line still holds its fields and every path reads as Windows writes it.
+    for (const char c : text) escaped += c == '\t' || c == '\n' ? ' ' : c;
+#else
     for (const char c : text) {
         switch (c) {
             case '\t':
@@ -71,6 +78,7 @@ std::string escapeField(const std::string& text) {
                 escaped += c;
         }
     }
+#endif
     return escaped;
 }
 

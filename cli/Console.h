@@ -34,9 +34,9 @@ class Console {
     void notice(const std::string& text);
     // A line of the command's result on standard output.
     void result(const std::string& line);
-    // A tab-separated line of fields on standard output. Each field has
-    // its tabs, line breaks and backslashes written as \t, \n and \\, so
-    // that a line always holds its fields and ends where it ends. With NUL
+    // A tab-separated line of fields on standard output, each field as
+    // escapeField writes it, so that a line always holds its fields and ends
+    // where it ends. With NUL
     // records set, every field is written as it is and ends with a NUL,
     // and so do the other result lines.
     void record(const std::vector<std::string>& fields);
@@ -65,7 +65,8 @@ class Console {
 };
 
 // A field of a tab-separated line: "\t", "\n" and "\\" for tab, line break
-// and backslash.
+// and backslash; on Windows backslashes as they are and a space for a tab or
+// line break (which no Windows name can hold).
 std::string escapeField(const std::string& text);
 
 // A status text with a percentage of its bar, on the console's progress line.

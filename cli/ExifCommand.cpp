@@ -33,13 +33,16 @@ class ExifPrinter {
     }
 
     void visitNamed(std::string path) {
-        while (path.size() > 1 && path.back() == kPathSeparator) path.pop_back();
+        while (path.size() > 1 && isPathSeparator(path.back())) path.pop_back();
         std::vector<DirectoryEntry> entries;
         const ErrorCode error = fileSystem_.listDirectory(path, entries);
         if (error == kErrorSuccess) {
             visitFolder(path, entries);
-        } else if (error == kErrorDirectory) {
-            printFile(path);  // not a folder: a file, or a path through one
+        } else if (error == kErrorDirectory || error == kErrorPathNotFound) {
+            // Not a folder: a file, or a path through one. A missing name is
+            // a path not found to the folder search; opening it tells whether
+            // the file or a folder above it is missing.
+            printFile(path);
         } else {
             complain(path, "cannot open: " + describeError(error));
         }

@@ -155,7 +155,9 @@ ErrorCode PosixFileSystem::listDirectory(const std::string& path,
                                          std::vector<DirectoryEntry>& entries) {
     entries.clear();
     const int dirFd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd < 0) return errorFromErrno(errno, FileOperation::Other, parentMissing(path));
+    // The folder searched is itself on the path of the search (Windows
+    // searches "folder\\*"): a missing one is a path not found.
+    if (dirFd < 0) return errorFromErrno(errno, FileOperation::Other, true);
     DIR* dir = ::fdopendir(dirFd);
     if (dir == nullptr) {
         const int saved = errno;

@@ -44,6 +44,8 @@ std::tm calendarFields(int year, int month, int day, int hour, int minute, int s
     return fields;
 }
 
+#ifndef _WIN32
+// On Windows these two go through the system's zone calls (Win32LocalTime.cpp).
 bool localFieldsToUnix(std::tm& fields, int64_t& unixSeconds) {
     std::tm probe = fields;
     probe.tm_isdst = -1;
@@ -59,12 +61,9 @@ bool localFieldsToUnix(std::tm& fields, int64_t& unixSeconds) {
 
 bool unixToLocalFields(int64_t unixSeconds, std::tm& fields) {
     time_t t = static_cast<time_t>(unixSeconds);
-#ifdef _WIN32
-    return localtime_s(&fields, &t) == 0;
-#else
     return localtime_r(&t, &fields) != nullptr;
-#endif
 }
+#endif
 
 bool unixToUtcFields(int64_t unixSeconds, std::tm& fields) {
 #ifdef _WIN32
@@ -140,6 +139,19 @@ std::string formatTime(const char* pattern, const std::tm& fields) {
     // The system's C runtime has no strftime with a locale of its own; a
     // Windows program runs in the "C" locale until it calls setlocale, which
     // Lumora never does (nor does Qt on Windows).
+    // It also refuses years past 9999 (FILETIME reaches 60056): such a year
+    // is written into the pattern and the runtime is given one it takes.
+    const int year = fields.tm_year + 1900;
+    if (year < 0 || year > 9999) {
+        std::string own = pattern;
+        for (size_t at = own.find("%Y"); at != std::string::npos; at = own.find("%Y", at)) {
+            own.replace(at, 2, std::to_string(year));
+        }
+        std::tm inRange = fields;
+        inRange.tm_year = 2000 - 1900;
+        const size_t length = strftime(buffer, sizeof buffer, own.c_str(), &inRange);
+        return std::string(buffer, length);
+    }
     size_t length = strftime(buffer, sizeof buffer, pattern, &fields);
 #else
     size_t length = strftime_l(buffer, sizeof buffer, pattern, &fields, cLocale());

@@ -29,9 +29,12 @@ class FixedClock : public Clock {
 // Calendar fields from 1-based month and the usual numbers; tm_isdst = -1.
 std::tm calendarFields(int year, int month, int day, int hour, int minute, int second);
 
-// The runtime's local-time conversion of calendar fields (tm_isdst = -1, so
-// the runtime decides daylight saving). Out-of-range fields roll over and are
-// written back normalised. False when the runtime cannot represent the time.
+// Local time in the zone of the TZ variable, else the system's: the C
+// runtime's mktime and localtime on POSIX systems, the system's zone calls on
+// Windows (whose runtime stops at 1970), so times from 1601 on convert there.
+// Calendar fields to seconds: daylight saving is decided by the zone's rules
+// (tm_isdst is ignored); out-of-range fields roll over and are written back
+// normalised. False when the time cannot be represented.
 bool localFieldsToUnix(std::tm& fields, int64_t& unixSeconds);
 
 bool unixToLocalFields(int64_t unixSeconds, std::tm& fields);

@@ -15,6 +15,7 @@ uint64_t utcValue(int64_t unixSeconds) {
 }
 
 constexpr int64_t kMarch4th102030 = 1109931630;  // 2005-03-04 10:20:30 UTC
+const std::string kTarget = test::nativePath("/target");
 
 class AlbumDetailsTextTest : public ::testing::Test {
   protected:
@@ -27,7 +28,7 @@ class AlbumDetailsTextTest : public ::testing::Test {
         album.endTime = album.endKey = utcValue(kMarch4th102030 + 86400 + 3600);
         album.directoryName = "2005";
     }
-    Lines lines() { return albumDetailsLines(album, "/target", 1, 1); }
+    Lines lines() { return albumDetailsLines(album, kTarget, 1, 1); }
     // The lines after "Use filters: ...".
     Lines criterionLines() {
         const Lines all = lines();
@@ -46,8 +47,8 @@ TEST_F(AlbumDetailsTextTest, everyLineOfANewlySavedAlbum) {
                            "Start date: [2005-03-04]/[10 20 30]",
                            "End date: [2005-03-05]/[11 20 30]",
                            "Album status: Not processed yet",
-                           "Album root: /target/2005",
-                           "Album Path: /target/2005/Trip",
+                           test::nativePath("Album root: /target/2005"),
+                           test::nativePath("Album Path: /target/2005/Trip"),
                            "Keep Original Name: No",
                            "Add to name: Date  Time ",
                            "Use filters: No",
@@ -78,11 +79,11 @@ TEST_F(AlbumDetailsTextTest, albumRootAndPathFollowTheDirectoryName) {
         {"", 1, "Album root: /target/", "Album Path: /target//Trip"},
     };
     for (const Case& c : cases) {
-        album.directoryName = c.directory;
+        album.directoryName = test::nativePath(c.directory);
         album.createSubDirectory = c.createSubDirectory;
         const Lines all = lines();
-        EXPECT_EQ(all[6], c.root) << c.directory;
-        EXPECT_EQ(all[7], c.path) << c.directory;
+        EXPECT_EQ(all[6], test::nativePath(c.root)) << c.directory;
+        EXPECT_EQ(all[7], test::nativePath(c.path)) << c.directory;
     }
 }
 
@@ -178,13 +179,13 @@ TEST_F(AlbumDetailsTextTest, enumeratedCriteriaWithoutAValue) {
 TEST_F(AlbumDetailsTextTest, companionFilesAreCountedAfterTheSizeWhenThereAreAny) {
     test::TempDir dir;
     PictureList pictures(3);
-    pictures[0].path = dir.path() + "/DCIM/IMG_0001.JPG";
+    pictures[0].path = dir.file("DCIM/IMG_0001.JPG");
     pictures[0].albumId = album.id;
     pictures[0].companions = {"IMG_0001.CR2", "IMG_0001.JPG.xmp"};
-    pictures[1].path = dir.path() + "/DCIM/IMG_0002.JPG";
+    pictures[1].path = dir.file("DCIM/IMG_0002.JPG");
     pictures[1].albumId = album.id + 1;  // another album's
     pictures[1].companions = {"IMG_0002.CR2"};
-    pictures[2].path = dir.path() + "/DCIM/IMG_0003.JPG";
+    pictures[2].path = dir.file("DCIM/IMG_0003.JPG");
     pictures[2].albumId = album.id;
     pictures[2].companions = {"IMG_0003.MOV"};
     dir.writeFile("DCIM/IMG_0001.CR2", std::string(1572864, 'r'));  // 1.5 MB
@@ -194,12 +195,12 @@ TEST_F(AlbumDetailsTextTest, companionFilesAreCountedAfterTheSizeWhenThereAreAny
 
     const CompanionTally tally = albumCompanions(pictures, album.id, realFileSystem());
     EXPECT_EQ(tally.files, 3);
-    const Lines withThem = albumDetailsLines(album, "/target", 1, 1, tally);
+    const Lines withThem = albumDetailsLines(album, kTarget, 1, 1, tally);
     ASSERT_EQ(withThem.size(), lines().size() + 1);
     EXPECT_EQ(withThem[2], "Size: 7.50MB");
     EXPECT_EQ(withThem[3], "Companions: 3 files (3.00MB)");
     EXPECT_EQ(withThem[4], "Start date: [2005-03-04]/[10 20 30]");
-    EXPECT_EQ(albumDetailsLines(album, "/target", 1, 1, CompanionTally{}), lines());
+    EXPECT_EQ(albumDetailsLines(album, kTarget, 1, 1, CompanionTally{}), lines());
 }
 
 }  // namespace

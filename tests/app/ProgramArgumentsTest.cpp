@@ -65,10 +65,12 @@ TEST(ProgramArgumentsTest, refusesWhatTheWindowCouldNotDoWithAClearReason) {
 
 TEST(ProgramArgumentsTest, foldersBecomeWholePathsWithoutTrailingSeparators) {
     const std::string here = std::filesystem::current_path().string();
-    EXPECT_EQ(wholeFolderPath("pictures"), here + "/pictures");
-    EXPECT_EQ(wholeFolderPath("./pictures/"), here + "/pictures");
-    EXPECT_EQ(wholeFolderPath("/data//pictures///"), "/data/pictures");
-    EXPECT_EQ(wholeFolderPath("/"), "/");
+    // The root of the current folder: "/", or its drive's "C:\\" on Windows.
+    const std::string root = std::filesystem::current_path().root_path().string();
+    EXPECT_EQ(wholeFolderPath("pictures"), test::pathIn(here, "pictures"));
+    EXPECT_EQ(wholeFolderPath("./pictures/"), test::pathIn(here, "pictures"));
+    EXPECT_EQ(wholeFolderPath("/data//pictures///"), root + test::pathIn("data", "pictures"));
+    EXPECT_EQ(wholeFolderPath("/"), root);
 }
 
 #ifndef _WIN32  // FIFOs exist on POSIX systems only

@@ -116,7 +116,9 @@ TEST(CompanionNames, theScanNotesCompanionsOfItsFolderOnlyAndLeavesThemOutOfTheL
         leftOut.push_back(file.path.substr(dir.path().size() + 1));
     }
     std::sort(leftOut.begin(), leftOut.end());
-    EXPECT_EQ(leftOut, (Names{"DCIM/IMG_0003.JPG", "DCIM/IMG_0003.ORF", "OTHER/IMG_0002.NEF"}));
+    EXPECT_EQ(leftOut,
+              (Names{test::nativePath("DCIM/IMG_0003.JPG"), test::nativePath("DCIM/IMG_0003.ORF"),
+                     test::nativePath("OTHER/IMG_0002.NEF")}));
 }
 
 }  // namespace

@@ -53,18 +53,28 @@ TEST(PictureCatalog, searchesSubfoldersDepthFirstBeforeTheirParentsAndTheRootLas
     dir.makeDir("R/A/A2");
     dir.writeFile("R/Temporary Internet Files/t.jpg", test::exifPicture(kDate));
     dir.writeFile("R/Temporary Internet Files/Below/u.jpg", test::exifPicture(kDate));
+#ifndef _WIN32  // one folder where names are the same in any letter case
     dir.writeFile("R/temporary internet files/v.jpg", test::exifPicture(kDate));
+#endif
     dir.writeFile("R/A/Temporary Internet Files/w.jpg", test::exifPicture(kDate));
 
     PictureCatalog catalog;
     ASSERT_TRUE(scanQuietly(catalog, root));
-    EXPECT_EQ(catalog.directories(),
-              (std::vector<std::string>{root + "/A/A1", root + "/A/A2", root + "/A", root + "/b",
-                                        root + "/temporary internet files", root}));
-    EXPECT_EQ(pathsOf(catalog), (std::vector<std::string>{
-                                    root + "/A/A1/a1.jpg", root + "/A/a.jpg", root + "/b/b.jpg",
-                                    root + "/temporary internet files/v.jpg", root + "/root.jpg"}));
-    EXPECT_EQ(catalog.pictureCount(), 5);
+    std::vector<std::string> folders = {"A/A1", "A/A2", "A", "b", "temporary internet files"};
+    std::vector<std::string> pictures = {"A/A1/a1.jpg", "A/a.jpg", "b/b.jpg",
+                                         "temporary internet files/v.jpg", "root.jpg"};
+#ifdef _WIN32
+    folders.pop_back();
+    pictures.erase(pictures.begin() + 3);
+#endif
+    std::vector<std::string> expectedFolders;
+    for (const std::string& folder : folders) expectedFolders.push_back(test::pathIn(root, folder));
+    expectedFolders.push_back(root);
+    std::vector<std::string> expectedPictures;
+    for (const std::string& name : pictures) expectedPictures.push_back(test::pathIn(root, name));
+    EXPECT_EQ(catalog.directories(), expectedFolders);
+    EXPECT_EQ(pathsOf(catalog), expectedPictures);
+    EXPECT_EQ(catalog.pictureCount(), static_cast<int>(pictures.size()));
     EXPECT_EQ(catalog.sourceRoot(), root);
 }
 
@@ -78,8 +88,9 @@ TEST(PictureCatalog, neverSearchesAJournalFolder) {
     dir.writeFile("R/Albums/.lumora/b.jpg", test::exifPicture(kDate));
     PictureCatalog catalog;
     ASSERT_TRUE(scanQuietly(catalog, root));
-    EXPECT_EQ(catalog.directories(), (std::vector<std::string>{root + "/Albums", root}));
-    EXPECT_EQ(pathsOf(catalog), std::vector<std::string>{root + "/a.jpg"});
+    EXPECT_EQ(catalog.directories(),
+              (std::vector<std::string>{test::pathIn(root, "Albums"), root}));
+    EXPECT_EQ(pathsOf(catalog), std::vector<std::string>{test::pathIn(root, "a.jpg")});
 }
 
 TEST(PictureCatalog, withoutRecursionScansTheRootAlone) {
@@ -136,9 +147,10 @@ TEST(PictureCatalog, theFileSystemRootAsSourceScansThePicturesDirectlyInIt) {
     for (const char* root : {"/", "//", "/ "}) {
         PictureCatalog catalog(fileSystem);
         ASSERT_TRUE(scanQuietly(catalog, root)) << '"' << root << '"';
-        EXPECT_EQ(pathsOf(catalog), (std::vector<std::string>{"/Sub/below.jpg", "/top.jpg"}))
+        EXPECT_EQ(pathsOf(catalog), (std::vector<std::string>{test::nativePath("/Sub/below.jpg"),
+                                                              test::nativePath("/top.jpg")}))
             << '"' << root << '"';
-        EXPECT_EQ(catalog.directories(), (std::vector<std::string>{"/Sub", ""}))
+        EXPECT_EQ(catalog.directories(), (std::vector<std::string>{test::nativePath("/Sub"), ""}))
             << '"' << root << '"';
     }
 }
@@ -164,6 +176,11 @@ TEST(NormaliseSourceRoot, dropsTrailingSeparatorsAndTheSpaceAfterThem) {
         {"", ""},
         {"pics", "pics"},
         {"/data/pics/x y", "/data/pics/x y"},
+#ifdef _WIN32
+        // Windows takes both separators.
+        {"C:\\data\\pics\\ / ", "C:\\data\\pics"},
+        {"\\", ""},
+#endif
     };
     for (const auto& [root, expected] : cases) {
         EXPECT_EQ(normaliseSourceRoot(root), expected) << '"' << root << '"';

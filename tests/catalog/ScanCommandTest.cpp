@@ -104,7 +104,7 @@ TEST(ScanCommand, aStoppedScanCountsWhatItFound) {
     dir.writeFile("b.jpg", test::exifPicture(kDate));
     dir.writeFile("c.jpg", test::exifPicture(kDate));
     test::FaultyFileSystem fileSystem;
-    fileSystem.failSuffix(FsCall::OpenRead, "/b.jpg", kErrorSharingViolation);
+    fileSystem.failSuffix(FsCall::OpenRead, test::nativePath("/b.jpg"), kErrorSharingViolation);
     PictureCatalog catalog(fileSystem);
     test::ScriptedPrompter prompter;
     prompter.expect("Error while reading from drive", "Error", Buttons::OkCancel, kAnswerCancel);

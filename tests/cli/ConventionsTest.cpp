@@ -188,5 +188,23 @@ TEST(Conventions, theProgressLineIsClearedBeforeEveryOtherLine) {
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
+// A tab-separated line holds its fields whatever they hold. On Windows a
+// path reads as Windows writes it, one backslash between folders; elsewhere
+// a backslash is a character of a name and is doubled, so that \t and \n
+// can stand for a tab and a line break.
+TEST(Conventions, aTabSeparatedLineKeepsItsFieldsAndWindowsPathsReadAsWritten) {
+    test::CapturedStream out;
+    test::CapturedStream err;
+    {
+        Console console("scan", out.file(), err.file(), false);
+        console.record({"C:\\DCIM\\100CANON\\IMG_0001.JPG", "Canon\tEOS\n10D", "x"});
+    }
+#ifdef _WIN32
+    EXPECT_EQ(out.text(), "C:\\DCIM\\100CANON\\IMG_0001.JPG\tCanon EOS 10D\tx\n");
+#else
+    EXPECT_EQ(out.text(), "C:\\\\DCIM\\\\100CANON\\\\IMG_0001.JPG\tCanon\\tEOS\\n10D\tx\n");
+#endif
+}
+
 }  // namespace
 }  // namespace lumora::cli

@@ -42,9 +42,15 @@ std::vector<std::string> lines(const std::string& text) {
     return result;
 }
 
+// The "path" value of a line, its JSON escapes read (a Windows path has a
+// "\\\\" for every backslash).
 std::string pathOf(const std::string& line) {
-    const size_t start = line.find("{\"path\":\"") + 9;
-    return line.substr(start, line.find('"', start) - start);
+    std::string path;
+    for (size_t at = line.find("{\"path\":\"") + 9; at < line.size() && line[at] != '"'; ++at) {
+        if (line[at] == '\\') ++at;
+        if (at < line.size()) path += line[at];
+    }
+    return path;
 }
 
 bool contains(const std::string& text, const std::string& part) {

@@ -43,16 +43,19 @@ TEST(ScanClock, printsTheCorrectedTimesMarkedAndRefusesUnknownCamerasAndBadOffse
     const std::string root = dir.path();
 
     const Printed plain = runScanLine({"scan", "-q", root});
-    EXPECT_NE(plain.out.find(root + "/a.jpg\t[2004-05-06]\t[23 08 09]\tNIKON\tE995\n"),
-              std::string::npos)
+    EXPECT_NE(
+        plain.out.find(root + test::nativePath("/a.jpg\t[2004-05-06]\t[23 08 09]\tNIKON\tE995\n")),
+        std::string::npos)
         << plain.out;
 
     const Printed corrected = runScanLine({"scan", "-q", "--clock", "E995=+1d01:00", root});
     EXPECT_EQ(corrected.code, kExitSuccess) << corrected.err;
-    EXPECT_NE(corrected.out.find(root + "/a.jpg\t[2004-05-08]\t~[00 08 09]\tNIKON\tE995\n"),
+    EXPECT_NE(corrected.out.find(
+                  root + test::nativePath("/a.jpg\t[2004-05-08]\t~[00 08 09]\tNIKON\tE995\n")),
               std::string::npos)
         << corrected.out;
-    EXPECT_NE(corrected.out.find(root + "/b.jpg\t[2004-05-06]\t[23 08 09]\tCanon\tEOS 5D\n"),
+    EXPECT_NE(corrected.out.find(
+                  root + test::nativePath("/b.jpg\t[2004-05-06]\t[23 08 09]\tCanon\tEOS 5D\n")),
               std::string::npos)
         << corrected.out;
 

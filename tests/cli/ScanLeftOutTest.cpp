@@ -34,8 +34,17 @@ TEST(ScanLeftOut, printsEachFileLeftOutWithItsReasonAndEscapesOddNames) {
     undated.make = "Camera";
     dir.writeFile("undated.jpg", test::exifPicture(undated));
     dir.writeFile("broken.jpg", std::string("text"));
-    dir.writeFile("tab\there.jpeg", test::exifPicture("2004:05:06 07:08:09"));
-    dir.writeFile("back\\slash\nline.png", std::string("png"));
+#ifdef _WIN32
+    // No Windows name holds a tab, a line break or a backslash.
+    const std::string oddPicture = "odd name.jpeg", oddPictureShown = oddPicture;
+    const std::string oddOther = "odd name.png", oddOtherShown = oddOther;
+#else
+    const std::string oddPicture = "tab\there.jpeg", oddPictureShown = "tab\\there.jpeg";
+    const std::string oddOther = "back\\slash\nline.png";
+    const std::string oddOtherShown = "back\\\\slash\\nline.png";
+#endif
+    dir.writeFile(oddPicture, test::exifPicture("2004:05:06 07:08:09"));
+    dir.writeFile(oddOther, std::string("png"));
     dir.writeFile("notes.txt", std::string("text"));
     const std::string root = dir.path();
 
@@ -50,11 +59,11 @@ TEST(ScanLeftOut, printsEachFileLeftOutWithItsReasonAndEscapesOddNames) {
     const Printed printed = runScanLine({"scan", "--left-out", root});
     EXPECT_EQ(printed.code, kExitSuccess);
     for (const std::string& line :
-         {"left-out\tno EXIF block\t" + root + "/plain.jpg\n",
-          "left-out\tno capture date\t" + root + "/undated.jpg\n",
-          "left-out\tdamaged file\t" + root + "/broken.jpg\n",
-          "left-out\tname not taken\t" + root + "/tab\\there.jpeg\n",
-          "left-out\tnot a JPEG picture\t" + root + "/back\\\\slash\\nline.png\n"}) {
+         {"left-out\tno EXIF block\t" + root + test::nativePath("/plain.jpg\n"),
+          "left-out\tno capture date\t" + root + test::nativePath("/undated.jpg\n"),
+          "left-out\tdamaged file\t" + root + test::nativePath("/broken.jpg\n"),
+          "left-out\tname not taken\t" + test::pathIn(root, oddPictureShown) + "\n",
+          "left-out\tnot a JPEG picture\t" + test::pathIn(root, oddOtherShown) + "\n"}) {
         EXPECT_NE(printed.out.find(line), std::string::npos) << line << printed.out;
     }
     size_t lines = 0;
@@ -64,12 +73,12 @@ TEST(ScanLeftOut, printsEachFileLeftOutWithItsReasonAndEscapesOddNames) {
     }
     EXPECT_EQ(lines, 5u) << printed.out;
     // The listed picture is still listed, first.
-    EXPECT_EQ(printed.out.rfind(root + "/listed.jpg\t", 0), 0u) << printed.out;
+    EXPECT_EQ(printed.out.rfind(root + test::nativePath("/listed.jpg\t"), 0), 0u) << printed.out;
 
     // With -z each field ends with a NUL and names are written as they are.
     const Printed nul = runScanLine({"scan", "-z", "--left-out", root});
-    EXPECT_NE(nul.out.find(std::string("left-out\0name not taken\0", 24) + root +
-                           "/tab\there.jpeg" + std::string(1, '\0')),
+    EXPECT_NE(nul.out.find(std::string("left-out\0name not taken\0", 24) +
+                           test::pathIn(root, oddPicture) + std::string(1, '\0')),
               std::string::npos);
 }
 

@@ -132,10 +132,12 @@ TEST(PosixFileSystem, opensListedFilesAndTellsTheirSizeAndCreationTime) {
 }
 #endif
 
-TEST(PosixFileSystem, reportsMissingFoldersAndFilesByWindowsCodes) {
+// A folder that is not there cannot be searched: the path is not found, as
+// Windows' directory search says, whether or not its parent is there.
+TEST(RealFileSystem, reportsMissingFoldersAndFilesByWindowsCodes) {
     test::TempDir dir;
     std::vector<DirectoryEntry> entries{DirectoryEntry{"stale"}};
-    EXPECT_EQ(realFileSystem().listDirectory(dir.file("none"), entries), kErrorFileNotFound);
+    EXPECT_EQ(realFileSystem().listDirectory(dir.file("none"), entries), kErrorPathNotFound);
     EXPECT_TRUE(entries.empty());
     EXPECT_EQ(realFileSystem().listDirectory(dir.file("none/deeper"), entries), kErrorPathNotFound);
 

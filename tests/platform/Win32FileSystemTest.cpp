@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ProcessIds.h"
 #include "platform/TemporaryName.h"
 #include "tests/support/TempDir.h"
 
@@ -139,7 +140,7 @@ TEST(Win32FileSystem, onlyTheUnfinishedCopiesOfEndedProcessesAreLeftovers) {
     const std::string own = temporaryNameIn(dir.path());
     const std::string ownName = own.substr(own.find_last_of('\\') + 1);
     EXPECT_FALSE(isLeftoverTemporaryName(ownName));
-    EXPECT_FALSE(processHasEnded(currentProcessId()));
+    EXPECT_FALSE(processHasEnded(static_cast<long>(currentProcessId())));
     // Windows gives processes multiples of four, far below this one.
     EXPECT_TRUE(isLeftoverTemporaryName(".lumora-999999999-0.part"));
 }

@@ -46,7 +46,7 @@ std::set<std::string> filesBelow(const std::string& folder) {
     std::set<std::string> files;
     for (const auto& item : std::filesystem::recursive_directory_iterator(folder)) {
         // The runs' journals are not the run's pictures.
-        if (item.path().string().find("/.lumora/") != std::string::npos) continue;
+        if (item.path().string().find(test::nativePath("/.lumora/")) != std::string::npos) continue;
         if (item.is_regular_file()) files.insert(item.path().string());
     }
     return files;
@@ -86,11 +86,11 @@ TEST_F(CompanionCli, thePreviewListsEveryCompanionLineTheRunThenWrites) {
         ASSERT_EQ(preview.code, 0) << preview.err;
         const std::map<std::string, std::string> planned = writtenTargets(preview.out);
         EXPECT_EQ(planned.size(), 7u);
-        const std::string folder = target + "/2020-05-06/";
+        const std::string folder = target + test::nativePath("/2020-05-06/");
         EXPECT_EQ(planned.at(folder + "2020-05-06-0 [2020-05-06] [07 08 09].jpg.xmp"),
-                  source + "/100CANON/IMG_0001.JPG.xmp");
+                  source + test::nativePath("/100CANON/IMG_0001.JPG.xmp"));
         EXPECT_EQ(planned.at(folder + "2020-05-06-1 [2020-05-06] [08 08 09].MOV"),
-                  source + "/101CANON/IMG_0001.MOV");
+                  source + test::nativePath("/101CANON/IMG_0001.MOV"));
         const Lines dryRun = linesStartingWith(preview.out, "Dry run:");
         ASSERT_EQ(dryRun.size(), 1u);
         EXPECT_EQ(dryRun[0], std::string("Dry run: 3 pictures and 4 companion files would be ") +
@@ -134,7 +134,7 @@ TEST_F(CompanionCli, noCompanionsLeavesThemOnTheCardAndSaysNothingOfThem) {
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(filesBelow(target).size(), 3u);
     EXPECT_TRUE(linesStartingWith(run.out, "4 companion").empty());
-    EXPECT_EQ(readFile(source + "/100CANON/IMG_0001.CR2"), "raw one");
+    EXPECT_EQ(readFile(source + test::nativePath("/100CANON/IMG_0001.CR2")), "raw one");
     EXPECT_EQ(linesStartingWith(run.out, "5 files were left"),
               Lines{"5 files were left in " + source + ": 5 not named .jpg"});
 }
@@ -157,18 +157,19 @@ TEST_F(CompanionCli, aMoveKeepsAPairOnTheCardWhenItsCompanionCannotFollow) {
     std::sort(kept.begin(), kept.end());
     std::sort(previewed.begin(), previewed.end());
     EXPECT_EQ(kept, previewed);
-    const std::string folder = target + "/2020-05-06/";
+    const std::string folder = target + test::nativePath("/2020-05-06/");
     const std::string name = "2020-05-06-1 [2020-05-06] [08 08 09]";
-    EXPECT_EQ(kept, (Lines{"untransferred\tpair kept at the source\t" + source +
-                               "/101CANON/IMG_0001.JPG\t" + folder + name + ".jpg",
-                           "untransferred\tpair kept at the source\t" + source +
-                               "/101CANON/IMG_0001.cr2\t" + folder + name + ".cr2",
-                           "untransferred\tskipped\t" + source + "/101CANON/IMG_0001.MOV\t" +
-                               folder + name + ".MOV"}));
+    EXPECT_EQ(kept,
+              (Lines{"untransferred\tpair kept at the source\t" + source +
+                         test::nativePath("/101CANON/IMG_0001.JPG\t") + folder + name + ".jpg",
+                     "untransferred\tpair kept at the source\t" + source +
+                         test::nativePath("/101CANON/IMG_0001.cr2\t") + folder + name + ".cr2",
+                     "untransferred\tskipped\t" + source +
+                         test::nativePath("/101CANON/IMG_0001.MOV\t") + folder + name + ".MOV"}));
     EXPECT_EQ(readFile(older), "earlier clip");
-    EXPECT_EQ(readFile(source + "/101CANON/IMG_0001.JPG"),
-              before.at(source + "/101CANON/IMG_0001.JPG"));
-    EXPECT_EQ(readFile(source + "/101CANON/IMG_0001.cr2"), "raw two");
+    EXPECT_EQ(readFile(source + test::nativePath("/101CANON/IMG_0001.JPG")),
+              before.at(source + test::nativePath("/101CANON/IMG_0001.JPG")));
+    EXPECT_EQ(readFile(source + test::nativePath("/101CANON/IMG_0001.cr2")), "raw two");
     EXPECT_FALSE(std::filesystem::exists(folder + name + ".jpg"));
     EXPECT_FALSE(std::filesystem::exists(folder + name + ".cr2"));
     EXPECT_NE(run.err.find("1 of 3 pictures were not transferred (1 pair kept at the source)"),

@@ -34,7 +34,7 @@ class CompanionTransfer : public ::testing::Test {
     CompanionTransfer() {
         album = &bench.addAlbum("Trip", "/");
         picture = bench.addPicture("DCIM/IMG_0001.JPG", kMorning, 3, album->id).path;
-        folder = bench.target + "/Trip";
+        folder = bench.target + test::nativePath("/Trip");
     }
 
     // A file beside the pictures, with bytes of its own; returns its path.
@@ -46,7 +46,7 @@ class CompanionTransfer : public ::testing::Test {
     }
     std::string bytesOf(const std::string& path) { return bytes_[path]; }
     std::string target(const std::string& extension) const {
-        return folder + "/" + kNewName + extension;
+        return folder + test::nativePath("/") + kNewName + extension;
     }
 
     test::ProcessBench bench;
@@ -64,7 +64,7 @@ TEST(CompanionKinds, everyKindIsCopiedOrMovedUnderThePicturesNewName) {
         test::ProcessBench bench;
         Album& album = bench.addAlbum("Trip", "/");
         bench.addPicture("DCIM/IMG_0001.JPG", kMorning, 3, album.id);
-        const std::string folder = bench.target + "/Trip";
+        const std::string folder = bench.target + test::nativePath("/Trip");
         const Names kinds = {"IMG_0001.CR2", "IMG_0001.xmp", "IMG_0001.JPG.xmp", "img_0001.MOV",
                              "IMG_0001.THM", "IMG_0001.AAE", "IMG_0001.wav",     "IMG_0001.mp4"};
         const Names extensions = {".CR2", ".xmp", ".jpg.xmp", ".MOV",
@@ -85,7 +85,8 @@ TEST(CompanionKinds, everyKindIsCopiedOrMovedUnderThePicturesNewName) {
                   (Names{name + ".AAE", name + ".CR2", name + ".MOV", name + ".THM", name + ".jpg",
                          name + ".jpg.xmp", name + ".mp4", name + ".wav", name + ".xmp"}));
         for (size_t i = 0; i < sources.size(); ++i) {
-            EXPECT_EQ(readFile(folder + "/" + name + extensions[i]), "companion " + kinds[i]);
+            EXPECT_EQ(readFile(folder + test::nativePath("/") + name + extensions[i]),
+                      "companion " + kinds[i]);
             EXPECT_EQ(fileExists(sources[i]), moveMode == 0) << kinds[i];
         }
         EXPECT_TRUE(fileExists(otherFolder));
@@ -127,13 +128,13 @@ TEST_F(CompanionTransfer, companionsFollowTheNumberedNameOfTheirPicture) {
 
     bench.run(realFileSystem(), prompter);
 
-    const std::string keptFolder = bench.target + "/Kept";
+    const std::string keptFolder = bench.target + test::nativePath("/Kept");
     EXPECT_EQ(listNames(keptFolder),
               (Names{"IMG_0001 (2).CR2", "IMG_0001 (2).jpg", "IMG_0001 (2).jpg.xmp", "IMG_0001.CR2",
                      "IMG_0001.jpg"}));
-    EXPECT_EQ(readFile(keptFolder + "/IMG_0001.CR2"), bytesOf(first));
-    EXPECT_EQ(readFile(keptFolder + "/IMG_0001 (2).CR2"), bytesOf(second));
-    EXPECT_EQ(readFile(keptFolder + "/IMG_0001 (2).jpg.xmp"), bytesOf(sidecar));
+    EXPECT_EQ(readFile(keptFolder + test::nativePath("/IMG_0001.CR2")), bytesOf(first));
+    EXPECT_EQ(readFile(keptFolder + test::nativePath("/IMG_0001 (2).CR2")), bytesOf(second));
+    EXPECT_EQ(readFile(keptFolder + test::nativePath("/IMG_0001 (2).jpg.xmp")), bytesOf(sidecar));
 }
 
 TEST_F(CompanionTransfer, theRunLooksAgainAndTakesTheCompanionsAsTheyAreThen) {
@@ -172,8 +173,8 @@ TEST_F(CompanionTransfer, anExistingCompanionTargetIsAskedAboutAndEveryAnswerFol
         const std::string tripFolder = run.temp.makeDir("target/Trip");
         const std::string older =
             run.temp.writeFile("target/Trip/" + std::string(kNewName) + ".xmp", "older");
-        const std::string newPicture = tripFolder + "/" + kNewName + ".jpg";
-        const std::string newRaw = tripFolder + "/" + kNewName + ".CR2";
+        const std::string newPicture = tripFolder + test::nativePath("/") + kNewName + ".jpg";
+        const std::string newRaw = tripFolder + test::nativePath("/") + kNewName + ".CR2";
         ScriptedPrompter prompter;
         prompter.answer(kAnswerYes);  // the album folder that is there
         prompter.expect(std::string(kNewName) + ".xmp already exists! Overwrite?", "Lumora",
@@ -339,16 +340,19 @@ TEST_F(CompanionTransfer, aPreviewPlansEveryCompanionLineTheRunThenWrites) {
             lines.push_back((transfer.companion ? "companion " : "picture ") +
                             transfer.target.substr(run.target.size() + 1));
         }
-        EXPECT_EQ(lines, (Names{"picture Trip/IMG_0001 [2024-07-14] [16 05 22].jpg",
-                                "companion Trip/IMG_0001 [2024-07-14] [16 05 22].CR2",
-                                "picture Trip/IMG_0001 [2024-07-14] [16 05 22] (2).jpg",
-                                "companion Trip/IMG_0001 [2024-07-14] [16 05 22] (2).CR2",
-                                "companion Trip/IMG_0001 [2024-07-14] [16 05 22] (2).jpg.xmp"}));
-        EXPECT_FALSE(fileExists(run.target + "/Trip"));
+        EXPECT_EQ(
+            lines,
+            (Names{"picture " + test::nativePath("Trip/IMG_0001 [2024-07-14] [16 05 22].jpg"),
+                   "companion " + test::nativePath("Trip/IMG_0001 [2024-07-14] [16 05 22].CR2"),
+                   "picture " + test::nativePath("Trip/IMG_0001 [2024-07-14] [16 05 22] (2).jpg"),
+                   "companion " + test::nativePath("Trip/IMG_0001 [2024-07-14] [16 05 22] (2).CR2"),
+                   "companion " +
+                       test::nativePath("Trip/IMG_0001 [2024-07-14] [16 05 22] (2).jpg.xmp")}));
+        EXPECT_FALSE(fileExists(run.target + test::nativePath("/Trip")));
 
         run.run(realFileSystem(), silent, moveMode);
 
-        Names written = listNames(run.target + "/Trip");
+        Names written = listNames(run.target + test::nativePath("/Trip"));
         ASSERT_EQ(written.size(), planned.size());
         for (const auto& [path, bytes] : planned) EXPECT_EQ(readFile(path), bytes) << path;
     }
@@ -368,6 +372,7 @@ TEST_F(CompanionTransfer, theFreeSpaceCheckCountsTheCompanionsAsTheyAreNow) {
         fs.driveOf(bench.target) == fs.driveOf(raw) ? megabytesOf(3 * 1024 * 1024) : with);
 }
 
+#ifndef _WIN32  // the picture's new name X.jpg and the listed X.JPG are one name on Windows
 // Organising a folder into itself: a companion whose target is the
 // companion of another listed picture never replaces it, nor asks to.
 TEST_F(CompanionTransfer, theCompanionOfAnotherListedPictureIsNeverReplaced) {
@@ -375,7 +380,7 @@ TEST_F(CompanionTransfer, theCompanionOfAnotherListedPictureIsNeverReplaced) {
     inPlace.createSubDirectory = 0;
     inPlace.addDate = 0;
     inPlace.addTime = 0;
-    bench.target = bench.source + "/DCIM";
+    bench.target = bench.source + test::nativePath("/DCIM");
     PictureEntry& renamed = bench.addPicture("DCIM/IMG_0005.JPG", kMorning, 5, inPlace.id);
     renamed.exif->hasCustomName = 1;
     std::snprintf(renamed.exif->customName, sizeof renamed.exif->customName, "X");
@@ -389,11 +394,12 @@ TEST_F(CompanionTransfer, theCompanionOfAnotherListedPictureIsNeverReplaced) {
     const ProcessReport report = bench.run(realFileSystem(), prompter, 0);
 
     EXPECT_EQ(readFile(other), bytesOf(other));
-    EXPECT_EQ(readFile(bench.target + "/X.jpg"), bench.contents[1]);
+    EXPECT_EQ(readFile(bench.target + test::nativePath("/X.jpg")), bench.contents[1]);
     ASSERT_EQ(report.untransferredCompanions.size(), 1u);
     EXPECT_EQ(report.untransferredCompanions[0].source, raw);
     EXPECT_EQ(report.untransferredCompanions[0].outcome, FileOutcome::TargetIsPicture);
 }
+#endif
 
 }  // namespace
 }  // namespace lumora

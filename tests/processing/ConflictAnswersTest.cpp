@@ -24,15 +24,18 @@ class ConflictAnswersTest : public ::testing::Test {
         album.addDate = 0;
         album.addTime = 0;
         for (int32_t id = firstId; id < firstId + 10; ++id) {
-            bench.addPicture(name + "/IMG_" + std::to_string(id) + ".JPG", kNoon, id, album.id);
-            bench.temp.writeFile("target/" + name + "/" + name + "-" + std::to_string(id) + ".jpg",
-                                 std::string("already there ") + std::to_string(id));
+            bench.addPicture(name + test::nativePath("/IMG_") + std::to_string(id) + ".JPG", kNoon,
+                             id, album.id);
+            bench.temp.writeFile(
+                "target/" + name + test::nativePath("/") + name + "-" + std::to_string(id) + ".jpg",
+                std::string("already there ") + std::to_string(id));
         }
         return album;
     }
 
     std::string targetOf(const std::string& name, int32_t id) const {
-        return bench.target + "/" + name + "/" + name + "-" + std::to_string(id) + ".jpg";
+        return bench.target + test::nativePath("/") + name + test::nativePath("/") + name + "-" +
+               std::to_string(id) + ".jpg";
     }
 
     FileSystem& fs = realFileSystem();

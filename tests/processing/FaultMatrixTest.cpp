@@ -150,7 +150,8 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
     bench.addPicture("day one/IMG_2.JPG", test::fileTimeAt(2019, 1, 2, 3, 4, 6), 2, first.id);
     // The first picture's RAW, which must travel with it and never apart.
     const std::string raw = bench.temp.writeFile("source/day one/IMG_1.CR2", "raw of IMG_1");
-    const std::string rawTarget = bench.target + "/dir/A/A-1 [2019-01-02] [03 04 05].CR2";
+    const std::string rawTarget =
+        bench.target + test::nativePath("/dir/A/A-1 [2019-01-02] [03 04 05].CR2");
     Album& second = bench.addAlbum("B", "/");
     second.createSubDirectory = 0;
     second.addDate = 0;
@@ -164,7 +165,7 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
     bench.addPicture("100CANON/IMG_0001.JPG", test::fileTimeAt(2019, 1, 4, 3, 4, 5), 10, third.id);
     bench.addPicture("101CANON/IMG_0001.JPG", test::fileTimeAt(2019, 1, 4, 3, 4, 6), 11, third.id);
     // An existing file the run must never replace without a Yes.
-    const std::string guard = bench.target + "/B-9.jpg";
+    const std::string guard = bench.target + test::nativePath("/B-9.jpg");
     { std::ofstream(guard) << "older file"; }
 
     const bool retried = answer == kAnswerRetry || answer == kAnswerYes;
@@ -180,15 +181,16 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
     if (failing != Failing::CreateFolder &&
         (code == kErrorFileExists || code == kErrorAlreadyExists)) {
         askedCode = kErrorFileExists;
-        expectedPath = ofCompanion(failing)
-                           ? rawTarget
-                           : bench.target + "/dir/A/A-1 [2019-01-02] [03 04 05].jpg";
+        expectedPath =
+            ofCompanion(failing)
+                ? rawTarget
+                : bench.target + test::nativePath("/dir/A/A-1 [2019-01-02] [03 04 05].jpg");
     }
     int moveMode = 0;
     switch (failing) {
         case Failing::CreateFolder:
             rule.call = FsCall::CreateDirectory;
-            rule.path = bench.target + "/dir";
+            rule.path = bench.target + test::nativePath("/dir");
             expectedPath = rule.path;
             break;
         case Failing::Copy:
@@ -255,14 +257,16 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
     }
     if (retried) {
         EXPECT_EQ(bench.albums[0].processed, 1);
-        EXPECT_EQ(readFile(bench.target + "/dir/A/A-1 [2019-01-02] [03 04 05].jpg"),
-                  bench.contents[0]);
+        EXPECT_EQ(
+            readFile(bench.target + test::nativePath("/dir/A/A-1 [2019-01-02] [03 04 05].jpg")),
+            bench.contents[0]);
         EXPECT_EQ(readFile(rawTarget), "raw of IMG_1");
     }
     // The RAW is never lost nor changed at its source by a copy, and a move
     // never parts it from its picture: each is at its source or at its
     // target, and one only at the target means the other is there too.
-    const std::string pictureTarget = bench.target + "/dir/A/A-1 [2019-01-02] [03 04 05].jpg";
+    const std::string pictureTarget =
+        bench.target + test::nativePath("/dir/A/A-1 [2019-01-02] [03 04 05].jpg");
     const bool pictureAtSource = readFile(bench.pictures[0].path) == bench.contents[0];
     const bool pictureAtTarget = readFile(pictureTarget) == bench.contents[0];
     const bool rawAtSource = readFile(raw) == "raw of IMG_1";
@@ -279,8 +283,8 @@ void runCase(Failing failing, ErrorCode code, int answer, bool targetInsideSourc
     // Album B's existing file is declined, so it gives B up.
     EXPECT_EQ(bench.albums[1].processed, 0);
     EXPECT_EQ(readFile(guard), "older file");
-    EXPECT_EQ(readFile(bench.target + "/C/IMG_0001.jpg"), bench.contents[3]);
-    EXPECT_EQ(readFile(bench.target + "/C/IMG_0001 (2).jpg"), bench.contents[4]);
+    EXPECT_EQ(readFile(bench.target + test::nativePath("/C/IMG_0001.jpg")), bench.contents[3]);
+    EXPECT_EQ(readFile(bench.target + test::nativePath("/C/IMG_0001 (2).jpg")), bench.contents[4]);
     EXPECT_EQ(bench.misplacedPicture(moveMode), "");
     std::error_code error;
     for (const auto& item : std::filesystem::recursive_directory_iterator(bench.target, error)) {

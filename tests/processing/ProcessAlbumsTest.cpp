@@ -32,12 +32,13 @@ TEST_F(ProcessAlbumsTest, copiesAnAlbumIntoItsFolderAndSubFolderUnderNewNames) {
 
     const ProcessReport report = bench.run(fs, prompter);
 
-    const std::string folder = bench.target + "/2019/Holiday";
+    const std::string folder = bench.target + test::nativePath("/2019/Holiday");
     EXPECT_EQ(listNames(bench.target), std::vector<std::string>{"2019"});
     EXPECT_EQ(listNames(folder),
               (std::vector<std::string>{"Holiday-5 [2019-11-03] [10 20 30].jpg",
                                         "Holiday-6 [2019-11-03] [19 05 01].jpg"}));
-    EXPECT_EQ(readFile(folder + "/Holiday-5 [2019-11-03] [10 20 30].jpg"), bench.contents[0]);
+    EXPECT_EQ(readFile(folder + test::nativePath("/Holiday-5 [2019-11-03] [10 20 30].jpg")),
+              bench.contents[0]);
     EXPECT_EQ(readFile(bench.pictures[0].path), bench.contents[0]);
     EXPECT_EQ(bench.albums[0].processed, 1);
     EXPECT_EQ(report.summaryText, "1 albums created succesfuly!");
@@ -69,7 +70,8 @@ TEST_F(ProcessAlbumsTest, separatorAsDirectoryNameMeansNoAlbumFolder) {
 
     EXPECT_EQ(listNames(bench.target),
               (std::vector<std::string>{"Album.2", "Flat-0 [2019-11-03].jpg"}));
-    EXPECT_EQ(listNames(bench.target + "/Album.2"), std::vector<std::string>{"album2-1.jpg"});
+    EXPECT_EQ(listNames(bench.target + test::nativePath("/Album.2")),
+              std::vector<std::string>{"album2-1.jpg"});
 }
 
 TEST_F(ProcessAlbumsTest, namesFromSourcesWithDotsUseTheFileNameUpToItsFirstDot) {
@@ -102,7 +104,7 @@ TEST_F(ProcessAlbumsTest, reprocessingAsksOncePerExistingFolderAndYesContinuesIn
                     kAnswerYes);
 
     EXPECT_EQ(bench.run(fs, prompter).summaryText, "1 albums created succesfuly!");
-    EXPECT_EQ(listNames(bench.target + "/2019/Holiday"),
+    EXPECT_EQ(listNames(bench.target + test::nativePath("/2019/Holiday")),
               (std::vector<std::string>{"Holiday-1.jpg", "Holiday-2.jpg"}));
 }
 
@@ -119,7 +121,7 @@ TEST_F(ProcessAlbumsTest, noToAnExistingFolderGivesTheOnlyAlbumUp) {
 
     EXPECT_EQ(report.summaryText, "Operation canceled by user!");
     EXPECT_EQ(bench.albums[0].processed, 0);
-    EXPECT_TRUE(listNames(bench.target + "/2019").empty());
+    EXPECT_TRUE(listNames(bench.target + test::nativePath("/2019")).empty());
     ASSERT_EQ(report.untransferred.size(), 2u);
     EXPECT_EQ(report.untransferred[0].outcome, FileOutcome::GivenUp);
     EXPECT_EQ(report.untransferred[1].outcome, FileOutcome::NotReached);
@@ -142,9 +144,9 @@ TEST_F(ProcessAlbumsTest, anExistingTargetIsKeptOnNoAndReplacedOnYes) {
 
         const ProcessReport report = run.run(fs, prompter);
 
-        EXPECT_EQ(readFile(run.target + "/A-1.jpg"),
+        EXPECT_EQ(readFile(run.target + test::nativePath("/A-1.jpg")),
                   answer == kAnswerYes ? run.contents[0] : std::string("older file"));
-        EXPECT_EQ(readFile(run.target + "/A-2.jpg"), run.contents[1]);
+        EXPECT_EQ(readFile(run.target + test::nativePath("/A-2.jpg")), run.contents[1]);
         EXPECT_EQ(run.albums[0].processed, 1);
         EXPECT_EQ(report.summaryText, "1 albums created succesfuly!");
         EXPECT_EQ(run.lower.position, 2) << "a skipped file still counts as done";
@@ -233,7 +235,7 @@ TEST_F(ProcessAlbumsTest, movesPicturesAndLeavesTheSourcePathsOfTheListAlone) {
 
     EXPECT_EQ(bench.run(fs, prompter, 1).summaryText, "1 albums created succesfuly!");
     EXPECT_FALSE(fileExists(sourcePath));
-    EXPECT_EQ(readFile(bench.target + "/M-1.jpg"), bench.contents[0]);
+    EXPECT_EQ(readFile(bench.target + test::nativePath("/M-1.jpg")), bench.contents[0]);
     EXPECT_EQ(bench.pictures[0].path, sourcePath);
     EXPECT_EQ(bench.lower.statuses[0], "Moving...IMG_1.jpg");
 }
@@ -257,12 +259,12 @@ TEST_F(ProcessAlbumsTest, aMoveOntoAnExistingFileAsksAboutThatFileAndNeverReplac
         const ProcessReport report = run.run(fs, prompter, 1);
 
         if (answer == kAnswerYes) {
-            EXPECT_EQ(readFile(run.target + "/M-1.jpg"), run.contents[0]);
+            EXPECT_EQ(readFile(run.target + test::nativePath("/M-1.jpg")), run.contents[0]);
             EXPECT_FALSE(fileExists(run.pictures[0].path));
             EXPECT_EQ(report.summaryText, "1 albums created succesfuly!");
             continue;
         }
-        EXPECT_EQ(readFile(run.target + "/M-1.jpg"), "older file");
+        EXPECT_EQ(readFile(run.target + test::nativePath("/M-1.jpg")), "older file");
         EXPECT_EQ(readFile(run.pictures[0].path), run.contents[0]);
         ASSERT_EQ(report.untransferred.size(), 1u);
         if (answer == kAnswerNo) {

@@ -30,7 +30,7 @@ std::set<std::string> filesBelow(const std::string& folder) {
     std::set<std::string> files;
     for (const auto& item : std::filesystem::recursive_directory_iterator(folder)) {
         // The runs' journals are not the run's pictures.
-        if (item.path().string().find("/.lumora/") != std::string::npos) continue;
+        if (item.path().string().find(test::nativePath("/.lumora/")) != std::string::npos) continue;
         if (item.is_regular_file()) files.insert(item.path().string().substr(folder.size() + 1));
     }
     return files;
@@ -61,11 +61,11 @@ class ProcessCliClock : public ::testing::Test {
 TEST_F(ProcessCliClock, organizeNamesAndFilesTheCorrectedCameraByItsTrueTime) {
     ASSERT_EQ(runCli(cli::organizeCommand, {source, target}).code, 0);
     const std::set<std::string> plain = filesBelow(target);
-    EXPECT_EQ(plain,
-              (std::set<std::string>{"2024-07-14/2024-07-14-0 [2024-07-14] [16 30 00].jpg",
-                                     "2024-07-14/2024-07-14-1 [2024-07-14] [20 00 00].jpg",
-                                     "2024-07-15/2024-07-15-2 [2024-07-15] [00 15 30].jpg",
-                                     "2024-07-15/2024-07-15-3 [2024-07-15] [09 00 00].jpg"}));
+    EXPECT_EQ(plain, (std::set<std::string>{
+                         test::nativePath("2024-07-14/2024-07-14-0 [2024-07-14] [16 30 00].jpg"),
+                         test::nativePath("2024-07-14/2024-07-14-1 [2024-07-14] [20 00 00].jpg"),
+                         test::nativePath("2024-07-15/2024-07-15-2 [2024-07-15] [00 15 30].jpg"),
+                         test::nativePath("2024-07-15/2024-07-15-3 [2024-07-15] [09 00 00].jpg")}));
 
     const std::string corrected = temp.file("corrected");
     const CliRun run =
@@ -74,10 +74,11 @@ TEST_F(ProcessCliClock, organizeNamesAndFilesTheCorrectedCameraByItsTrueTime) {
     // The Canon's names carry its corrected time, in the day that gives;
     // every Nikon name is as it was.
     EXPECT_EQ(filesBelow(corrected),
-              (std::set<std::string>{"2024-07-14/2024-07-14-1 [2024-07-14] [20 00 00].jpg",
-                                     "2024-07-15/2024-07-15-0 [2024-07-15] [01 30 00].jpg",
-                                     "2024-07-15/2024-07-15-2 [2024-07-15] [09 15 30].jpg",
-                                     "2024-07-15/2024-07-15-3 [2024-07-15] [09 00 00].jpg"}));
+              (std::set<std::string>{
+                  test::nativePath("2024-07-14/2024-07-14-1 [2024-07-14] [20 00 00].jpg"),
+                  test::nativePath("2024-07-15/2024-07-15-0 [2024-07-15] [01 30 00].jpg"),
+                  test::nativePath("2024-07-15/2024-07-15-2 [2024-07-15] [09 15 30].jpg"),
+                  test::nativePath("2024-07-15/2024-07-15-3 [2024-07-15] [09 00 00].jpg")}));
     const std::vector<uint8_t> written = picture("2024:07:14 16:30:00", "Canon", "Canon EOS 5D", 3);
     EXPECT_EQ(test::readFile(temp.file("src/IMG_0001.JPG")),
               std::string(written.begin(), written.end()));
@@ -90,7 +91,7 @@ TEST_F(ProcessCliClock, anUnknownCameraNamesTheCamerasThereAre) {
                            "cameras are 'Canon/Canon EOS 5D', 'NIKON/D70'"),
               std::string::npos)
         << run.err;
-    EXPECT_FALSE(std::filesystem::exists(target + "/2024-07-14"));
+    EXPECT_FALSE(std::filesystem::exists(target + test::nativePath("/2024-07-14")));
 
     const CliRun bad = runCli(cli::organizeCommand, {"--clock", "D70=+1h", source, target});
     EXPECT_EQ(bad.code, 2);
@@ -116,7 +117,7 @@ TEST_F(ProcessCliClock, processTakesTheSessionsClocksAndAsksBeforeAlbumsLosePict
     EXPECT_EQ(refused.code, 1);
     EXPECT_NE(refused.err.find("the camera clocks were not changed"), std::string::npos)
         << refused.err;
-    EXPECT_FALSE(std::filesystem::exists(target + "/2024-07-14"));
+    EXPECT_FALSE(std::filesystem::exists(target + test::nativePath("/2024-07-14")));
 
     // Without a terminal the answer widens the ranges, as it goes on into
     // folders that are there: no picture is lost that way.
@@ -125,10 +126,11 @@ TEST_F(ProcessCliClock, processTakesTheSessionsClocksAndAsksBeforeAlbumsLosePict
     ASSERT_EQ(widened.code, 0) << widened.err;
     // The pictures keep their day albums, named at their corrected times.
     EXPECT_EQ(filesBelow(target),
-              (std::set<std::string>{"2024-07-14/2024-07-14-0 [2024-07-15] [16 30 00].jpg",
-                                     "2024-07-14/2024-07-14-1 [2024-07-14] [19 30 00].jpg",
-                                     "2024-07-15/2024-07-15-2 [2024-07-16] [00 15 30].jpg",
-                                     "2024-07-15/2024-07-15-3 [2024-07-15] [08 30 00].jpg"}));
+              (std::set<std::string>{
+                  test::nativePath("2024-07-14/2024-07-14-0 [2024-07-15] [16 30 00].jpg"),
+                  test::nativePath("2024-07-14/2024-07-14-1 [2024-07-14] [19 30 00].jpg"),
+                  test::nativePath("2024-07-15/2024-07-15-2 [2024-07-16] [00 15 30].jpg"),
+                  test::nativePath("2024-07-15/2024-07-15-3 [2024-07-15] [08 30 00].jpg")}));
 }
 
 }  // namespace

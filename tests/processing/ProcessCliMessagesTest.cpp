@@ -23,7 +23,8 @@ using test::runCli;
 // (Tests run as root, whom permission bits do not stop.)
 class ReadOnlyFolder : public test::FaultyFileSystem {
   public:
-    explicit ReadOnlyFolder(std::string folder) : folder_(std::move(folder) + "/") {}
+    explicit ReadOnlyFolder(std::string folder)
+        : folder_(std::move(folder) + test::nativePath("/")) {}
 
     std::unique_ptr<OutputFile> openWrite(const std::string& path, CreateMode mode,
                                           ErrorCode& error) override {
@@ -125,7 +126,8 @@ TEST_F(ProcessCliMessages, aTargetThatCannotBeUsedGetsOneErrorBeforeAnythingStar
 TEST_F(ProcessCliMessages, aFailedWriteIsNamedInWordsBeforeTheQuestion) {
     const std::string target = temp.makeDir("out");
     test::FaultyFileSystem fileSystem;
-    fileSystem.failPath(test::FsCall::CreateDirectory, target + "/2019-11-03", kErrorWriteProtect);
+    fileSystem.failPath(test::FsCall::CreateDirectory, target + test::nativePath("/2019-11-03"),
+                        kErrorWriteProtect);
     fileSystem.setFreeBytes(uint64_t{100} << 20);
     fileSystem.setDriveHook([](const std::string&) { return std::string("D"); });
 
@@ -136,8 +138,8 @@ TEST_F(ProcessCliMessages, aFailedWriteIsNamedInWordsBeforeTheQuestion) {
               "Found 2 .JPG pictures that have exif information.\n"
               "Checking for free space... Found enough space on D:(100.000MB)\n"
               "lumora-cli organize: " +
-                  target +
-                  "/2019-11-03: cannot create the folder: read-only file system\n"
+                  target + test::nativePath("/2019-11-03") +
+                  ": cannot create the folder: read-only file system\n"
                   "System Error: The media is write protected. Continue? [Abort/Retry/Ignore] "
                   "-> Abort\n"
                   "Move to next album? [Yes/No] -> No\n"
@@ -147,10 +149,8 @@ TEST_F(ProcessCliMessages, aFailedWriteIsNamedInWordsBeforeTheQuestion) {
     EXPECT_EQ(run.out,
               "Operation canceled by user!\n"
               "untransferred\talbum given up\t" +
-                  source +
-                  "/a/IMG_1.JPG\t\n"
-                  "untransferred\tnot reached\t" +
-                  source + "/b/IMG_2.JPG\t\n");
+                  source + test::nativePath("/a/IMG_1.JPG") + "\t\n" +
+                  "untransferred\tnot reached\t" + source + test::nativePath("/b/IMG_2.JPG\t\n"));
 }
 
 // An album whose folder name is longer than a file system takes: the

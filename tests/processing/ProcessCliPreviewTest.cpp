@@ -43,11 +43,21 @@ std::vector<std::string> linesStartingWith(const std::string& out, const std::st
 }
 
 // Every file below folder, by its path below it.
+// A text as the session's show writes it: in quotes, a backslash doubled.
+std::string shownQuoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '\\') out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
 std::set<std::string> filesBelow(const std::string& folder) {
     std::set<std::string> files;
     for (const auto& item : std::filesystem::recursive_directory_iterator(folder)) {
         // The run's journal is no file the preview lists.
-        if (item.path().string().find("/.lumora/") != std::string::npos) continue;
+        if (item.path().string().find(test::nativePath("/.lumora/")) != std::string::npos) continue;
         if (item.is_regular_file()) files.insert(item.path().string().substr(folder.size()));
     }
     return files;
@@ -92,15 +102,17 @@ TEST_F(ProcessCliPreview, aPreviewShowsTheTargetsTheFollowingRunWrites) {
 
     const CliRun preview = runCli(cli::processCommand, {"--dry-run", "--yes", session});
     ASSERT_EQ(preview.code, cli::kExitSuccess) << preview.err << preview.out;
-    EXPECT_EQ(filesBelow(target), std::set<std::string>{"/camera/IMG_0001 (2).jpg"});
+    EXPECT_EQ(filesBelow(target),
+              std::set<std::string>{test::nativePath("/camera/IMG_0001 (2).jpg")});
     const std::map<std::string, std::string> planned = writtenTargets(preview.out);
     EXPECT_EQ(planned.size(), 4u);
     EXPECT_EQ(linesStartingWith(preview.out, "replace"),
-              std::vector<std::string>{"replace\t" + source + "/101CANON/IMG_0001.JPG\t" + target +
-                                       "/camera/IMG_0001 (2).jpg"});
+              std::vector<std::string>{"replace\t" + source +
+                                       test::nativePath("/101CANON/IMG_0001.JPG\t") + target +
+                                       test::nativePath("/camera/IMG_0001 (2).jpg")});
     EXPECT_EQ(linesStartingWith(preview.out, "folder"), std::vector<std::string>{})
         << "the album folder is there already";
-    EXPECT_EQ(planned.count(target + "/camera/img_0001 (3).jpg"), 1u);
+    EXPECT_EQ(planned.count(target + test::nativePath("/camera/img_0001 (3).jpg")), 1u);
 
     const CliRun run = runCli(cli::processCommand, {"--yes", session});
     ASSERT_EQ(run.code, cli::kExitSuccess) << run.err;
@@ -135,7 +147,7 @@ TEST_F(ProcessCliPreview, aSavedSessionGivesTheFoldersAndNamesOfOrganize) {
     EXPECT_EQ(cli::runSession({"show", session}), cli::kExitSuccess);
     const std::string shown = testing::internal::GetCapturedStdout();
     for (const std::string& line :
-         {"Source directory: \"" + source + "\"", "Target directory: \"" + handed + "\"",
+         {"Source directory: " + shownQuoted(source), "Target directory: " + shownQuoted(handed),
           std::string("Albums: 2"), std::string("1. 2019-11-03"), std::string("2. 2019-11-20")}) {
         EXPECT_NE(shown.find(line + "\n"), std::string::npos) << line;
     }
@@ -153,7 +165,7 @@ TEST_F(ProcessCliPreview, aSavedSessionGivesTheFoldersAndNamesOfOrganize) {
 TEST_F(ProcessCliPreview, aSessionWhoseTargetLiesInsideTheSourceStillLoads) {
     temp.writeFile("src/a/IMG_1.JPG", test::exifPicture("2019:11:03 10:20:30"));
     temp.writeFile("src/b/IMG_2.JPG", test::exifPicture("2019:11:20 08:00:00"));
-    const std::string inside = source + "/albums";
+    const std::string inside = source + test::nativePath("/albums");
     ASSERT_EQ(runCli(cli::organizeCommand, {source, inside}).code, cli::kExitSuccess);
     temp.writeFile("src/c/IMG_3.JPG", test::exifPicture("2019:12:01 09:00:00"));
     const std::string session = temp.file("card.lsn");
@@ -177,8 +189,9 @@ TEST_F(ProcessCliPreview, aSessionWhoseTargetLiesInsideTheSourceStillLoads) {
     // results are found in place, and kept.
     const std::map<std::string, std::string> planned = writtenTargets(preview.out);
     ASSERT_EQ(planned.size(), 1u);
-    EXPECT_EQ(planned.begin()->second, source + "/c/IMG_3.JPG");
-    EXPECT_EQ(readFile(planned.begin()->first), readFile(source + "/c/IMG_3.JPG"));
+    EXPECT_EQ(planned.begin()->second, source + test::nativePath("/c/IMG_3.JPG"));
+    EXPECT_EQ(readFile(planned.begin()->first),
+              readFile(source + test::nativePath("/c/IMG_3.JPG")));
     EXPECT_EQ(linesStartingWith(processed.out, "untransferred").size(), 0u);
     EXPECT_EQ(linesStartingWith(preview.out, "untransferred").size(), 0u);
     EXPECT_EQ(linesStartingWith(preview.out, "in place").size(), 2u);

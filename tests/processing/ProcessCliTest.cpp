@@ -52,10 +52,10 @@ TEST_F(ProcessCli, organizeMakesOneFolderPerDayNamedByTheDate) {
     EXPECT_EQ(run(cli::runOrganize, {source, target, "--no"}), cli::kExitSuccess);
     EXPECT_EQ(output, "2 albums created succesfuly!\n");
     EXPECT_EQ(listNames(target), (std::vector<std::string>{"2019-11-03", "2019-11-20"}));
-    EXPECT_EQ(listNames(target + "/2019-11-03"),
+    EXPECT_EQ(listNames(target + test::nativePath("/2019-11-03")),
               (std::vector<std::string>{"2019-11-03-0 [2019-11-03] [10 20 30].jpg",
                                         "2019-11-03-1 [2019-11-03] [19 05 01].jpg"}));
-    EXPECT_EQ(listNames(target + "/2019-11-20"),
+    EXPECT_EQ(listNames(target + test::nativePath("/2019-11-20")),
               std::vector<std::string>{"2019-11-20-2 [2019-11-20] [08 00 00].jpg"});
 }
 
@@ -71,9 +71,9 @@ TEST_F(ProcessCli, organizeInTokyoFilesEachPictureUnderItsOwnDayAndTime) {
     const std::string days = temp.file("days");
     ASSERT_EQ(run(cli::runOrganize, {card, days}), cli::kExitSuccess);
     EXPECT_EQ(listNames(days), (std::vector<std::string>{"2024-03-14", "2024-03-15"}));
-    EXPECT_EQ(listNames(days + "/2024-03-14"),
+    EXPECT_EQ(listNames(days + test::nativePath("/2024-03-14")),
               std::vector<std::string>{"2024-03-14-0 [2024-03-14] [23 59 59].jpg"});
-    EXPECT_EQ(listNames(days + "/2024-03-15"),
+    EXPECT_EQ(listNames(days + test::nativePath("/2024-03-15")),
               (std::vector<std::string>{"2024-03-15-1 [2024-03-15] [00 00 00].jpg",
                                         "2024-03-15-2 [2024-03-15] [00 30 00].jpg",
                                         "2024-03-15-3 [2024-03-15] [10 00 00].jpg"}));
@@ -89,7 +89,7 @@ TEST_F(ProcessCli, organizeWithTheCameraModelEndsEveryNameWithIt) {
     EXPECT_NE(output.find("2019-11-03-0 [2019-11-03] [10 20 30] [DSC_F717].jpg"), std::string::npos)
         << output;
     EXPECT_EQ(run(cli::runOrganize, {"--camera-model", source, target, "--no"}), cli::kExitSuccess);
-    EXPECT_EQ(listNames(target + "/2019-11-03"),
+    EXPECT_EQ(listNames(target + test::nativePath("/2019-11-03")),
               (std::vector<std::string>{"2019-11-03-0 [2019-11-03] [10 20 30] [DSC_F717].jpg",
                                         "2019-11-03-1 [2019-11-03] [19 05 01].jpg"}));
 }
@@ -98,8 +98,8 @@ TEST_F(ProcessCli, organizeByMonthAndMoving) {
     EXPECT_EQ(run(cli::runOrganize, {"--by", "month", "--move", source, target}),
               cli::kExitSuccess);
     EXPECT_EQ(listNames(target), std::vector<std::string>{"2019-11"});
-    EXPECT_EQ(listNames(target + "/2019-11").size(), 3u);
-    EXPECT_TRUE(listNames(source + "/a").empty());
+    EXPECT_EQ(listNames(target + test::nativePath("/2019-11")).size(), 3u);
+    EXPECT_TRUE(listNames(source + test::nativePath("/a")).empty());
 }
 
 // A second run finds every picture whole in its album folder and copies
@@ -112,7 +112,8 @@ TEST_F(ProcessCli, organizingAgainFindsThePicturesInPlaceAndFailsOnlyForOnesThat
               "2 albums created succesfuly!\n"
               "3 pictures were already whole in their album folders: not copied again\n");
 
-    const std::string third = target + "/2019-11-20/2019-11-20-2 [2019-11-20] [08 00 00].jpg";
+    const std::string third =
+        target + test::nativePath("/2019-11-20/2019-11-20-2 [2019-11-20] [08 00 00].jpg");
     temp.writeFile("out/2019-11-20/2019-11-20-2 [2019-11-20] [08 00 00].jpg",
                    std::string("another file"));
     EXPECT_EQ(run(cli::runOrganize, {source, target, "--no"}), cli::kExitFailure);
@@ -121,7 +122,7 @@ TEST_F(ProcessCli, organizingAgainFindsThePicturesInPlaceAndFailsOnlyForOnesThat
               "2 albums created succesfuly!\n"
               "2 pictures were already whole in their album folders: not copied again\n"
               "untransferred\tskipped\t" +
-                  source + "/b/IMG_3.JPG\t" + third + "\n");
+                  source + test::nativePath("/b/IMG_3.JPG\t") + third + "\n");
     EXPECT_EQ(test::readFile(third), "another file");
 
     EXPECT_EQ(run(cli::runOrganize, {source, target, "--abort"}), cli::kExitFailure);
@@ -140,7 +141,8 @@ TEST_F(ProcessCli, rejectsBadUsage) {
 TEST_F(ProcessCli, theSourceIsRefusedAsTargetWhateverPathReachesIt) {
     const std::string link = temp.file("link");
     ASSERT_EQ(::symlink(source.c_str(), link.c_str()), 0);
-    for (const std::string& same : {source + "/", source + "/.", link, source + "/a/.."}) {
+    for (const std::string& same : {source + test::nativePath("/"), source + test::nativePath("/."),
+                                    link, source + test::nativePath("/a/..")}) {
         SCOPED_TRACE(same);
         EXPECT_EQ(run(cli::runOrganize, {source, same, "--yes"}), cli::kExitFailure);
         EXPECT_EQ(listNames(source), (std::vector<std::string>{"a", "b"}));
@@ -151,13 +153,15 @@ TEST_F(ProcessCli, theSourceIsRefusedAsTargetWhateverPathReachesIt) {
 // Organising into a folder inside the source, again and again, copies the
 // pictures once: the earlier results are not pictures to organise.
 TEST_F(ProcessCli, aTargetInsideTheSourceIsLeftOutOfItsScan) {
-    const std::string inside = source + "/albums";
+    const std::string inside = source + test::nativePath("/albums");
     ASSERT_EQ(run(cli::runOrganize, {source, inside, "--no"}), cli::kExitSuccess);
-    const std::vector<std::string> first = listNames(inside + "/2019-11-03");
+    const std::vector<std::string> first = listNames(inside + test::nativePath("/2019-11-03"));
     EXPECT_EQ(first.size(), 2u);
-    EXPECT_EQ(run(cli::runOrganize, {source + "/", inside, "--no"}), cli::kExitSuccess) << errors;
+    EXPECT_EQ(run(cli::runOrganize, {source + test::nativePath("/"), inside, "--no"}),
+              cli::kExitSuccess)
+        << errors;
     EXPECT_EQ(listNames(inside), (std::vector<std::string>{"2019-11-03", "2019-11-20"}));
-    EXPECT_EQ(listNames(inside + "/2019-11-03"), first);
+    EXPECT_EQ(listNames(inside + test::nativePath("/2019-11-03")), first);
 }
 
 // A saved session is opened later from anywhere: folders given in full stay
@@ -184,7 +188,7 @@ TEST_F(ProcessCli, processTakesTheAlbumsOfASession) {
     album.directoryName = "2019";
     album.unsaved = 0;
     for (PictureEntry& picture : workspace.pictures()) {
-        if (picture.path.find("/a/") == std::string::npos) continue;
+        if (picture.path.find(test::nativePath("/a/")) == std::string::npos) continue;
         picture.albumId = album.id;
         ++album.pictureCount;
     }
@@ -197,7 +201,7 @@ TEST_F(ProcessCli, processTakesTheAlbumsOfASession) {
     temp.makeDir("out");
     EXPECT_EQ(run(cli::runProcess, {session, "--target", target, "--no"}), cli::kExitSuccess);
     EXPECT_EQ(output, "1 albums created succesfuly!\n");
-    EXPECT_EQ(listNames(target + "/2019/Trip").size(), 2u);
+    EXPECT_EQ(listNames(target + test::nativePath("/2019/Trip")).size(), 2u);
 }
 
 }  // namespace

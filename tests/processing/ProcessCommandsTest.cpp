@@ -60,7 +60,7 @@ TEST(ProcessButton, aStoredTargetThatReachesTheSourceIsRefused) {
     Workspace workspace;
     workspace.albums.resize(1);
     workspace.sourceText = temp.makeDir("photos");
-    workspace.targetText = workspace.sourceText + "/.";
+    workspace.targetText = workspace.sourceText + test::nativePath("/.");
     ScriptedPrompter prompter;
     prompter.expect("Target directory is the same as source directory!",
                     "Please select other target directory", Buttons::Ok, kAnswerOk);

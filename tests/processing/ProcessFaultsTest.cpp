@@ -52,7 +52,7 @@ TEST_F(ProcessFaultsTest, retryingAFailedMoveNeverReplacesAnExistingFileWithoutA
 
     const ProcessReport report = bench.run(fs, prompter, 1);
 
-    EXPECT_EQ(readFile(bench.target + "/M-1.jpg"), "older file");
+    EXPECT_EQ(readFile(bench.target + test::nativePath("/M-1.jpg")), "older file");
     EXPECT_EQ(readFile(bench.pictures[0].path), bench.contents[0]);
     EXPECT_EQ(fs.callCount(FsCall::MoveFileReplace), 0);
     EXPECT_EQ(report.summaryText, "1 albums created succesfuly!");  // the picture was skipped
@@ -69,13 +69,13 @@ TEST_F(ProcessFaultsTest, ignoringAFailedMoveOffersACopyThatStillAsksBeforeOverw
 
     const ProcessReport report = bench.run(fs, prompter, 1);
 
-    EXPECT_EQ(readFile(bench.target + "/M-1.jpg"), "older file");
+    EXPECT_EQ(readFile(bench.target + test::nativePath("/M-1.jpg")), "older file");
     EXPECT_EQ(readFile(bench.pictures[0].path), bench.contents[0]);
-    EXPECT_EQ(readFile(bench.target + "/M-2.jpg"), bench.contents[1]);
+    EXPECT_EQ(readFile(bench.target + test::nativePath("/M-2.jpg")), bench.contents[1]);
     EXPECT_EQ(report.summaryText, "1 albums created succesfuly!");
     ASSERT_EQ(report.untransferred.size(), 1u);
     EXPECT_EQ(report.untransferred[0].outcome, FileOutcome::Skipped);
-    EXPECT_EQ(report.untransferred[0].target, bench.target + "/M-1.jpg");
+    EXPECT_EQ(report.untransferred[0].target, bench.target + test::nativePath("/M-1.jpg"));
 }
 
 TEST_F(ProcessFaultsTest, cancellingTheCopyInsteadGivesTheAlbumUp) {
@@ -105,7 +105,7 @@ TEST_F(ProcessFaultsTest, aFailedOverwriteIsReportedAndASecondYesEndsTheAttempts
     const ProcessReport report = bench.run(fs, prompter, 0);
 
     EXPECT_EQ(fs.callCount(FsCall::CopyFile, bench.pictures[0].path), 2);
-    EXPECT_EQ(readFile(bench.target + "/M-1.jpg"), "older file");
+    EXPECT_EQ(readFile(bench.target + test::nativePath("/M-1.jpg")), "older file");
     EXPECT_EQ(report.summaryText, "1 albums created succesfuly!");
     EXPECT_EQ(report.untransferred.size(), 1u);
 }
@@ -141,8 +141,8 @@ TEST_F(ProcessFaultsTest, aFullDiskGivesTheAlbumUpUntilARunAfterFreeingSpace) {
     ProcessReport report = bench.run(fs, prompter, 0);
 
     EXPECT_EQ(report.summaryText, "Operation canceled by user!");
-    EXPECT_EQ(readFile(bench.target + "/M-1.jpg"), bench.contents[0]);
-    EXPECT_FALSE(test::fileExists(bench.target + "/M-2.jpg"));
+    EXPECT_EQ(readFile(bench.target + test::nativePath("/M-1.jpg")), bench.contents[0]);
+    EXPECT_FALSE(test::fileExists(bench.target + test::nativePath("/M-2.jpg")));
     EXPECT_EQ(bench.misplacedPicture(0), "");
 
     // Space freed: "Process" again takes up the album that failed, and
@@ -153,7 +153,7 @@ TEST_F(ProcessFaultsTest, aFullDiskGivesTheAlbumUpUntilARunAfterFreeingSpace) {
     EXPECT_EQ(report.arrived.size(), 1u);
     EXPECT_TRUE(report.untransferred.empty());
     EXPECT_EQ(report.summaryText, "1 albums created succesfuly!");
-    EXPECT_EQ(readFile(bench.target + "/M-2.jpg"), bench.contents[1]);
+    EXPECT_EQ(readFile(bench.target + test::nativePath("/M-2.jpg")), bench.contents[1]);
 }
 
 }  // namespace

@@ -58,20 +58,22 @@ TEST(ProcessPlan, previewsTheTargetsARealRunWritesAndTouchesNothing) {
         const ProcessReport plan = processAlbums(bench.albums, bench.pictures, settings, services);
 
         EXPECT_EQ(listNames(bench.target), std::vector<std::string>{"named"});
-        EXPECT_EQ(listNames(bench.target + "/named"), std::vector<std::string>{"Beach (2).jpg"});
+        EXPECT_EQ(listNames(bench.target + test::nativePath("/named")),
+                  std::vector<std::string>{"Beach (2).jpg"});
         for (size_t i = 0; i < bench.pictures.size(); ++i) {
             EXPECT_EQ(readFile(bench.pictures[i].path), bench.contents[i]);
         }
         EXPECT_EQ(bench.albums[0].processed, 0);
         EXPECT_EQ(bench.albums[1].processed, 0);
         ASSERT_EQ(plan.plannedFolders.size(), 3u);
-        EXPECT_EQ(plan.plannedFolders[0].path, bench.target + "/2020");
+        EXPECT_EQ(plan.plannedFolders[0].path, bench.target + test::nativePath("/2020"));
         EXPECT_FALSE(plan.plannedFolders[0].exists);
-        EXPECT_EQ(plan.plannedFolders[1].path, bench.target + "/2020/camera");
-        EXPECT_EQ(plan.plannedFolders[2].path, bench.target + "/named");
+        EXPECT_EQ(plan.plannedFolders[1].path, bench.target + test::nativePath("/2020/camera"));
+        EXPECT_EQ(plan.plannedFolders[2].path, bench.target + test::nativePath("/named"));
         EXPECT_TRUE(plan.plannedFolders[2].exists);
         ASSERT_EQ(plan.plannedTransfers.size(), 5u);
-        EXPECT_EQ(plan.plannedTransfers[2].target, bench.target + "/2020/camera/img_0001 (3).jpg");
+        EXPECT_EQ(plan.plannedTransfers[2].target,
+                  bench.target + test::nativePath("/2020/camera/img_0001 (3).jpg"));
         EXPECT_EQ(plan.plannedTransfers[4].existing, ExistingTarget::Replaceable);
         EXPECT_TRUE(plan.untransferred.empty());
 
@@ -84,8 +86,8 @@ TEST(ProcessPlan, previewsTheTargetsARealRunWritesAndTouchesNothing) {
             EXPECT_EQ(plan.plannedTransfers[i].source, bench.pictures[i].path);
             EXPECT_EQ(readFile(plan.plannedTransfers[i].target), bench.contents[i]);
         }
-        EXPECT_EQ(listNames(bench.target + "/2020/camera").size(), 3u);
-        EXPECT_EQ(listNames(bench.target + "/named").size(), 2u);
+        EXPECT_EQ(listNames(bench.target + test::nativePath("/2020/camera")).size(), 3u);
+        EXPECT_EQ(listNames(bench.target + test::nativePath("/named")).size(), 2u);
     }
 }
 
@@ -125,7 +127,7 @@ TEST(ProcessPlan, reportsRefusalsAndPicturesInPlaceWithoutAsking) {
     EXPECT_EQ(plan.albumsFailed, 1);
     EXPECT_EQ(bench.upper.statuses.back(), "Processing album: day") << "no summary shown";
     for (const Album& album : bench.albums) EXPECT_EQ(album.processed, album.id == done.id);
-    EXPECT_FALSE(std::filesystem::exists(bench.source + "/odd"));
+    EXPECT_FALSE(std::filesystem::exists(bench.source + test::nativePath("/odd")));
 }
 
 }  // namespace

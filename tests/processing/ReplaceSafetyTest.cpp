@@ -99,13 +99,15 @@ TEST(RunCollisions, picturesWithOneNameAllArriveUnderDistinctNames) {
 
             EXPECT_EQ(prompter.asked, std::vector<std::string>{});
             EXPECT_TRUE(report.untransferred.empty());
-            const std::string folder = bench.target + "/camera";
-            EXPECT_EQ(readFile(folder + "/IMG_0001.jpg"), bench.contents[0]);
-            EXPECT_EQ(readFile(folder + "/IMG_0001 (2).jpg"), bench.contents[1]);
+            const std::string folder = bench.target + test::nativePath("/camera");
+            EXPECT_EQ(readFile(folder + test::nativePath("/IMG_0001.jpg")), bench.contents[0]);
+            EXPECT_EQ(readFile(folder + test::nativePath("/IMG_0001 (2).jpg")), bench.contents[1]);
             // Letter case aside the third name is the first one again.
-            EXPECT_EQ(readFile(folder + "/img_0001 (3).jpg"), bench.contents[2]);
-            EXPECT_EQ(readFile(bench.target + "/named/Beach.jpg"), bench.contents[3]);
-            EXPECT_EQ(readFile(bench.target + "/named/Beach (2).jpg"), bench.contents[4]);
+            EXPECT_EQ(readFile(folder + test::nativePath("/img_0001 (3).jpg")), bench.contents[2]);
+            EXPECT_EQ(readFile(bench.target + test::nativePath("/named/Beach.jpg")),
+                      bench.contents[3]);
+            EXPECT_EQ(readFile(bench.target + test::nativePath("/named/Beach (2).jpg")),
+                      bench.contents[4]);
             EXPECT_EQ(bench.misplacedPicture(moveMode), "");
         }
     }
@@ -129,8 +131,8 @@ TEST(RunCollisions, aRerunStillAsksAboutWhatAnEarlierRunLeft) {
 
     const ProcessReport report = bench.run(realFileSystem(), prompter);
 
-    EXPECT_EQ(readFile(bench.target + "/camera/IMG_0001.jpg"), bench.contents[0]);
-    EXPECT_EQ(readFile(bench.target + "/camera/IMG_0001 (2).jpg"), "earlier run");
+    EXPECT_EQ(readFile(bench.target + test::nativePath("/camera/IMG_0001.jpg")), bench.contents[0]);
+    EXPECT_EQ(readFile(bench.target + test::nativePath("/camera/IMG_0001 (2).jpg")), "earlier run");
     ASSERT_EQ(report.untransferred.size(), 1u);
     EXPECT_EQ(report.untransferred[0].outcome, FileOutcome::Skipped);
 }
@@ -144,14 +146,15 @@ TEST(RunCollisions, aRerunInsideTheSourceNeverReplacesAListedPicture) {
             SCOPED_TRACE(std::string(moveMode ? "move" : "copy") + ", answered " +
                          answerName(answer));
             test::ProcessBench bench;
-            bench.target = bench.source + "/albums";
+            bench.target = bench.source + test::nativePath("/albums");
             std::filesystem::create_directory(bench.target);
             Album& first = plainAlbum(bench, "day");
             bench.addPicture("IMG_2.JPG", test::fileTimeAt(2020, 1, 1, 10, 0, 0), 1, first.id);
             bench.addPicture("IMG_3.JPG", test::fileTimeAt(2020, 1, 1, 11, 0, 0), 2, first.id);
             SameAnswerPrompter firstPrompter(kAnswerYes);
             bench.run(realFileSystem(), firstPrompter, moveMode);
-            ASSERT_EQ(readFile(bench.target + "/day/day-1.jpg"), bench.contents[0]);
+            ASSERT_EQ(readFile(bench.target + test::nativePath("/day/day-1.jpg")),
+                      bench.contents[0]);
             // After a copy the originals were deleted: the results are the
             // only pictures left, as after a move.
             for (const PictureEntry& picture : bench.pictures) std::remove(picture.path.c_str());
@@ -165,7 +168,8 @@ TEST(RunCollisions, aRerunInsideTheSourceNeverReplacesAListedPicture) {
             bench.addPicture("IMG_1.JPG", test::fileTimeAt(2020, 1, 1, 9, 0, 0), 1, again.id);
             for (int i = 0; i < 2; ++i) {
                 PictureEntry earlier = bench.pictures[0];
-                earlier.path = bench.target + "/day/day-" + std::to_string(i + 1) + ".jpg";
+                earlier.path =
+                    bench.target + test::nativePath("/day/day-") + std::to_string(i + 1) + ".jpg";
                 earlier.exif = std::make_shared<ExifInfo>();
                 earlier.exif->pictureId = i + 2;
                 bench.pictures.push_back(earlier);
@@ -184,7 +188,8 @@ TEST(RunCollisions, aRerunInsideTheSourceNeverReplacesAListedPicture) {
             EXPECT_EQ(report.untransferred[0].outcome, FileOutcome::TargetIsPicture);
             EXPECT_EQ(report.untransferred[1].source, bench.pictures[1].path);
             EXPECT_EQ(report.untransferred[1].outcome, FileOutcome::TargetIsPicture);
-            EXPECT_EQ(readFile(bench.target + "/day/day-3.jpg"), bench.contents[2]);
+            EXPECT_EQ(readFile(bench.target + test::nativePath("/day/day-3.jpg")),
+                      bench.contents[2]);
         }
     }
 }
@@ -211,7 +216,7 @@ std::vector<std::string> outsideTarget(const test::ProcessBench& bench) {
     const std::filesystem::path top = std::filesystem::path(bench.target).parent_path();
     for (const auto& item : std::filesystem::recursive_directory_iterator(top)) {
         const std::string path = item.path().string();
-        if (path.rfind(bench.target + "/", 0) != 0) names.push_back(path);
+        if (path.rfind(bench.target + test::nativePath("/"), 0) != 0) names.push_back(path);
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -269,7 +274,7 @@ TEST(NamesOutsideTheTarget, aCustomNameThatIsNotPlainLeavesThatPictureWhereItIs)
 
         EXPECT_EQ(outsideTarget(bench), before);
         EXPECT_EQ(readFile(bench.pictures[0].path), bench.contents[0]);
-        EXPECT_EQ(readFile(bench.target + "/day/day-2.jpg"), bench.contents[1]);
+        EXPECT_EQ(readFile(bench.target + test::nativePath("/day/day-2.jpg")), bench.contents[1]);
         ASSERT_EQ(report.untransferred.size(), 1u);
         EXPECT_EQ(report.untransferred[0].outcome, FileOutcome::InvalidName);
         EXPECT_EQ(bench.albums[0].processed, 1);

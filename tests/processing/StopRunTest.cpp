@@ -75,7 +75,7 @@ TEST(StopRunTest, aRequestDuringAQuestionLetsTheAnswerFinishTheFile) {
     FaultyFileSystem fs;
     StopRequest stop;
     // Rome's folder is there already: the run asks before using it.
-    ASSERT_EQ(fs.createDirectory(run.bench.target + "/Rome"), kErrorSuccess);
+    ASSERT_EQ(fs.createDirectory(run.bench.target + test::nativePath("/Rome")), kErrorSuccess);
     class StoppingPrompter : public ScriptedPrompter {
       public:
         explicit StoppingPrompter(StopRequest& stop) : stop_(stop) {}
@@ -95,7 +95,7 @@ TEST(StopRunTest, aRequestDuringAQuestionLetsTheAnswerFinishTheFile) {
     EXPECT_TRUE(report.stopped);
     EXPECT_EQ(prompter.questions().size(), 1u);
     EXPECT_EQ(report.filesTransferred, 1);
-    EXPECT_TRUE(test::fileExists(run.bench.target + "/Rome"));
+    EXPECT_TRUE(test::fileExists(run.bench.target + test::nativePath("/Rome")));
     EXPECT_EQ(run.bench.misplacedPicture(0), "");
     EXPECT_EQ(run.bench.albums[0].processed, 0);
     EXPECT_EQ(report.untransferred.size(), 4u);

@@ -33,23 +33,28 @@ TEST(AlbumFolders, followTheDirectoryNameAndSubFolderOptions) {
     album.name = "Holiday";
     album.directoryName = "2019";
     album.createSubDirectory = 1;
-    EXPECT_EQ(albumFolders(album, "/t"), (std::vector<std::string>{"/t/2019", "/t/2019/Holiday"}));
+    EXPECT_EQ(albumFolders(album, test::nativePath("/t")),
+              (std::vector<std::string>{test::nativePath("/t/2019"),
+                                        test::nativePath("/t/2019/Holiday")}));
 
     album.createSubDirectory = 0;
-    EXPECT_EQ(albumFolders(album, "/t"), (std::vector<std::string>{"/t/2019"}));
-    EXPECT_EQ(albumTargetFolder(album, "/t"), "/t/2019");
+    EXPECT_EQ(albumFolders(album, test::nativePath("/t")),
+              (std::vector<std::string>{test::nativePath("/t/2019")}));
+    EXPECT_EQ(albumTargetFolder(album, test::nativePath("/t")), test::nativePath("/t/2019"));
 
     album.directoryName = "/";
-    EXPECT_TRUE(albumFolders(album, "/t").empty());
-    EXPECT_EQ(albumTargetFolder(album, "/t"), "/t");
+    EXPECT_TRUE(albumFolders(album, test::nativePath("/t")).empty());
+    EXPECT_EQ(albumTargetFolder(album, test::nativePath("/t")), test::nativePath("/t"));
 
     album.createSubDirectory = 1;
-    EXPECT_EQ(albumFolders(album, "/t"), (std::vector<std::string>{"/t/Holiday"}));
+    EXPECT_EQ(albumFolders(album, test::nativePath("/t")),
+              (std::vector<std::string>{test::nativePath("/t/Holiday")}));
 
     album.name.clear();
-    EXPECT_EQ(albumFolders(album, "/t"), (std::vector<std::string>{"/t/Album.4"}));
+    EXPECT_EQ(albumFolders(album, test::nativePath("/t")),
+              (std::vector<std::string>{test::nativePath("/t/Album.4")}));
     // The target text is taken as it stands: a trailing separator doubles.
-    EXPECT_EQ(albumTargetFolder(album, "/t/"), "/t//Album.4");
+    EXPECT_EQ(albumTargetFolder(album, test::nativePath("/t/")), test::nativePath("/t//Album.4"));
 }
 
 class TargetFileName : public ::testing::Test {

@@ -61,7 +61,8 @@ class UndoCli : public ::testing::Test {
 
 TEST_F(UndoCli, thePreviewListsExactlyWhatTheUndoThenDoes) {
     ASSERT_EQ(runCli(cli::organizeCommand, {"--move", source, target}).code, 0);
-    const std::string moved = target + "/2019-11-20/2019-11-20-2 [2019-11-20] [08 00 00].jpg";
+    const std::string moved =
+        target + test::nativePath("/2019-11-20/2019-11-20-2 [2019-11-20] [08 00 00].jpg");
     ASSERT_TRUE(test::fileExists(moved));
     test::CliRun preview = runCli(cli::undoCommand, {"--dry-run", target});
     ASSERT_EQ(preview.code, 0) << preview.err;
@@ -76,7 +77,8 @@ TEST_F(UndoCli, thePreviewListsExactlyWhatTheUndoThenDoes) {
               "undone: 3 pictures moved back, 0 copies removed, 2 folders removed");
     EXPECT_EQ(filesBelow(source), before);
     std::vector<std::string> names;
-    for (const auto& item : fs::directory_iterator(target)) names.push_back(item.path().filename());
+    for (const auto& item : fs::directory_iterator(target))
+        names.push_back(item.path().filename().string());
     EXPECT_EQ(names, std::vector<std::string>{kJournalFolderName});
 
     const test::CliRun again = runCli(cli::undoCommand, {"--yes", target});
@@ -87,7 +89,8 @@ TEST_F(UndoCli, thePreviewListsExactlyWhatTheUndoThenDoes) {
 
 TEST_F(UndoCli, leavesAnEditedCopyAndFailsSayingWhy) {
     ASSERT_EQ(runCli(cli::organizeCommand, {source, target}).code, 0);
-    const std::string edited = target + "/2019-11-20/2019-11-20-2 [2019-11-20] [08 00 00].jpg";
+    const std::string edited =
+        target + test::nativePath("/2019-11-20/2019-11-20-2 [2019-11-20] [08 00 00].jpg");
     temp.writeFile("out/2019-11-20/2019-11-20-2 [2019-11-20] [08 00 00].jpg", "retouched");
     const test::CliRun preview = runCli(cli::undoCommand, {"--dry-run", target});
     const test::CliRun undo = runCli(cli::undoCommand, {"--yes", target});
@@ -117,7 +120,7 @@ TEST_F(UndoCli, forgetRemovesTheJournal) {
     EXPECT_TRUE(test::fileExists(journal));
     const test::CliRun forgot = runCli(cli::undoCommand, {"--forget", journal, "--yes"});
     EXPECT_EQ(forgot.code, 0) << forgot.err;
-    EXPECT_FALSE(test::fileExists(target + "/" + kJournalFolderName));
+    EXPECT_FALSE(test::fileExists(target + test::nativePath("/") + kJournalFolderName));
 }
 
 // process names its session in the journal; a session saved after the run

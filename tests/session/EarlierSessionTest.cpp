@@ -11,6 +11,7 @@
 #include "albums/DateTimeText.h"
 #include "albums/PictureSort.h"
 #include "app/SessionCommands.h"
+#include "platform/FileSystem.h"
 #include "session/SessionDecoder.h"
 #include "session/SessionEncoder.h"
 #include "session/SessionFile.h"
@@ -33,7 +34,7 @@ constexpr const char* kParis = "CET-1CEST,M3.5.0,M10.5.0/3";
 constexpr const char* kTokyo = "JST-9";
 
 std::string baseName(const std::string& path) {
-    return path.substr(path.find_last_of('/') + 1);
+    return path.substr(lastPathSeparator(path) + 1);
 }
 
 // The fixture as it was written, with its source text pointing at a folder

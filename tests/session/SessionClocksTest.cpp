@@ -6,6 +6,7 @@
 
 #include "app/CameraClockChange.h"
 #include "app/SessionCommands.h"
+#include "platform/FileSystem.h"
 #include "session/ClockBlock.h"
 #include "session/SessionDecoder.h"
 #include "session/SessionFile.h"
@@ -71,7 +72,7 @@ class SessionClocks : public ::testing::Test {
     std::vector<std::string> order(Workspace& workspace) {
         std::vector<std::string> names;
         for (const PictureEntry& entry : workspace.pictures()) {
-            names.push_back(entry.path.substr(entry.path.rfind('/') + 1));
+            names.push_back(entry.path.substr(lastPathSeparator(entry.path) + 1));
         }
         return names;
     }

@@ -8,6 +8,15 @@ namespace lumora::test {
 
 // A fresh folder under the temporary folder (/tmp) for one test, removed
 // with everything in it when the guard goes. Relative names below are taken from the folder.
+// Paths as the program makes and reports them, from texts that tests write
+// with '/' between names: the system's separator instead (a backslash on
+// Windows, where both are taken), so that expected texts and the paths of
+// injected faults match the program's own.
+std::string nativePath(const std::string& slashed);
+// A path below folder, the relative part written with '/': joined as the
+// program joins paths, with the system's separator throughout.
+std::string pathIn(const std::string& folder, const std::string& relative);
+
 class TempDir {
   public:
     TempDir();
