@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <mutex>
 #include <numbers>
 #include <vector>
 
@@ -83,16 +84,22 @@ struct Roots {
     }
 };
 
-// The roots of the last few lengths used on this thread: the duplicate search
-// transforms one 64 x 64 picture after another.
-const Roots& rootsFor(int32_t n, int direction) {
-    thread_local std::vector<std::unique_ptr<Roots>> cache;
+// The roots of the last few lengths used: the duplicate search transforms
+// one 64 x 64 picture after another, on several threads. One cache for the
+// whole program, not one per thread: a thread_local object with a destructor
+// brings down Windows programs built with mingw-w64 when threads end while
+// others run (its storage is freed before its destructor runs). A caller
+// keeps its roots alive while another thread drops them from the cache.
+std::shared_ptr<const Roots> rootsFor(int32_t n, int direction) {
+    static std::mutex mutex;
+    static std::vector<std::shared_ptr<const Roots>> cache;
+    const std::lock_guard<std::mutex> lock(mutex);
     for (const auto& roots : cache) {
-        if (roots->length == n && roots->direction == direction) return *roots;
+        if (roots->length == n && roots->direction == direction) return roots;
     }
     if (cache.size() >= 8) cache.erase(cache.begin());
-    cache.push_back(std::make_unique<Roots>(n, direction));
-    return *cache.back();
+    cache.push_back(std::make_shared<const Roots>(n, direction));
+    return cache.back();
 }
 
 // Transforms every column of the grid: a radix-2 decimation in time when the
@@ -105,9 +112,9 @@ const Roots& rootsFor(int32_t n, int direction) {
 LUMORA_AVX2_CLONES void transformColumns(Grid& grid, int direction) {
     const int32_t n = grid.height;
     const int32_t width = grid.width;
-    const Roots& roots = rootsFor(n, direction);
-    const std::vector<double>& rootReal = roots.real;
-    const std::vector<double>& rootImaginary = roots.imaginary;
+    const std::shared_ptr<const Roots> roots = rootsFor(n, direction);
+    const std::vector<double>& rootReal = roots->real;
+    const std::vector<double>& rootImaginary = roots->imaginary;
 
     if (isPowerOfTwo(n)) {
         for (int32_t i = 1, j = 0; i < n; ++i) {

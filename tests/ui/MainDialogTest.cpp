@@ -606,13 +606,13 @@ namespace {
 class HomeGuard {
   public:
     explicit HomeGuard(const std::string& home) {
-        if (const char* old = std::getenv("HOME")) previous_ = old;
-        setenv("HOME", home.c_str(), 1);
+        previous_ = qgetenv("HOME");
+        qputenv("HOME", QByteArray::fromStdString(home));
     }
-    ~HomeGuard() { setenv("HOME", previous_.c_str(), 1); }
+    ~HomeGuard() { qputenv("HOME", previous_); }
 
   private:
-    std::string previous_;
+    QByteArray previous_;
 };
 
 TEST_F(MainDialogTest, choosersOpenWhereTheUserWorksAndNeverMoveTheCurrentFolder) {
