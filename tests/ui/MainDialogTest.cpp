@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <filesystem>
 #include <functional>
@@ -235,6 +236,24 @@ TEST_F(MainDialogTest, aLinkToTheSourceOrIntoItIsRefusedAsTarget) {
     window->selectTarget();
     EXPECT_EQ(text(res::kIdTargetText), kNotSelected);
     EXPECT_EQ(workspace.targetDirectory, "");
+}
+
+// The details of an album without filters fill a dozen lines: all show
+// without scrolling, in rows as tall as the style draws them (Windows'
+// styles pad each line), also once the link to the files left out takes
+// its line below a window already shown.
+TEST_F(MainDialogTest, theDetailsOfAnAlbumShowWithoutScrolling) {
+    window->show();
+    dir.writeFile("src/clip.mp4", std::string("a video, left out"));
+    window->useSource(source);
+    window->useTarget(dir.makeDir("out"));
+    makeAlbum(2, "First");
+    list(res::kIdAlbumList)->setCurrentRow(0);
+    QApplication::processEvents();
+    QListWidget* details = list(res::kIdAlbumDetails);
+    ASSERT_EQ(details->count(), 12);
+    EXPECT_EQ(details->verticalScrollBar()->maximum(), 0)
+        << details->height() << " pixels for rows of " << details->sizeHintForRow(0);
 }
 
 TEST_F(MainDialogTest, aTargetInsideTheSourceKeptInASessionIsRefusedAtProcess) {
