@@ -211,12 +211,14 @@ QWidget* CEditAlbumDialog::buildAlbumPanel() {
 namespace {
 
 // Picture Info lines its values up with spaces: the system's font of fixed
-// pitch. Where that family is missing (wine has no Courier New) Qt puts a
-// proportional font in its place; the first installed scalable family of
-// fixed pitch stands in then.
+// pitch. On Windows that is Courier New; where it is missing (under wine) Qt
+// puts a proportional font in its place, and the first installed scalable
+// family of fixed pitch stands in. (Elsewhere fontconfig resolves the fixed
+// font itself.)
 QFont fixedPitchFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (QFontInfo(font).fixedPitch()) return font;
+#ifdef Q_OS_WIN
+    if (QFontDatabase::isFixedPitch(QFontInfo(font).family())) return font;
     for (const QString& family : QFontDatabase::families()) {
         // Names starting with "@" are Windows' vertical variants.
         if (!family.startsWith(u'@') && QFontDatabase::isFixedPitch(family) &&
@@ -225,6 +227,7 @@ QFont fixedPitchFont() {
             return font;
         }
     }
+#endif
     return font;
 }
 
