@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -207,11 +208,36 @@ QWidget* CEditAlbumDialog::buildAlbumPanel() {
     return panel;
 }
 
+namespace {
+
+// Picture Info lines its values up with spaces: the system's font of fixed
+// pitch. On Windows that is Courier New; where it is missing (under wine) Qt
+// puts a proportional font in its place, and the first installed scalable
+// family of fixed pitch stands in. (Elsewhere fontconfig resolves the fixed
+// font itself.)
+QFont fixedPitchFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+#ifdef Q_OS_WIN
+    if (QFontDatabase::isFixedPitch(QFontInfo(font).family())) return font;
+    for (const QString& family : QFontDatabase::families()) {
+        // Names starting with "@" are Windows' vertical variants.
+        if (!family.startsWith(u'@') && QFontDatabase::isFixedPitch(family) &&
+            QFontDatabase::isSmoothlyScalable(family)) {
+            font.setFamilies({family});
+            return font;
+        }
+    }
+#endif
+    return font;
+}
+
+}  // namespace
+
 QWidget* CEditAlbumDialog::buildPicturePanel() {
     pathBox_ = withId(new QLineEdit, res::kIdPicturePath);
     pathBox_->setReadOnly(true);
     pictureInfo_ = withId(new QListWidget, res::kIdPictureInfoList);
-    pictureInfo_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    pictureInfo_->setFont(fixedPitchFont());
     pictureInfo_->setSelectionMode(QAbstractItemView::NoSelection);
     // A long line wraps rather than hiding behind a scroll bar.
     pictureInfo_->setWordWrap(true);

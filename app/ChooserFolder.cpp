@@ -5,6 +5,10 @@
 #include <system_error>
 
 #include "app/Workspace.h"
+#include "platform/FileSystem.h"
+#ifdef _WIN32
+#include "platform/WideText.h"
+#endif
 
 namespace lumora {
 namespace {
@@ -30,18 +34,27 @@ std::string chooserStartFolder(Chooser chooser, const WorkFolders& folders) {
     for (const std::string* candidate : order) {
         if (isFolder(*candidate)) return *candidate;
     }
-    return isFolder(folders.home) ? folders.home : std::string("/");
+    return isFolder(folders.home) ? folders.home : std::string(1, kPathSeparator);
 }
 
 std::string homeFolder() {
+#ifdef _WIN32
+    // Windows names the user's own folder USERPROFILE; HOME is seldom set.
+    const wchar_t* home = _wgetenv(L"USERPROFILE");
+    if (home != nullptr && *home != L'\0') return fromWide(home);
+#else
     const char* home = std::getenv("HOME");
-    return home != nullptr && *home != '\0' ? std::string(home) : std::string("/");
+    if (home != nullptr && *home != '\0') return std::string(home);
+#endif
+    return std::string(1, kPathSeparator);
 }
 
 std::string folderOf(const std::string& file) {
-    const size_t slash = file.find_last_of('/');
+    const size_t slash = lastPathSeparator(file);
     if (slash == std::string::npos) return std::string();
-    return slash == 0 ? std::string("/") : file.substr(0, slash);
+    // The root keeps its separator: "/", and on Windows "C:\".
+    const bool root = slash == 0 || (slash == 2 && file[1] == ':');
+    return file.substr(0, root ? slash + 1 : slash);
 }
 
 }  // namespace lumora

@@ -17,13 +17,15 @@ struct WorkFolders {
 
 // The first existing folder of the chooser's own (the source for Source,
 // the target for Target, the session's for Session), then the others
-// (target, source, session), then home; "/" when even home is missing.
+// (target, source, session), then home; the root when even home is missing.
 std::string chooserStartFolder(Chooser chooser, const WorkFolders& folders);
 
-// The user's home folder as the environment gives it (HOME), or "/".
+// The user's home folder as the environment gives it (HOME; on Windows
+// USERPROFILE), or the root.
 std::string homeFolder();
 
-// The folder a file lies in; empty for a bare name.
+// The folder a file lies in (split at any separator the system takes);
+// empty for a bare name.
 std::string folderOf(const std::string& file);
 
 }  // namespace lumora

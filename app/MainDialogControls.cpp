@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/CMainDialog.h"
 #include "app/MainWindowWidgets.h"
@@ -130,8 +131,12 @@ void CMainDialog::buildControls() {
     albumsLayout->addWidget(albumDetails_, 1, 1);
     albumsLayout->addWidget(deleteAlbum_, 2, 0, Qt::AlignLeft);
     albumsLayout->addWidget(summaryText_, 3, 0, 1, 2);
-    // Room for a dozen albums and for the lines of most albums' details.
-    const int listHeight = fontMetrics().lineSpacing() * 12;
+    // Room for a dozen albums and for the lines of most albums' details, in
+    // rows as tall as the style draws them (Windows' styles pad each line).
+    albumDetails_->addItem(QStringLiteral("Name:"));
+    const int rowHeight = std::max(albumDetails_->sizeHintForRow(0), fontMetrics().lineSpacing());
+    delete albumDetails_->takeItem(0);
+    const int listHeight = rowHeight * 12 + 2 * albumDetails_->frameWidth();
     albumList_->setMinimumHeight(listHeight);
     albumDetails_->setMinimumHeight(listHeight);
     albumsLayout->setColumnStretch(0, 2);

@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <string>
 #include <vector>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "app/CPhotoAlbumApp.h"
 #include "app/ProgramArguments.h"
@@ -44,9 +47,26 @@ bool haveDisplay([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
 #endif
 }
 
+#ifdef _WIN32
+// lumora.exe belongs to the graphical subsystem: started from a console it
+// gets none of its own, and what it prints (--help, --version, the pictures
+// of the screenshot mode, errors) would be lost. Output that was not sent
+// elsewhere (to a file or a pipe) goes to the console it was started from.
+void printToStartingConsole() {
+    const bool noOutput = GetStdHandle(STD_OUTPUT_HANDLE) == nullptr;
+    const bool noErrors = GetStdHandle(STD_ERROR_HANDLE) == nullptr;
+    if ((!noOutput && !noErrors) || !AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    if (noOutput) std::freopen("CONOUT$", "w", stdout);
+    if (noErrors) std::freopen("CONOUT$", "w", stderr);
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    printToStartingConsole();
+#endif
     // --help and --version work without a display.
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];

@@ -125,7 +125,10 @@ FreeSpaceCheck checkFreeSpace(const AlbumList& albums, const PictureList& pictur
     size_t processedCount = 0;
     for (const Album& album : albums) processedCount += album.processed ? 1 : 0;
 
-    const std::string drive = fileSystem.driveOf(targetDirectory);
+    // The texts add the colon after the drive: Windows' volume "E:\" shows
+    // as its letter; a mount point or a network path shows whole.
+    std::string drive = fileSystem.driveOf(targetDirectory);
+    drive = drive.substr(0, drive.find(':'));
     uint64_t freeBytes = 0;
     if (!queryFreeBytes(targetDirectory, fileSystem, prompter, listener, freeBytes)) {
         check.firstStatus += " Drive " + drive + ": not ready!";

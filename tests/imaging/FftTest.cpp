@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <thread>
+#include <vector>
 
 namespace lumora {
 namespace {
@@ -135,6 +138,46 @@ TEST(Fft2, anEmptySourceFails) {
     Image worker;
     EXPECT_FALSE(worker.FFT2(&empty, &empty, &real, &imaginary, 1, true, true));
     EXPECT_FALSE(worker.FFT2(nullptr, nullptr, &real, &imaginary, 1, true, true));
+}
+
+// The duplicate search transforms on several threads at once, each thread
+// starting and ending while others still run, with more lengths than any
+// cache of roots keeps: every thread gets what one thread alone gets.
+TEST(Fft2, transformsOnManyThreadsAtOnceGiveWhatOneThreadGives) {
+    std::vector<Image> sources;
+    for (int32_t size = 2; size <= 24; ++size) sources.push_back(test::texturedImage(size, size, true));
+    std::vector<Spectrum> alone;
+    for (const Image& source : sources) alone.push_back(transform(source, 1, false));
+
+    auto same = [](const Image& a, const Image& b) {
+        if (a.GetWidth() != b.GetWidth() || a.GetHeight() != b.GetHeight()) return false;
+        for (int32_t y = 0; y < a.GetHeight(); ++y) {
+            if (std::memcmp(a.GetBits(y), b.GetBits(y), static_cast<size_t>(a.GetWidth())) != 0)
+                return false;
+        }
+        return true;
+    };
+    constexpr int kThreads = 4;
+    for (int round = 0; round < 10; ++round) {
+        std::vector<int> mismatches(kThreads, 0);
+        std::vector<std::thread> threads;
+        for (int t = 0; t < kThreads; ++t) {
+            threads.emplace_back([&, t] {
+                for (size_t i = 0; i < sources.size(); ++i) {
+                    Spectrum spectrum;
+                    Image worker;
+                    const bool done = worker.FFT2(&sources[i], &sources[i], &spectrum.magnitude,
+                                                  &spectrum.phase, 1, false, true);
+                    if (!done || !same(spectrum.magnitude, alone[i].magnitude) ||
+                        !same(spectrum.phase, alone[i].phase)) {
+                        ++mismatches[static_cast<size_t>(t)];
+                    }
+                }
+            });
+        }
+        for (std::thread& thread : threads) thread.join();
+        for (int t = 0; t < kThreads; ++t) EXPECT_EQ(mismatches[static_cast<size_t>(t)], 0) << t;
+    }
 }
 
 }  // namespace

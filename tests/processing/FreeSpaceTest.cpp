@@ -130,6 +130,22 @@ TEST_F(FreeSpaceTest, allAlbumsProcessedDisablesProcessWhateverTheSpace) {
     EXPECT_EQ(result.firstStatus, "Checking for free space... Drive C: not ready!");
 }
 
+// Windows names a volume by its root ("E:\"); the texts name the drive by
+// its letter and add the colon themselves.
+TEST_F(FreeSpaceTest, aDriveGivenByItsRootIsNamedByItsLetter) {
+    targetDrive = "E:\\";
+    EXPECT_EQ(check(20 * kMegabyte).firstStatus,
+              "Checking for free space... Found enough space on E:(20.000MB)");
+    const FreeSpaceCheck result = check(15 * kMegabyte);
+    EXPECT_EQ(result.firstStatus, "Checking for free space... Not enough space on E:(15.000MB)");
+    EXPECT_EQ(result.secondStatus, "Please free 2.50MB aditionl space on E:");
+
+    fs.failPath(test::FsCall::FreeSpace, "/target", kErrorAccessDenied);
+    prompter.expect("Access is denied.( ). Continue?", "System Error", Buttons::AbortRetryIgnore,
+                    kAnswerIgnore);
+    EXPECT_EQ(check(0).firstStatus, "Checking for free space... Drive E: not ready!");
+}
+
 TEST(FreeSpaceOnDisk, mountPointsAreTheDrivesOnThisMachine) {
     test::TempDir temp;
     FileSystem& fs = realFileSystem();

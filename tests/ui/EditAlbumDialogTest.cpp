@@ -60,7 +60,7 @@ TEST_F(EditAlbumDialogTest, aNewAlbumOpensWithTheWholeFilmAndBothClearsDisabled)
     EXPECT_EQ(text(res::kIdPicturePath), "Picture not selected");
     EXPECT_EQ(text(res::kIdAlbumNameEdit), "Album 1");
     // The first album's pictures go straight into the target.
-    EXPECT_EQ(text(res::kIdDirectoryNameEdit), "/");
+    EXPECT_EQ(text(res::kIdDirectoryNameEdit), QString(QChar(kPathSeparator)));
     // One 160 x 120 thumbnail of three bytes a pixel per picture, held once.
     EXPECT_EQ(workspace.filmBuilt, 1);
     ASSERT_EQ(filmImages.size(), 4u);

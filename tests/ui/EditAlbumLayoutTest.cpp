@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QListWidget>
 #include <QScrollBar>
 #include <cstring>
@@ -67,6 +69,25 @@ TEST_F(EditAlbumLayoutTest, theDialogFitsASmallScreenAndItsFilmGrowsWithIt) {
     auto* info = controlById<QListWidget>(*dialog, res::kIdPictureInfoList);
     ASSERT_GE(info->count(), 20);
     EXPECT_EQ(info->verticalScrollBar()->maximum(), 0) << info->count() << " lines";
+}
+
+// Picture Info lines its values up in columns of spaces, which takes a font
+// of fixed pitch, even where Windows' own is missing (as under wine, without
+// Courier New). Qt's offscreen platform on Windows knows no fonts at all:
+// there is nothing to choose from. Elsewhere fontconfig picks the font (Qt
+// does not count every font it picks as of fixed pitch).
+TEST_F(EditAlbumLayoutTest, pictureInfoIsInAFontOfFixedPitch) {
+#ifndef _WIN32
+    GTEST_SKIP() << "fontconfig resolves the fixed font";
+#endif
+    if (QFontDatabase::families().isEmpty()) GTEST_SKIP() << "no fonts on this platform";
+    writeFourPictures();
+    scan();
+    openNewAlbum();
+    auto* info = controlById<QListWidget>(*dialog, res::kIdPictureInfoList);
+    const QFontInfo font(info->font());
+    EXPECT_TRUE(font.fixedPitch()) << info->font().family().toStdString() << " shows as "
+                                   << font.family().toStdString();
 }
 
 TEST_F(EditAlbumLayoutTest, aLongCameraNameIsTrimmedShortenedToFitAndWholeInTheTooltip) {

@@ -92,12 +92,12 @@ TEST(LeftOutDialog, theStatusTextCountsTheFilesLeftOutAndTheLinkAndTheMenuListTh
               "Found 1 .JPG pictures that have exif information. (6 files left out)");
     EXPECT_FALSE(link->isHidden());
 
-    const QStringList expected = {"EXIF block refused | " + pathToQString(source + "/refused.jpg"),
-                                  "damaged file | " + pathToQString(source + "/broken.jpg"),
-                                  "name not taken | " + pathToQString(source + "/long.jpeg"),
-                                  "no EXIF block | " + pathToQString(source + "/plain.jpg"),
-                                  "no capture date | " + pathToQString(source + "/undated.jpg"),
-                                  "not a JPEG picture | " + pathToQString(source + "/clip.mp4")};
+    const QStringList expected = {"EXIF block refused | " + pathToQString(dir.file("src/refused.jpg")),
+                                  "damaged file | " + pathToQString(dir.file("src/broken.jpg")),
+                                  "name not taken | " + pathToQString(dir.file("src/long.jpeg")),
+                                  "no EXIF block | " + pathToQString(dir.file("src/plain.jpg")),
+                                  "no capture date | " + pathToQString(dir.file("src/undated.jpg")),
+                                  "not a JPEG picture | " + pathToQString(dir.file("src/clip.mp4"))};
     QStringList seen;
     window.look = [&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Files left out");

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <filesystem>
 #include <functional>
@@ -91,7 +92,7 @@ class MainDialogTest : public ::testing::Test {
             Album& album = *workspace.currentAlbum();
             workspace.selectFilm();
             album.name = name;
-            album.directoryName = "/";
+            album.directoryName = std::string(1, kPathSeparator);
             album.startTime = album.startKey = workspace.film.front().dateTime;
             album.endTime = album.endKey = workspace.film[count - 1].dateTime;
             workspace.selectFilm();
@@ -192,8 +193,8 @@ TEST_F(MainDialogTest, theSourceAndEveryFolderInsideItAreRefusedAsTarget) {
     EXPECT_TRUE(shell.calls().empty());
 
     window->useSource(source);
-    const std::string link = dir.makeSymlink(source, "link");
-    for (const std::string& path : {source, source + "/", link, dir.file("src/../src")}) {
+    for (const std::string& path :
+         {source, source + kPathSeparator, dir.file("src/../src")}) {
         shell.folder(path);
         prompter.expect("Target directory is the same as source directory!",
                         "Please select other target directory", Buttons::Ok, kAnswerOk);
@@ -204,14 +205,12 @@ TEST_F(MainDialogTest, theSourceAndEveryFolderInsideItAreRefusedAsTarget) {
 
     // A later scan would list the album copies as new pictures.
     const std::string sub = dir.makeDir("src/albums");
-    for (const std::string& path : {sub, link + "/albums"}) {
-        shell.folder(path);
-        prompter.expect(kInsideSourceText, "Please select other target directory", Buttons::Ok,
-                        kAnswerOk);
-        window->selectTarget();
-        EXPECT_EQ(text(res::kIdTargetText), kNotSelected) << path;
-        EXPECT_EQ(workspace.targetDirectory, "") << path;
-    }
+    shell.folder(sub);
+    prompter.expect(kInsideSourceText, "Please select other target directory", Buttons::Ok,
+                    kAnswerOk);
+    window->selectTarget();
+    EXPECT_EQ(text(res::kIdTargetText), kNotSelected);
+    EXPECT_EQ(workspace.targetDirectory, "");
 
     const std::string outside = dir.makeDir("albums");
     shell.folder(outside);
@@ -219,6 +218,42 @@ TEST_F(MainDialogTest, theSourceAndEveryFolderInsideItAreRefusedAsTarget) {
     EXPECT_EQ(text(res::kIdTargetText).toStdString(), outside);
     EXPECT_EQ(workspace.targetDirectory, outside);
     EXPECT_EQ(shell.calls().back().title, "Select folder that hold pictures to process.");
+}
+
+TEST_F(MainDialogTest, aLinkToTheSourceOrIntoItIsRefusedAsTarget) {
+    window->useSource(source);
+    const std::string link = dir.makeSymlink(source, "link");
+    shell.folder(link);
+    prompter.expect("Target directory is the same as source directory!",
+                    "Please select other target directory", Buttons::Ok, kAnswerOk);
+    window->selectTarget();
+    EXPECT_EQ(text(res::kIdTargetText), kNotSelected);
+
+    dir.makeDir("src/albums");
+    shell.folder(joinPath(link, "albums"));
+    prompter.expect(kInsideSourceText, "Please select other target directory", Buttons::Ok,
+                    kAnswerOk);
+    window->selectTarget();
+    EXPECT_EQ(text(res::kIdTargetText), kNotSelected);
+    EXPECT_EQ(workspace.targetDirectory, "");
+}
+
+// The details of an album without filters fill a dozen lines: all show
+// without scrolling, in rows as tall as the style draws them (Windows'
+// styles pad each line), also once the link to the files left out takes
+// its line below a window already shown.
+TEST_F(MainDialogTest, theDetailsOfAnAlbumShowWithoutScrolling) {
+    window->show();
+    dir.writeFile("src/clip.mp4", std::string("a video, left out"));
+    window->useSource(source);
+    window->useTarget(dir.makeDir("out"));
+    makeAlbum(2, "First");
+    list(res::kIdAlbumList)->setCurrentRow(0);
+    QApplication::processEvents();
+    QListWidget* details = list(res::kIdAlbumDetails);
+    ASSERT_EQ(details->count(), 12);
+    EXPECT_EQ(details->verticalScrollBar()->maximum(), 0)
+        << details->height() << " pixels for rows of " << details->sizeHintForRow(0);
 }
 
 TEST_F(MainDialogTest, aTargetInsideTheSourceKeptInASessionIsRefusedAtProcess) {
@@ -380,7 +415,8 @@ TEST_F(MainDialogTest, helpLooksUnderTheCurrentFolderAndSaysWhenItCannotOpen) {
     window->helpManual();
     ASSERT_EQ(shell.opened().size(), 1u);
     EXPECT_EQ(shell.opened().front(),
-              "help.htm|" + std::filesystem::current_path().string() + "/help/");
+              "help.htm|" + joinPath(std::filesystem::current_path().string(), "help") +
+                  kPathSeparator);
 
     // Nothing on the desktop opens the document: the program shows it, in
     // a window of its own that stays beside the main window.
@@ -579,7 +615,7 @@ TEST_F(MainDialogTest, deletingInNegativeFilmModeRemakesTheFilmThumbnailsAsNegat
         ASSERT_EQ(makeThumbnail(realFileSystem(), picture, options, nullProgress(), negative),
                   ThumbnailResult::Made);
         const bool wasInAlbum =
-            picture.path == source + "/a.jpg" || picture.path == source + "/b.jpg";
+            picture.path == dir.file("src/a.jpg") || picture.path == dir.file("src/b.jpg");
         EXPECT_EQ(shown == makeBitmap(negative), wasInAlbum) << picture.path;
         EXPECT_EQ(shown == placeholder, !wasInAlbum) << picture.path;
     }
@@ -602,17 +638,22 @@ TEST(AboutDialogTest, showsTheProgramAndItsIcon) {
 namespace lumora {
 namespace {
 
-// Sets HOME for one test.
+// Sets the user's home folder for one test: HOME, on Windows USERPROFILE.
 class HomeGuard {
   public:
     explicit HomeGuard(const std::string& home) {
-        if (const char* old = std::getenv("HOME")) previous_ = old;
-        setenv("HOME", home.c_str(), 1);
+        previous_ = qgetenv(kVariable);
+        qputenv(kVariable, QByteArray::fromStdString(home));
     }
-    ~HomeGuard() { setenv("HOME", previous_.c_str(), 1); }
+    ~HomeGuard() { qputenv(kVariable, previous_); }
 
   private:
-    std::string previous_;
+#ifdef _WIN32
+    static constexpr const char* kVariable = "USERPROFILE";
+#else
+    static constexpr const char* kVariable = "HOME";
+#endif
+    QByteArray previous_;
 };
 
 TEST_F(MainDialogTest, choosersOpenWhereTheUserWorksAndNeverMoveTheCurrentFolder) {
@@ -644,7 +685,7 @@ TEST_F(MainDialogTest, choosersOpenWhereTheUserWorksAndNeverMoveTheCurrentFolder
 
     // Sessions: the target before any session, then the session's folder.
     makeAlbum(2, "First");
-    shell.saveFile(sessions + "/trip.lsn");
+    shell.saveFile(dir.file("sessions/trip.lsn"));
     window->saveSession();
     EXPECT_EQ(lastStart(), target);
     shell.saveFile(std::nullopt);

@@ -128,7 +128,7 @@ TEST_F(UprightPicturesTest, theDuplicatesThumbnailShowsEveryOrientationUpright) 
     int checked = 0;
     for (int row = 0; row < list->count(); ++row) {
         const std::string line = pathFromQString(list->item(row)->text());
-        const size_t at = line.rfind("/o");
+        const size_t at = line.rfind(kPathSeparator + std::string("o"));
         if (at == std::string::npos) continue;  // a group's header
         const int orientation = line[at + 2] - '0';
         SCOPED_TRACE(line);
