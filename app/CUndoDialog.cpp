@@ -27,7 +27,10 @@ CUndoDialog::CUndoDialog(Workspace& workspace, std::string journal, Prompter& pr
     summary_->setTextFormat(Qt::PlainText);
     steps_ = new QListWidget(this);
     setControlId(*steps_, res::kIdUndoSteps);
-    steps_->setUniformItemSizes(true);
+    // Each line laid out at its own width, so the list scrolls sideways to the
+    // end of the longest path (with one size for all, every line was cut at
+    // the list's width).
+    steps_->setUniformItemSizes(false);
 
     undo_ = new QPushButton(QStringLiteral("Undo"), this);
     setControlId(*undo_, res::kIdUndoRun);

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -61,6 +63,8 @@ class UndoingMainDialog : public test::DrivenMainDialog {
     using DrivenMainDialog::DrivenMainDialog;
     QString before, after;
     QStringList steps;
+    int widestStep = 0;       // the widest step line, in pixels
+    int visibleWidth = 0;     // what the list shows of a line, scrolled all the way
 
   protected:
     int runDialog(QDialog& dialog) override {
@@ -71,6 +75,13 @@ class UndoingMainDialog : public test::DrivenMainDialog {
         after = controlById<QLabel>(*undo, res::kIdUndoSummary)->text();
         auto* list = controlById<QListWidget>(*undo, res::kIdUndoSteps);
         for (int i = 0; i < list->count(); ++i) steps << list->item(i)->text();
+        undo->show();
+        list->doItemsLayout();
+        QCoreApplication::processEvents();
+        for (const QString& step : steps)
+            widestStep = std::max(widestStep, list->fontMetrics().horizontalAdvance(step));
+        visibleWidth = list->viewport()->width() + list->horizontalScrollBar()->maximum();
+        undo->hide();
         return QDialog::Accepted;
     }
 };
@@ -130,6 +141,9 @@ TEST(UndoDialog, movesTheRunBackUnprocessesItsAlbumAndUpdatesTheSession) {
                               "folder removed. 1 album is unprocessed again"))
         << window.after.toStdString();
     EXPECT_EQ(window.steps.size(), 5);
+    // Every line can be read whole: the list scrolls sideways as far as the
+    // widest one reaches.
+    EXPECT_GE(window.visibleWidth, window.widestStep);
     EXPECT_TRUE(window.steps.front().startsWith("move back: "));
     ASSERT_EQ(prompter.asked.size(), 2u);
     EXPECT_EQ(prompter.asked[0].rfind("Undo the run of ", 0), 0u);
