@@ -79,6 +79,9 @@ bool anyPictureInNoAlbum(Workspace& workspace) {
 // new album whose range runs from the first to the last picture of the
 // film's first day, saved.
 void makeDayAlbums(Workspace& workspace, Prompter& prompter, size_t count) {
+    // The film these albums skip would number their pictures as it shows
+    // them; unnumbered, every new name would read "Day ...--1".
+    workspace.assignPictureIds();
     while (workspace.albums.size() < count && anyPictureInNoAlbum(workspace)) {
         if (!workspace.startNewAlbum(0, prompter)) return;
         Album& album = *workspace.currentAlbum();
