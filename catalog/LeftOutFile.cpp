@@ -72,17 +72,10 @@ std::optional<LeftOutReason> reasonForUnopenedName(const std::string& name) {
     return std::nullopt;
 }
 
-bool sameStem(const std::string& a, const std::string& b) {
-    const std::string_view left = stemOf(a);
-    const std::string_view right = stemOf(b);
-    if (left.size() != right.size()) return false;
-    for (size_t i = 0; i < left.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(left[i])) !=
-            std::tolower(static_cast<unsigned char>(right[i]))) {
-            return false;
-        }
-    }
-    return true;
+std::string foldedStem(const std::string& name) {
+    std::string stem(stemOf(name));
+    for (char& c : stem) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return stem;
 }
 
 std::string leftOutStatusSuffix(size_t count) {

@@ -34,10 +34,11 @@ const char* leftOutReasonText(LeftOutReason reason);
 // like a picture or a video at all.
 std::optional<LeftOutReason> reasonForUnopenedName(const std::string& name);
 
-// Whether two names differ only in their extensions (letter case ignored):
-// a RAW or a video beside a listed picture of the same stem is its
-// companion, shot with it, and not left out unseen.
-bool sameStem(const std::string& a, const std::string& b);
+// A name without its extension, letters in lower case: two names with the
+// same folded stem differ only in their extensions. A RAW or a video beside
+// a listed picture of the same stem is its companion, shot with it, and not
+// left out unseen.
+std::string foldedStem(const std::string& name);
 
 // " (12 files left out)", " (1 file left out)", or "" for none: what the
 // status line gets after its own text.

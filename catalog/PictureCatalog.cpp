@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 #include <string_view>
+#include <unordered_set>
 #include <utility>
 
 #include "catalog/CompanionNames.h"
@@ -117,14 +118,25 @@ std::vector<bool> PictureCatalog::noteCompanions(const SourceDirectory& folder,
 void PictureCatalog::noteUnopened(const SourceDirectory& folder, size_t firstPicture,
                                   const std::vector<bool>& takenAsCompanion) {
     const size_t nameStart = folder.path.size() + 1;
+    // The folder's pictures by their stems, made once and only when a file
+    // that is no JPEG may share one (a phone writes a HEIC beside each JPEG):
+    // each such file then costs one look-up, not one comparison a picture.
+    std::unordered_set<std::string> pictureStems;
+    const bool anyNotJpeg =
+        std::any_of(folder.unopenedFiles.begin(), folder.unopenedFiles.end(),
+                    [](const LeftOutFile& file) { return file.reason == LeftOutReason::NotJpeg; });
+    if (anyNotJpeg) {
+        pictureStems.reserve(pictures_.size() - firstPicture);
+        for (size_t i = firstPicture; i < pictures_.size(); ++i) {
+            pictureStems.insert(foldedStem(pictures_[i].path.substr(nameStart)));
+        }
+    }
     for (size_t u = 0; u < folder.unopenedFiles.size(); ++u) {
         const LeftOutFile& file = folder.unopenedFiles[u];
         // A companion travels with its picture: it is not left out.
         bool companion = u < takenAsCompanion.size() && takenAsCompanion[u];
-        if (file.reason == LeftOutReason::NotJpeg) {
-            for (size_t i = firstPicture; i < pictures_.size() && !companion; ++i) {
-                companion = sameStem(pictures_[i].path.substr(nameStart), file.path);
-            }
+        if (!companion && file.reason == LeftOutReason::NotJpeg) {
+            companion = pictureStems.count(foldedStem(file.path)) != 0;
         }
         if (!companion) leftOut_.push_back({joinPath(folder.path, file.path), file.reason});
     }

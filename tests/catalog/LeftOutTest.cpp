@@ -48,6 +48,8 @@ struct EveryKindFolder {
         // The companions of the listed picture, shot with it.
         dir.writeFile("LISTED.cr2", std::string("raw"));
         dir.writeFile("listed.mov", std::string("mov"));
+        // Not a companion, but the same picture in another format beside it.
+        dir.writeFile("Listed.HEIC", std::string("heic"));
         // Neither pictures nor videos.
         dir.writeFile("notes.txt", std::string("text"));
         dir.writeFile("README", std::string("text"));
