@@ -118,13 +118,18 @@ std::vector<bool> PictureCatalog::noteCompanions(const SourceDirectory& folder,
 void PictureCatalog::noteUnopened(const SourceDirectory& folder, size_t firstPicture,
                                   const std::vector<bool>& takenAsCompanion) {
     const size_t nameStart = folder.path.size() + 1;
+    const auto taken = [&](size_t u) {
+        return u < takenAsCompanion.size() && takenAsCompanion[u];
+    };
     // The folder's pictures by their stems, made once and only when a file
-    // that is no JPEG may share one (a phone writes a HEIC beside each JPEG):
-    // each such file then costs one look-up, not one comparison a picture.
+    // that is no JPEG and no companion may share one (a phone writes a HEIC
+    // beside each JPEG): each such file then costs one look-up, not one
+    // comparison a picture.
+    bool anyNotJpeg = false;
+    for (size_t u = 0; u < folder.unopenedFiles.size() && !anyNotJpeg; ++u) {
+        anyNotJpeg = !taken(u) && folder.unopenedFiles[u].reason == LeftOutReason::NotJpeg;
+    }
     std::unordered_set<std::string> pictureStems;
-    const bool anyNotJpeg =
-        std::any_of(folder.unopenedFiles.begin(), folder.unopenedFiles.end(),
-                    [](const LeftOutFile& file) { return file.reason == LeftOutReason::NotJpeg; });
     if (anyNotJpeg) {
         pictureStems.reserve(pictures_.size() - firstPicture);
         for (size_t i = firstPicture; i < pictures_.size(); ++i) {
@@ -134,7 +139,7 @@ void PictureCatalog::noteUnopened(const SourceDirectory& folder, size_t firstPic
     for (size_t u = 0; u < folder.unopenedFiles.size(); ++u) {
         const LeftOutFile& file = folder.unopenedFiles[u];
         // A companion travels with its picture: it is not left out.
-        bool companion = u < takenAsCompanion.size() && takenAsCompanion[u];
+        bool companion = taken(u);
         if (!companion && file.reason == LeftOutReason::NotJpeg) {
             companion = pictureStems.count(foldedStem(file.path)) != 0;
         }
