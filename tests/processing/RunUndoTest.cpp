@@ -102,6 +102,16 @@ struct TwoAlbums {
         EXPECT_EQ(withoutJournals(tree(bench.target)), targetBefore);
     }
 
+    // Undoes the target's latest run, which must leave nothing, and expects
+    // both folders as they were before it.
+    void undoLatestAndExpectAsBefore() const {
+        const std::string journal = latestJournal(realFileSystem(), bench.target);
+        ASSERT_FALSE(journal.empty());
+        const UndoResult result = executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
+        EXPECT_TRUE(result.left.empty()) << describeUndoStep(result.left.front());
+        expectAsBefore();
+    }
+
     test::ProcessBench bench;
     ProcessReport report;
     std::map<std::string, std::string> sourceBefore;
@@ -209,12 +219,7 @@ TEST(RunUndoTest, undoesARunKilledAtAnyAction) {
                 ASSERT_TRUE(WIFEXITED(status));
                 ASSERT_EQ(WEXITSTATUS(status), 0);
 
-                const std::string journal = latestJournal(realFileSystem(), run.bench.target);
-                ASSERT_FALSE(journal.empty());
-                const UndoResult result =
-                    executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
-                EXPECT_TRUE(result.left.empty()) << describeUndoStep(result.left.front());
-                run.expectAsBefore();
+                run.undoLatestAndExpectAsBefore();
             }
         }
     }
@@ -495,12 +500,7 @@ TEST(RunUndoTest, undoesARunWithAPairMovedBackKilledAtAnyAction) {
             }
             ASSERT_EQ(WEXITSTATUS(status), 0);
 
-            const std::string journal = latestJournal(realFileSystem(), run.bench.target);
-            ASSERT_FALSE(journal.empty());
-            const UndoResult result =
-                executeUndo(realFileSystem(), planUndo(realFileSystem(), journal));
-            EXPECT_TRUE(result.left.empty()) << describeUndoStep(result.left.front());
-            run.expectAsBefore();
+            run.undoLatestAndExpectAsBefore();
         }
         if (!reached) {
             EXPECT_GT(action, 12);  // 3 folders, 7 transfers, 2 moves back

@@ -21,14 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::runCli;
 
-std::map<std::string, std::string> filesBelow(const std::string& root) {
-    std::map<std::string, std::string> files;
-    for (const auto& item : fs::recursive_directory_iterator(root)) {
-        if (item.is_regular_file())
-            files[fs::relative(item.path(), root).string()] = test::readFile(item.path().string());
-    }
-    return files;
-}
+using test::filesBelow;
 
 std::string latestJournalOf(const std::string& target) {
     return latestJournal(realFileSystem(), target);

@@ -66,4 +66,14 @@ class ScriptedPrompter : public Prompter {
     bool allowUnused_ = false;
 };
 
+// Answers OK or Yes to whatever is asked and keeps every question.
+class AgreeingPrompter : public Prompter {
+  public:
+    int ask(const std::string& text, const std::string&, Buttons buttons, Icon) override {
+        asked.push_back(text);
+        return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? kAnswerOk : kAnswerYes;
+    }
+    std::vector<std::string> asked;
+};
+
 }  // namespace lumora::test

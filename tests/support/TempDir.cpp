@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "platform/FileSystem.h"
 
@@ -119,6 +120,17 @@ std::string TempDir::makeSymlink(const std::string& target, const std::string& r
     if (error) ADD_FAILURE() << "cannot link " << full << ": " << error.message();
 #endif
     return full;
+}
+
+std::map<std::string, std::string> filesBelow(const std::string& root) {
+    std::map<std::string, std::string> files;
+    for (const auto& item : std::filesystem::recursive_directory_iterator(root)) {
+        if (!item.is_regular_file()) continue;
+        std::ifstream in(item.path(), std::ios::binary);
+        files[std::filesystem::relative(item.path(), root).string()] =
+            std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    return files;
 }
 
 }  // namespace lumora::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ std::string nativePath(const std::string& slashed);
 // A path below folder, the relative part written with '/': joined as the
 // program joins paths, with the system's separator throughout.
 std::string pathIn(const std::string& folder, const std::string& relative);
+
+// Every regular file below root, by its path relative to root, with its bytes.
+std::map<std::string, std::string> filesBelow(const std::string& root);
 
 class TempDir {
   public:

@@ -35,26 +35,9 @@ namespace {
 namespace fs = std::filesystem;
 using test::controlById;
 
-// Answers OK or Yes to whatever is asked and keeps every question.
-class AgreeingPrompter : public Prompter {
-  public:
-    int ask(const std::string& text, const std::string&, Buttons buttons, Icon) override {
-        asked.push_back(text);
-        return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? kAnswerOk : kAnswerYes;
-    }
-    std::vector<std::string> asked;
-};
+using test::AgreeingPrompter;
 
-std::map<std::string, std::string> filesBelow(const std::string& root) {
-    std::map<std::string, std::string> files;
-    for (const auto& item : fs::recursive_directory_iterator(root)) {
-        if (!item.is_regular_file()) continue;
-        std::ifstream in(item.path(), std::ios::binary);
-        files[fs::relative(item.path(), root).string()] =
-            std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    return files;
-}
+using test::filesBelow;
 
 // The main window whose undo dialog is looked at, pressed "Undo" in, and
 // looked at again.

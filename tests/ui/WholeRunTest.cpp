@@ -35,15 +35,7 @@ namespace {
 
 using test::DrivenMainDialog;
 
-// Answers OK or Yes to whatever is asked and keeps every question.
-class AgreeingPrompter : public Prompter {
-  public:
-    int ask(const std::string& text, const std::string&, Buttons buttons, Icon) override {
-        asked.push_back(text);
-        return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? kAnswerOk : kAnswerYes;
-    }
-    std::vector<std::string> asked;
-};
+using test::AgreeingPrompter;
 
 std::string bytesOf(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
