@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "catalog/NameParts.h"
+
 namespace lumora {
 namespace {
 
@@ -25,20 +27,6 @@ bool equalFolded(std::string_view a, std::string_view b) {
         if (upper(a[i]) != upper(b[i])) return false;
     }
     return true;
-}
-
-// The name before its last dot; the whole name when it has none.
-std::string_view stemOf(std::string_view name) {
-    const size_t dot = name.rfind('.');
-    return dot == std::string_view::npos ? name : name.substr(0, dot);
-}
-
-// The extension after the last dot; empty for a name without one, and for a
-// name that is nothing but a dot and an extension (".xmp" names no picture).
-std::string_view extensionOf(std::string_view name) {
-    const size_t dot = name.rfind('.');
-    if (dot == std::string_view::npos || dot == 0) return {};
-    return name.substr(dot + 1);
 }
 
 // What an extension makes of a name beside a picture.

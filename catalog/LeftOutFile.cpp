@@ -4,22 +4,10 @@
 #include <cctype>
 #include <string_view>
 
+#include "catalog/NameParts.h"
+
 namespace lumora {
 namespace {
-
-// The extension after the last dot, as it is written; empty without one
-// (and for a name that is only a dot and an extension).
-std::string_view extensionOf(const std::string& name) {
-    const size_t dot = name.rfind('.');
-    if (dot == std::string::npos || dot == 0) return {};
-    return std::string_view(name).substr(dot + 1);
-}
-
-std::string_view stemOf(const std::string& name) {
-    const size_t dot = name.rfind('.');
-    return dot == std::string::npos ? std::string_view(name)
-                                    : std::string_view(name).substr(0, dot);
-}
 
 constexpr std::array<std::string_view, 3> kOtherJpegExtensions = {"jpeg", "jpe", "jfif"};
 // Camera RAW formats, HEIF, PNG, TIFF and the videos cameras and phones write.
